@@ -1,0 +1,49 @@
+#include "catalogue/regional.h"
+
+#include <cmath>
+
+#include <QLocale>
+
+namespace catalogue {
+
+double nearestEven(double value)
+{
+    // nearbyint follows the current rounding mode, which is to-nearest-even
+    // unless someone changed it; nobody in this program does.
+    return std::nearbyint(value);
+}
+
+QString groupedWhole(double value)
+{
+    const QLocale locale;
+    const double rounded = nearestEven(value);
+    QString digits = QString::number(std::fabs(rounded), 'f', 0);
+    for (int pos = digits.size() - 3; pos > 0; pos -= 3)
+        digits.insert(pos, locale.groupSeparator());
+    if (rounded < 0)
+        digits.prepend(locale.negativeSign());
+    return digits;
+}
+
+QString formatEuros(double value)
+{
+    return groupedWhole(value) + QStringLiteral(" €");
+}
+
+QString numberAsText(const QVariant &value)
+{
+    if (value.isNull())
+        return QString();
+    switch (value.typeId()) {
+    case QMetaType::Double:
+    case QMetaType::Float: {
+        QLocale locale;
+        locale.setNumberOptions(QLocale::OmitGroupSeparator);
+        return locale.toString(value.toDouble(), 'g', 15);
+    }
+    default:
+        return value.toString();
+    }
+}
+
+} // namespace catalogue

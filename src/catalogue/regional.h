@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+namespace catalogue {
+
+// To the nearest whole number, halves to the even neighbour: the one rounding
+// used wherever a measure, a price or a position becomes a whole number.
+// (qRound rounds halves away from zero, which is not what the program does.)
+double nearestEven(double value);
+
+// The value rounded half-even and written with the regional group separator
+// after every third digit ("#,##0"): 1234 -> "1.234" under Spanish settings.
+// Written by hand because Qt's own grouping leaves four-digit numbers bare.
+QString groupedWhole(double value);
+
+// A price as the windows show it, pattern "#,##0 €".
+QString formatEuros(double value);
+
+// The ordinary conversion of a value to text under the regional settings:
+// whole numbers as digits, others with the regional decimal separator and
+// up to 15 significant digits, texts as stored, Null as the empty text.
+QString numberAsText(const QVariant &value);
+
+} // namespace catalogue
