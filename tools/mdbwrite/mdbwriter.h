@@ -21,6 +21,11 @@ struct Options {
 };
 
 // Runs the script in an in-memory SQLite database and writes all its tables.
+// Declared types choose the Jet type: INTEGER/INT/LONG, SMALLINT, TINYINT/BYTE,
+// BOOLEAN/BIT/YESNO, REAL/DOUBLE/FLOAT, CURRENCY/MONEY, DATETIME/DATE (values as text
+// "YYYY-MM-DD[ HH:MM[:SS]]"), TEXT(n)/VARCHAR(n)/TEXT (255), MEMO/LONGTEXT. SQLite gives MEMO
+// numeric affinity, so it turns a memo such as '08001' into a number before it is written;
+// LONGTEXT keeps such texts as written.
 void writeScript(const std::string &sqlScript, const std::string &outPath, const Options &options = {});
 
 // Writes every table of an open SQLite database (tables in creation order).
