@@ -13,13 +13,20 @@ double nearestEven(double value)
     return std::nearbyint(value);
 }
 
+QString insertGroupSeparators(const QString &digits)
+{
+    const QString separator = QLocale().groupSeparator();
+    QString grouped = digits;
+    for (qsizetype pos = grouped.size() - 3; pos > 0; pos -= 3)
+        grouped.insert(pos, separator);
+    return grouped;
+}
+
 QString groupedWhole(double value)
 {
     const QLocale locale;
     const double rounded = nearestEven(value);
-    QString digits = QString::number(std::fabs(rounded), 'f', 0);
-    for (int pos = digits.size() - 3; pos > 0; pos -= 3)
-        digits.insert(pos, locale.groupSeparator());
+    QString digits = insertGroupSeparators(QString::number(std::fabs(rounded), 'f', 0));
     if (rounded < 0)
         digits.prepend(locale.negativeSign());
     return digits;

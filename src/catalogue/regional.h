@@ -10,6 +10,10 @@ namespace catalogue {
 // (qRound rounds halves away from zero, which is not what the program does.)
 double nearestEven(double value);
 
+// Digits with the regional group separator after every third one from the
+// right: "1234567" -> "1.234.567" under Spanish settings.
+QString insertGroupSeparators(const QString &digits);
+
 // The value rounded half-even and written with the regional group separator
 // after every third digit ("#,##0"): 1234 -> "1.234" under Spanish settings.
 // Written by hand because Qt's own grouping leaves four-digit numbers bare.

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <stdexcept>
+
+#include <QString>
+
+namespace catalogue {
+
+// Every failure of the catalogue engine: opening, statements, record-set
+// moves. what() is a Spanish sentence for the user (UTF-8), naming the file
+// where one is involved.
+class CatalogueError : public std::runtime_error
+{
+public:
+    explicit CatalogueError(const QString &message);
+
+    QString message() const { return QString::fromUtf8(what()); }
+
+    // The failures of opening a file, worded once for every caller.
+    static CatalogueError missingFile(const QString &path);
+    static CatalogueError unreadable(const QString &path, const QString &reason);
+    static CatalogueError notADatabase(const QString &path);
+    static CatalogueError damaged(const QString &path, const QString &detail);
+    static CatalogueError wrongPassword(const QString &path);
+};
+
+} // namespace catalogue

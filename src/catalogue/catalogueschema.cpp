@@ -1,0 +1,24 @@
+#include "catalogue/catalogueschema.h"
+
+namespace catalogue {
+
+void CatalogueSchema::addTable(const QString &table, const QStringList &columns)
+{
+    Table entry{table, {}};
+    for (const QString &column : columns)
+        entry.columns.insert(key(column), column);
+    m_tables.insert(key(table), entry);
+    m_order << table;
+}
+
+QString CatalogueSchema::table(const QString &name) const
+{
+    return m_tables.value(key(name)).name;
+}
+
+QString CatalogueSchema::column(const QString &table, const QString &name) const
+{
+    return m_tables.value(key(table)).columns.value(key(name));
+}
+
+} // namespace catalogue

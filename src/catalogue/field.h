@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+namespace catalogue {
+
+// One field of a record set's current row. Value.isNull() for Null; Boolean
+// columns give bool, whole numbers int or qlonglong, Double and Currency
+// double, texts QString, dates QDateTime.
+struct Field
+{
+    QString Name;
+    QVariant Value;
+};
+
+} // namespace catalogue

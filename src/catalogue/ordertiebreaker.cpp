@@ -1,0 +1,95 @@
+#include "catalogue/ordertiebreaker.h"
+
+#include "catalogue/catalogueschema.h"
+#include "catalogue/sqlnames.h"
+#include "catalogue/sqltoken.h"
+
+namespace catalogue {
+
+namespace {
+
+bool isName(const SqlToken &token)
+{
+    return token.kind == SqlToken::Kind::Identifier || token.kind == SqlToken::Kind::QuotedIdentifier;
+}
+
+// The tokens outside parentheses, spaces left out.
+std::vector<const SqlToken *> topLevel(const std::vector<SqlToken> &tokens)
+{
+    std::vector<const SqlToken *> level;
+    int depth = 0;
+    for (const SqlToken &token : tokens) {
+        if (token.isPunctuation(u'('))
+            ++depth;
+        else if (token.isPunctuation(u')'))
+            --depth;
+        else if (depth == 0 && token.kind != SqlToken::Kind::Space)
+            level.push_back(&token);
+    }
+    return level;
+}
+
+// The table an ORDER BY term refers to; empty when unclear.
+QString tableOf(const SqlToken *qualifier, const SqlToken &column, const CatalogueSchema &schema,
+                const QStringList &tables)
+{
+    if (qualifier) {
+        const QString table = schema.table(qualifier->name());
+        return tables.contains(table) && !schema.column(table, column.name()).isEmpty() ? table : QString();
+    }
+    QString owner;
+    for (const QString &table : tables) {
+        if (schema.column(table, column.name()).isEmpty())
+            continue;
+        if (!owner.isEmpty())
+            return QString(); // ambiguous
+        owner = table;
+    }
+    return owner;
+}
+
+} // namespace
+
+QString orderTieBreaker(const std::vector<SqlToken> &tokens, const CatalogueSchema &schema,
+                        const QStringList &tables)
+{
+    const std::vector<const SqlToken *> level = topLevel(tokens);
+    size_t order = level.size();
+    for (size_t i = 0; i < level.size(); ++i) {
+        for (const char *word : {"distinct", "group", "union", "intersect", "except", "limit", "having"}) {
+            if (level[i]->isWord(QLatin1String(word)))
+                return QString();
+        }
+        if (i + 1 < level.size() && level[i]->isWord(QLatin1String("order")) && level[i + 1]->isWord(QLatin1String("by")))
+            order = i + 2;
+    }
+    if (order >= level.size())
+        return QString();
+
+    QString sortedTable;
+    for (size_t i = order; i < level.size();) {
+        const SqlToken *qualifier = nullptr;
+        if (i + 2 < level.size() && isName(*level[i]) && level[i + 1]->isPunctuation(u'.')) {
+            qualifier = level[i];
+            i += 2;
+        }
+        if (!isName(*level[i]))
+            return QString();
+        const QString table = tableOf(qualifier, *level[i], schema, tables);
+        if (table.isEmpty() || (!sortedTable.isEmpty() && table != sortedTable))
+            return QString();
+        sortedTable = table;
+        ++i;
+        if (i < level.size() && (level[i]->isWord(QLatin1String("asc")) || level[i]->isWord(QLatin1String("desc"))))
+            ++i;
+        if (i < level.size() && !level[i]->isPunctuation(u','))
+            return QString();
+        if (i < level.size())
+            ++i;
+        if (i == level.size() && level.back()->isPunctuation(u','))
+            return QString();
+    }
+    return u',' + quotedName(sortedTable) + QStringLiteral(".rowid");
+}
+
+} // namespace catalogue

@@ -1,0 +1,135 @@
+#include "catalogue/recordset.h"
+
+#include "catalogue/catalogueerror.h"
+#include "catalogue/findcriterion.h"
+
+namespace catalogue {
+
+namespace {
+
+CatalogueError noCurrentRow()
+{
+    return CatalogueError(QStringLiteral("No hay ningún registro activo."));
+}
+
+} // namespace
+
+Recordset::Recordset(const QStringList &names, std::vector<QVariant> values, QObject *parent)
+    : QObject(parent)
+    , m_names(names)
+    , m_values(std::move(values))
+    , m_rowCount(names.isEmpty() ? 0 : qsizetype(m_values.size()) / names.size())
+    , m_position(m_rowCount > 0 ? 0 : -1)
+{
+}
+
+void Recordset::requireOpen() const
+{
+    if (m_closed)
+        throw CatalogueError(QStringLiteral("El conjunto de registros está cerrado."));
+}
+
+void Recordset::requireCurrentRow() const
+{
+    requireOpen();
+    if (!hasCurrentRow())
+        throw noCurrentRow();
+}
+
+void Recordset::moveTo(qsizetype position)
+{
+    m_position = qBound(qsizetype(-1), position, m_rowCount);
+    emit Reposition();
+}
+
+void Recordset::MoveFirst()
+{
+    requireOpen();
+    if (m_rowCount == 0)
+        throw noCurrentRow();
+    moveTo(0);
+}
+
+void Recordset::MoveLast()
+{
+    requireOpen();
+    if (m_rowCount == 0)
+        throw noCurrentRow();
+    moveTo(m_rowCount - 1);
+}
+
+void Recordset::MoveNext()
+{
+    requireOpen();
+    if (Eof())
+        throw noCurrentRow();
+    moveTo(m_position + 1);
+}
+
+void Recordset::MovePrevious()
+{
+    requireOpen();
+    if (Bof())
+        throw noCurrentRow();
+    moveTo(m_position - 1);
+}
+
+void Recordset::Move(int rows)
+{
+    requireCurrentRow();
+    moveTo(m_position + rows);
+}
+
+void Recordset::FindFirst(const QString &criterion)
+{
+    requireOpen();
+    const FindCriterion find = FindCriterion::parse(criterion);
+    const int column = fieldIndex(find.column());
+    for (qsizetype row = 0; row < m_rowCount; ++row) {
+        if (find.matches(m_values[size_t(row * m_names.size() + column)])) {
+            m_noMatch = false;
+            moveTo(row);
+            return;
+        }
+    }
+    m_noMatch = true;
+}
+
+QString Recordset::FieldName(int index) const
+{
+    if (index < 0 || index >= m_names.size())
+        throw CatalogueError(QStringLiteral("No existe el campo número %1.").arg(index));
+    return m_names.at(index);
+}
+
+int Recordset::fieldIndex(const QString &name) const
+{
+    for (int i = 0; i < m_names.size(); ++i) {
+        if (m_names.at(i).compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    throw CatalogueError(QStringLiteral("No existe el campo «%1».").arg(name));
+}
+
+Field Recordset::Fields(int index) const
+{
+    const QString name = FieldName(index);
+    requireCurrentRow();
+    return Field{name, m_values[size_t(m_position * m_names.size() + index)]};
+}
+
+Field Recordset::Fields(const QString &name) const
+{
+    return Fields(fieldIndex(name));
+}
+
+void Recordset::Close()
+{
+    m_closed = true;
+    m_values.clear();
+    m_values.shrink_to_fit();
+    m_rowCount = 0;
+    m_position = -1;
+}
+
+} // namespace catalogue

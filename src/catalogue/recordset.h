@@ -1,0 +1,75 @@
+#pragma once
+
+#include <vector>
+
+#include <QObject>
+#include <QStringList>
+#include <QVariant>
+
+#include "catalogue/field.h"
+
+namespace catalogue {
+
+// The rows of a statement, read in full when it is opened, with the cursor
+// operations the windows use. The current row moves with MoveFirst,
+// MoveNext, MovePrevious, MoveLast, Move and FindFirst; MoveNext and
+// MovePrevious may leave the rows (EOF or BOF, no current row). Every
+// successful move raises Reposition, also one onto the row already current
+// and one onto no row; a FindFirst that finds nothing does not move.
+class Recordset : public QObject
+{
+    Q_OBJECT
+
+public:
+    // `values` holds the rows one after the other, names.size() values each.
+    Recordset(const QStringList &names, std::vector<QVariant> values, QObject *parent = nullptr);
+
+    // Each throws CatalogueError when the set is closed or, for MoveFirst and
+    // MoveLast, empty; MoveNext at EOF, MovePrevious at BOF and Move without a
+    // current row throw too. Move past either end stops at EOF or BOF.
+    void MoveFirst();
+    void MoveNext();
+    void MovePrevious();
+    void MoveLast();
+    void Move(int rows);
+
+    // The first row whose column equals the number ("ofertas.cod_ofer=12").
+    // Throws for a criterion of another form or an unknown column.
+    void FindFirst(const QString &criterion);
+    bool NoMatch() const { return m_noMatch; }
+
+    bool Eof() const { return m_closed || m_position >= m_rowCount; }
+    bool Bof() const { return m_closed || m_rowCount == 0 || m_position < 0; }
+    int RecordCount() const { return m_closed ? 0 : int(m_rowCount); }
+    // 0-based; -1 without a current row.
+    int AbsolutePosition() const { return hasCurrentRow() ? int(m_position) : -1; }
+
+    int FieldCount() const { return int(m_names.size()); }
+    // A field's name needs no current row; throws when out of range.
+    QString FieldName(int index) const;
+    // Throw when out of range, unknown (names compare without case), or
+    // when there is no current row.
+    Field Fields(int index) const;
+    Field Fields(const QString &name) const;
+
+    void Close();
+
+signals:
+    void Reposition();
+
+private:
+    bool hasCurrentRow() const { return !m_closed && m_position >= 0 && m_position < m_rowCount; }
+    void requireOpen() const;
+    void requireCurrentRow() const;
+    int fieldIndex(const QString &name) const;
+    void moveTo(qsizetype position);
+
+    QStringList m_names;
+    std::vector<QVariant> m_values;
+    qsizetype m_rowCount = 0;
+    qsizetype m_position = -1; // -1 is BOF, m_rowCount is EOF
+    bool m_noMatch = false;
+    bool m_closed = false;
+};
+
+} // namespace catalogue

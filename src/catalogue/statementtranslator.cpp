@@ -1,0 +1,119 @@
+#include "catalogue/statementtranslator.h"
+
+#include <vector>
+
+#include "catalogue/catalogueschema.h"
+#include "catalogue/ordertiebreaker.h"
+#include "catalogue/sqlnames.h"
+#include "catalogue/sqltoken.h"
+
+namespace catalogue {
+
+namespace {
+
+bool isName(const SqlToken &token)
+{
+    return token.kind == SqlToken::Kind::Identifier || token.kind == SqlToken::Kind::QuotedIdentifier;
+}
+
+QString singleQuoted(const QString &value)
+{
+    QString quoted = value;
+    quoted.replace(u'\'', QStringLiteral("''"));
+    return u'\'' + quoted + u'\'';
+}
+
+class Translator
+{
+public:
+    Translator(const QString &statement, const CatalogueSchema &schema)
+        : m_schema(schema)
+        , m_tokens(tokenizeSql(statement))
+    {
+        for (size_t i = 0; i < m_tokens.size(); ++i) {
+            if (m_tokens[i].kind != SqlToken::Kind::Space)
+                m_significant.push_back(i);
+        }
+        for (const SqlToken &token : m_tokens) {
+            const QString table = isName(token) ? m_schema.table(token.name()) : QString();
+            if (!table.isEmpty() && !m_tables.contains(table))
+                m_tables << table;
+        }
+    }
+
+    TranslatedStatement translate() const
+    {
+        TranslatedStatement result;
+        for (size_t s = 0, t = 0; t < m_tokens.size(); ++t) {
+            const bool significant = s < m_significant.size() && m_significant[s] == t;
+            result.sql += significant ? translated(s) : m_tokens[t].text;
+            if (significant)
+                ++s;
+        }
+        result.tables = m_tables;
+        result.tieBreaker = orderTieBreaker(m_tokens, m_schema, m_tables);
+        return result;
+    }
+
+private:
+    const SqlToken *significant(qsizetype s) const
+    {
+        return s >= 0 && size_t(s) < m_significant.size() ? &m_tokens[m_significant[size_t(s)]] : nullptr;
+    }
+
+    QString translated(size_t s) const
+    {
+        const SqlToken &token = *significant(qsizetype(s));
+        if (token.kind == SqlToken::Kind::String)
+            return token.text.startsWith(u'"') ? singleQuoted(token.name()) : token.text;
+        if (!isName(token))
+            return token.text;
+        const QString stored = storedName(qsizetype(s));
+        if (token.kind == SqlToken::Kind::QuotedIdentifier)
+            return quotedName(stored.isEmpty() ? token.name() : stored);
+        return stored.isEmpty() || stored == token.text ? token.text : quotedName(stored);
+    }
+
+    // The stored spelling of the name at significant position s, judged by
+    // its neighbours; empty when it names nothing of the catalogue.
+    QString storedName(qsizetype s) const
+    {
+        const SqlToken &token = *significant(s);
+        if (token.kind == SqlToken::Kind::Identifier && isSqlKeyword(token.text))
+            return QString(); // SQLite matches keywords, all ASCII, by itself
+        const SqlToken *previous = significant(s - 1);
+        const SqlToken *next = significant(s + 1);
+        if (previous && previous->isWord(QLatin1String("as")))
+            return QString(); // an alias is the caller's name for a result
+        if (next && next->isPunctuation(u'('))
+            return QString(); // a function
+        if (next && next->isPunctuation(u'.'))
+            return m_schema.table(token.name());
+        const SqlToken *qualifier = previous && previous->isPunctuation(u'.') ? significant(s - 2) : nullptr;
+        if (qualifier && isName(*qualifier)) {
+            const QString column = m_schema.column(qualifier->name(), token.name());
+            if (!column.isEmpty())
+                return column;
+        }
+        for (const QString &table : m_tables) {
+            const QString column = m_schema.column(table, token.name());
+            if (!column.isEmpty())
+                return column;
+        }
+        return m_schema.table(token.name());
+    }
+
+    const CatalogueSchema &m_schema;
+    std::vector<SqlToken> m_tokens;
+    std::vector<size_t> m_significant;
+    QStringList m_tables;
+};
+
+} // namespace
+
+TranslatedStatement translateStatement(const QString &statement, const CatalogueSchema &schema)
+{
+    return Translator(statement, schema).translate();
+}
+
+} // namespace catalogue
