@@ -1,0 +1,286 @@
+// The file as a whole: header and password, identical output, page bookkeeping, refused
+// values that leave no file behind, and the command-line tool.
+
+#include "mdbreadback.h"
+#include "scriptfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
+
+#include <cstring>
+
+namespace {
+
+constexpr int kPageSize = 4096;
+
+// The fixed keystream readers XOR onto bytes 0x18..0x97 of page 0.
+const unsigned char kHeaderKeystream[128] = {
+    0xb5, 0x6f, 0x03, 0x62, 0x61, 0x08, 0xc2, 0x55, 0xeb, 0xa9, 0x67, 0x72, 0x43, 0x3f, 0x00, 0x9c,
+    0x7a, 0x9f, 0x90, 0xff, 0x80, 0x9a, 0x31, 0xc5, 0x79, 0xba, 0xed, 0x30, 0xbc, 0xdf, 0xcc, 0x9d,
+    0x63, 0xd9, 0xe4, 0xc3, 0x7b, 0x42, 0xfb, 0x8a, 0xbc, 0x4e, 0x86, 0xfb, 0xec, 0x37, 0x5d, 0x44,
+    0x9c, 0xfa, 0xc6, 0x5e, 0x28, 0xe6, 0x13, 0xb6, 0x8a, 0x60, 0x54, 0x94, 0x7b, 0x36, 0xf5, 0x72,
+    0xdf, 0xb1, 0x77, 0xf4, 0x13, 0x43, 0xcf, 0xaf, 0xb1, 0x33, 0x34, 0x61, 0x79, 0x5b, 0x92, 0xb5,
+    0x7c, 0x2a, 0x05, 0xf1, 0x7c, 0x99, 0x01, 0x1b, 0x98, 0xfd, 0x12, 0x4f, 0x4a, 0x94, 0x6c, 0x3e,
+    0x60, 0x26, 0x5f, 0x95, 0xf8, 0xd0, 0x89, 0x24, 0x85, 0x67, 0xc6, 0x1f, 0x27, 0x44, 0xd2, 0xee,
+    0xcf, 0x65, 0xed, 0xff, 0x07, 0xc7, 0x46, 0xa1, 0x78, 0x16, 0x0c, 0xed, 0xe9, 0x2d, 0x62, 0xd4,
+};
+
+struct Header {
+    int version = -1;
+    quint32 databaseKey = 0;
+    double creationDate = 0;
+    QString password;
+};
+
+Header decodeHeader(const QByteArray &file)
+{
+    QByteArray page = file.left(kPageSize);
+    for (int i = 0; i < 128; ++i)
+        page[0x18 + i] = char(page[0x18 + i] ^ kHeaderKeystream[i]);
+    const auto *bytes = reinterpret_cast<const uchar *>(page.constData());
+    Header header;
+    header.version = bytes[0x14];
+    header.databaseKey = qFromLittleEndian<quint32>(bytes + 0x3E);
+    const quint64 dateBits = qFromLittleEndian<quint64>(bytes + 0x72);
+    std::memcpy(&header.creationDate, &dateBits, sizeof dateBits);
+    uchar mask[4];
+    qToLittleEndian<qint32>(qint32(header.creationDate), mask);
+    for (int i = 0; i < 40; i += 2) {
+        const auto unit = char16_t((bytes[0x42 + i] ^ mask[i % 4]) | (bytes[0x43 + i] ^ mask[(i + 1) % 4]) << 8);
+        if (unit == 0)
+            break;
+        header.password.append(QChar(unit));
+    }
+    return header;
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+quint16 at16(const QByteArray &file, qsizetype offset)
+{
+    return qFromLittleEndian<quint16>(file.constData() + offset);
+}
+
+const std::string kSample = R"(
+    CREATE TABLE ofertas (Cod_Ofer INTEGER, ref TEXT(20), notas MEMO, alta DATETIME);
+    WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 700)
+    INSERT INTO ofertas SELECT i, 'REF-' || i, replace(hex(zeroblob(i * 7)), '00', 'ñ€'), '2024-05-17 10:30' FROM n;
+    CREATE TABLE fotos (CodFoto INTEGER, KeyOfe INTEGER, nomostrar BOOLEAN);
+    WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 40000)
+    INSERT INTO fotos SELECT i, i / 10, i % 7 = 0 FROM n;
+)";
+
+} // namespace
+
+class TestMdbwriteFile : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+
+private slots:
+    void passwordInHeader_data();
+    void passwordInHeader();
+    void passwordLongerThan20IsRefused();
+    void sameInputGivesSameBytes();
+    void pagesAreConsistent();
+    void refusedValues_data();
+    void refusedValues();
+    void failedWriteKeepsTheOldFile();
+    void commandLine();
+};
+
+void TestMdbwriteFile::passwordInHeader_data()
+{
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<double>("creationDate");
+
+    QTest::newRow("catalogue password") << "pinoverdes_" << 45429.4375;
+    QTest::newRow("none") << "" << 45429.4375;
+    QTest::newRow("19 characters, non-ASCII") << "contraseña€12345678" << 40000.25;
+    QTest::newRow("20 characters") << "abcdefghijklmnopqrst" << 36526.0;
+}
+
+void TestMdbwriteFile::passwordInHeader()
+{
+    QFETCH(QString, password);
+    QFETCH(double, creationDate);
+
+    mdbwrite::Options options;
+    options.password = password.toStdString();
+    options.creationDate = creationDate;
+    const QString path = writeScriptFile(m_dir, "clave.mdb", "CREATE TABLE t (a INTEGER);", options);
+    QVERIFY(!path.isEmpty());
+    const Header header = decodeHeader(contents(path));
+    QCOMPARE(header.version, 1);
+    QCOMPARE(header.databaseKey, 0u);
+    QCOMPARE(header.creationDate, creationDate);
+    QCOMPARE(header.password, password);
+    QVERIFY(MdbReadback(path).isOpen());
+}
+
+void TestMdbwriteFile::passwordLongerThan20IsRefused()
+{
+    mdbwrite::Options options;
+    options.password = "abcdefghijklmnopqrstu";
+    QVERIFY(writeScriptFile(m_dir, "larga.mdb", "", options).isEmpty());
+    QVERIFY(!QFile::exists(m_dir.filePath("larga.mdb")));
+}
+
+void TestMdbwriteFile::sameInputGivesSameBytes()
+{
+    mdbwrite::Options options;
+    options.password = "pinoverdes_";
+    options.creationDate = 45429.4375;
+    const QByteArray first = contents(writeScriptFile(m_dir, "uno.mdb", kSample, options));
+    const QByteArray second = contents(writeScriptFile(m_dir, "dos.mdb", kSample, options));
+    QVERIFY(first.size() > 100 * kPageSize);
+    QVERIFY(first == second);
+    options.creationDate += 1;
+    QVERIFY(contents(writeScriptFile(m_dir, "tres.mdb", kSample, options)) != first);
+}
+
+// What readers do not check but a later writer would rely on: free space, packed rows.
+void TestMdbwriteFile::pagesAreConsistent()
+{
+    const QByteArray file = contents(writeScriptFile(m_dir, "paginas.mdb", kSample));
+    QVERIFY(!file.isEmpty());
+    QCOMPARE(file.size() % kPageSize, 0);
+    for (qsizetype page = 0; page < file.size(); page += kPageSize) {
+        const QString where = QStringLiteral("page %1").arg(page / kPageSize);
+        const char type = file[page];
+        if (type == 0x01) {
+            const int rows = at16(file, page + 12);
+            QVERIFY2(rows >= 1 && rows <= 255, qPrintable(where));
+            int end = kPageSize;
+            int used = 0;
+            for (int r = 0; r < rows; ++r) {
+                const int start = at16(file, page + 14 + 2 * r);
+                QVERIFY2(start < end && start >= 14 + 2 * rows, qPrintable(where)); // no flag bits
+                used += end - start + 2;
+                end = start;
+            }
+            QCOMPARE(at16(file, page + 2), 4096 - 14 - used);
+        } else if (type == 0x02 && qFromLittleEndian<quint32>(file.constData() + page + 4) == 0) {
+            const quint32 length = qFromLittleEndian<quint32>(file.constData() + page + 8);
+            QCOMPARE(at16(file, page + 2), 4096 - 8 - int(length));
+            QCOMPARE(at16(file, page + length - 2), 0xFFFF);
+        } else {
+            QVERIFY2(type == 0x00 || type == 0x05, qPrintable(where));
+        }
+    }
+}
+
+void TestMdbwriteFile::refusedValues_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QStringList>("message");
+
+    const QString texts8 = QStringLiteral("t0 TEXT, t1 TEXT, t2 TEXT, t3 TEXT, t4 TEXT, t5 TEXT, t6 TEXT, t7 TEXT");
+    const QString euros = QStringLiteral("replace(hex(zeroblob(255)), '00', '€')");
+
+    QTest::newRow("text too long")
+        << "CREATE TABLE ofertas (ref TEXT(5)); INSERT INTO ofertas VALUES ('12345'), ('123456');"
+        << QStringList{"'ofertas'", "row 2", "'ref'", "6 characters"};
+    QTest::newRow("long out of range") << "CREATE TABLE t (id INTEGER); INSERT INTO t VALUES (2147483648);"
+                                       << QStringList{"'t'", "row 1", "'id'", "out of range"};
+    QTest::newRow("negative byte") << "CREATE TABLE t (a INT, baños TINYINT); INSERT INTO t VALUES (1, 0), (2, -1);"
+                                   << QStringList{"row 2", "'baños'", "out of range"};
+    QTest::newRow("integer too big") << "CREATE TABLE t (n SMALLINT); INSERT INTO t VALUES (32768);"
+                                     << QStringList{"'n'", "out of range"};
+    QTest::newRow("fraction in long") << "CREATE TABLE t (n INTEGER); INSERT INTO t VALUES (1.5);"
+                                      << QStringList{"'n'", "not a whole number"};
+    QTest::newRow("text in double") << "CREATE TABLE t (x DOUBLE); INSERT INTO t VALUES ('abc');"
+                                    << QStringList{"'x'", "text where a number"};
+    QTest::newRow("text in boolean") << "CREATE TABLE t (b BOOLEAN); INSERT INTO t VALUES ('sí');"
+                                     << QStringList{"'b'", "text where a number"};
+    QTest::newRow("date in other order") << "CREATE TABLE t (d DATETIME); INSERT INTO t VALUES ('15/01/2024');"
+                                         << QStringList{"'d'", "not a date"};
+    QTest::newRow("no such day") << "CREATE TABLE t (d DATE); INSERT INTO t VALUES ('2023-02-29');"
+                                 << QStringList{"'d'", "not a date"};
+    QTest::newRow("number as date") << "CREATE TABLE t (d DATETIME); INSERT INTO t VALUES (45000);"
+                                    << QStringList{"'d'", "date as text"};
+    QTest::newRow("currency out of range") << "CREATE TABLE t (p CURRENCY); INSERT INTO t VALUES (922337203685478);"
+                                           << QStringList{"'p'", "out of range"};
+    QTest::newRow("binary in text") << "CREATE TABLE t (s TEXT(9)); INSERT INTO t VALUES (x'41');"
+                                    << QStringList{"'s'", "binary data"};
+    QTest::newRow("NUL in text") << "CREATE TABLE t (s TEXT(9)); INSERT INTO t VALUES ('a' || char(0) || 'b');"
+                                 << QStringList{"'s'", "U+0000"};
+    QTest::newRow("row too long") << QStringLiteral("CREATE TABLE t (%1); INSERT INTO t VALUES (%2);")
+                                         .arg(texts8, QStringList(8, euros).join(", "))
+                                  << QStringList{"'t'", "row 1", "4060"};
+    QTest::newRow("no Jet type") << "CREATE TABLE t (x BLOB);" << QStringList{"'x'", "BLOB"};
+    QTest::newRow("no type at all") << "CREATE TABLE t (x);" << QStringList{"'x'", "no Jet equivalent"};
+    QTest::newRow("text of 256") << "CREATE TABLE t (x TEXT(256));" << QStringList{"'x'", "1 to 255"};
+    QTest::newRow("length on a number") << "CREATE TABLE t (x INTEGER(4));" << QStringList{"'x'", "no length"};
+    QTest::newRow("name of 65") << QStringLiteral("CREATE TABLE t (%1 INTEGER);").arg(QString(65, 'c'))
+                                << QStringList{"1 to 64"};
+    QTest::newRow("catalog's name") << "CREATE TABLE msysobjects (a INTEGER);" << QStringList{"MSysObjects"};
+    QTest::newRow("SQL error") << "CREATE TABLE t (a INTEGER); INSERT INTO u VALUES (1);" << QStringList{"no such table"};
+}
+
+void TestMdbwriteFile::refusedValues()
+{
+    QFETCH(QString, script);
+    QFETCH(QStringList, message);
+
+    const QTemporaryDir dir;
+    const QString path = dir.filePath("rechazo.mdb");
+    QString error;
+    try {
+        mdbwrite::writeScript(script.toStdString(), path.toStdString());
+    } catch (const mdbwrite::WriteError &e) {
+        error = QString::fromUtf8(e.what());
+    }
+    for (const QString &part : message)
+        QVERIFY2(error.contains(part), qPrintable(QStringLiteral("\"%1\" lacks \"%2\"").arg(error, part)));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
+}
+
+void TestMdbwriteFile::failedWriteKeepsTheOldFile()
+{
+    const QString path = writeScriptFile(m_dir, "anterior.mdb", kSample);
+    const QByteArray before = contents(path);
+    QVERIFY(writeScriptFile(m_dir, "anterior.mdb", kSample + "INSERT INTO fotos VALUES (1, 1e10, 0);").isEmpty());
+    QVERIFY(contents(path) == before);
+}
+
+void TestMdbwriteFile::commandLine()
+{
+    const QTemporaryDir dir;
+    const QString path = dir.filePath("cli.mdb");
+    QProcess process;
+    process.start(MDBWRITE_EXECUTABLE, {"--password", "pinoverdes_", path, "-"});
+    process.write("CREATE TABLE situación (baños TINYINT); INSERT INTO situación VALUES (3);");
+    process.closeWriteChannel();
+    QVERIFY(process.waitForFinished());
+    QCOMPARE(process.exitCode(), 0);
+    QCOMPARE(decodeHeader(contents(path)).password, "pinoverdes_");
+    QCOMPARE(MdbReadback(path).table("situación").rows.size(), 1);
+
+    QFile script(dir.filePath("malo.sql"));
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write("CREATE TABLE t (b TINYINT); INSERT INTO t VALUES (300);");
+    script.close();
+    process.start(MDBWRITE_EXECUTABLE, {dir.filePath("malo.mdb"), script.fileName()});
+    QVERIFY(process.waitForFinished());
+    QCOMPARE(process.exitCode(), 1);
+    QVERIFY(process.readAllStandardError().contains("row 1, column 'b'"));
+    QVERIFY(!QFile::exists(dir.filePath("malo.mdb")));
+
+    process.start(MDBWRITE_EXECUTABLE, {path});
+    QVERIFY(process.waitForFinished());
+    QCOMPARE(process.exitCode(), 2);
+}
+
+QTEST_GUILESS_MAIN(TestMdbwriteFile)
+#include "tst_mdbwrite_file.moc"
