@@ -1,5 +1,6 @@
 #include "demofolder/agencyfiles.h"
 
+#include "demofolder/outlinetext.h"
 #include "demofolder/outputfiles.h"
 
 #include <QFont>
@@ -40,14 +41,12 @@ void writeAgencyLogo(const QString &path)
     QFont font(QStringLiteral("Liberation Serif"));
     font.setBold(true);
     font.setPixelSize(54);
-    painter.setFont(font);
-    painter.setPen(QColor(20, 90, 170));
-    painter.drawText(QRectF(200, 40, 390, 80), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Peñíscola"));
+    const QColor blue(20, 90, 170);
+    drawOutlineText(painter, QRectF(200, 40, 390, 80), Qt::AlignLeft, font, QStringLiteral("Peñíscola"), blue);
     font.setPixelSize(34);
     font.setBold(false);
-    painter.setFont(font);
-    painter.drawText(QRectF(200, 115, 390, 50), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("Costa · Inmobiliaria"));
+    drawOutlineText(painter, QRectF(200, 115, 390, 50), Qt::AlignLeft, font,
+                    QStringLiteral("Costa · Inmobiliaria"), blue);
     painter.end();
     writeBytes(path, encodeJpeg(logo, 90));
 }

@@ -1,5 +1,7 @@
 #include "demofolder/photopainter.h"
 
+#include "demofolder/outlinetext.h"
+
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
@@ -73,16 +75,13 @@ void paintCaption(QPainter &painter, const QRectF &band, const PhotoLook &look)
     QFont font(QStringLiteral("Liberation Sans"));
     font.setBold(true);
     font.setPixelSize(std::max(8, static_cast<int>(band.height() * 0.36)));
-    painter.setFont(font);
-    painter.setPen(Qt::white);
     const QRectF upper(band.left(), band.top(), band.width(), band.height() * 0.55);
-    painter.drawText(upper, Qt::AlignCenter, look.title);
+    drawOutlineText(painter, upper, Qt::AlignHCenter, font, look.title, Qt::white);
 
     font.setBold(false);
     font.setPixelSize(std::max(7, static_cast<int>(band.height() * 0.26)));
-    painter.setFont(font);
     const QRectF lower(band.left(), upper.bottom(), band.width(), band.height() * 0.4);
-    painter.drawText(lower, Qt::AlignCenter, look.subtitle);
+    drawOutlineText(painter, lower, Qt::AlignHCenter, font, look.subtitle, Qt::white);
 }
 
 } // namespace
