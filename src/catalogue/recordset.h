@@ -38,7 +38,7 @@ public:
     void FindFirst(const QString &criterion);
     bool NoMatch() const { return m_noMatch; }
 
-    bool Eof() const { return m_closed || m_position >= m_rowCount; }
+    bool Eof() const { return m_closed || m_rowCount == 0 || m_position >= m_rowCount; }
     bool Bof() const { return m_closed || m_rowCount == 0 || m_position < 0; }
     int RecordCount() const { return m_closed ? 0 : int(m_rowCount); }
     // 0-based; -1 without a current row.

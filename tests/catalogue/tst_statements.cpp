@@ -1,0 +1,272 @@
+// The program's statements, exactly as the windows send them, on a small
+// catalogue with the full schema: their rows, order and field names.
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "catalogue/catalogueerror.h"
+#include "catalogue/database.h"
+#include "catalogue/recordset.h"
+#include "spanishlocale.h"
+#include "testcatalogue.h"
+
+using namespace catalogue;
+
+namespace {
+
+// File order of the offers: 5 3 9 4 8 6 7 0. Offer 4 has no conservation
+// row, offer 7 no zone row, offer 0 is not a real offer (key 0); 9, 4 and 8
+// share a price. Offer 9 has no photos; photo 103 is hidden from the viewer.
+const char *const kData = R"sql(
+INSERT INTO ciudad VALUES (1, 'Málaga'), (2, 'MARBELLA'), (3, 'L''Alfàs del Pi'), (4, 'Nerja');
+INSERT INTO zonas VALUES (10, 'Centro'), (11, 'Playa de l''Albir'), (12, 'Levante'), (13, 'Huérfana');
+INSERT INTO tipo VALUES (20, 'Piso', 'Flat'), (21, 'Chalet', 'Villa'), (22, 'Ático', 'Penthouse'), (23, 'Solar', 'Plot');
+INSERT INTO tipoconservacion VALUES (1, 'Nuevo', 'New'), (2, 'Reformado', 'Refurbished');
+INSERT INTO tipoori VALUES (1, 'Sur', 'South'), (2, 'Norte', 'North');
+INSERT INTO ofertas (Cod_Ofer, ref, Key_Tipo, Key_Loca, Key_Zona, precioinmo, Conservacion, keyori, piscina_prop, piscina_com, salon) VALUES
+    (5, 'MA/5', 20, 1, 10, 250000, 1, 1, 1, 0, 2),
+    (3, 'MB/3', 21, 2, 12, 900000, 2, 2, 0, 1, NULL),
+    (9, 'AL/9', 22, 3, 11, 150000, 1, 1, 0, 0, 1),
+    (4, 'MA/4', 20, 1, 12, 150000, 9, 1, 0, 0, 1),
+    (8, 'MB/8', 20, 2, 10, 150000, 2, 2, 0, 0, 1),
+    (6, 'MA/6', 21, 1, 10, 1234567.6, 1, 1, 0, 0, 3),
+    (7, 'NE/7', 20, 4, 99, 100000, 1, 1, 0, 0, 1),
+    (0, 'MA/0', 20, 1, 10, 50000, 1, 1, 0, 0, 1);
+INSERT INTO fotos VALUES
+    (101, 5, 'fotos\5_b.jpg', 2, 0),
+    (102, 5, 'fotos\5_a.jpg', 1, 0),
+    (103, 5, 'fotos\5_c.jpg', 2, 1),
+    (104, 3, 'fotos\3_a.jpg', 1, 1),
+    (105, 6, 'fotos\6_a.jpg', 1, 0);
+INSERT INTO auxcalid VALUES ('garaje', 'Garaje'), ('calefaccion', 'Calefacción'), ('ascensor', 'Ascensor');
+)sql";
+
+const QString kPassword = QStringLiteral("pinoverdes_");
+const QString kJoin = QStringLiteral("key_loca=cod_ciu and key_zona=cod_zona and key_tipo=cod_tipo ");
+
+QString typeList()
+{
+    return QStringLiteral("select distinct tipo.tipo_ofer from ciudad,ofertas,tipo,zonas where  ") + kJoin.trimmed()
+        + QStringLiteral(" order by tipo.tipo_ofer");
+}
+QString cityList(const QString &filter)
+{
+    return QStringLiteral("select distinct ciudad.ciudad from ciudad,ofertas,tipo,zonas where ") + kJoin + filter
+        + QStringLiteral(" order by ciudad.ciudad");
+}
+QString zoneList(const QString &filter)
+{
+    return QStringLiteral("select distinct zonas.zona from ciudad,ofertas,tipo,zonas where  ") + kJoin + filter
+        + QStringLiteral(" order by zonas.zona");
+}
+QString search(const QString &filter)
+{
+    return QStringLiteral("select cod_ofer, precioinmo from ciudad,ofertas,tipo,zonas where  ") + kJoin + filter
+        + QStringLiteral(" order by precioinmo");
+}
+QString card(const QString &filter)
+{
+    return QStringLiteral(
+               "SELECT ofertas.Cod_Ofer,ciudad.Ciudad, zonas.Zona, tipo.Tipo_Ofer, tipo.tipo_ofer2, "
+               "tipoconservacion.conservacion2 as txtconser2, tipoori.orientacion2, tipoconservacion.conservacion as "
+               "txtconser, tipoori.orientacion, ofertas.* FROM zonas INNER JOIN (tipo INNER JOIN (ciudad INNER JOIN "
+               "((ofertas INNER JOIN tipoconservacion ON ofertas.Conservacion = tipoconservacion.idconservacion) "
+               "INNER JOIN tipoori ON ofertas.keyori = tipoori.idori) ON ciudad.Cod_Ciu = ofertas.Key_Loca) ON "
+               "tipo.Cod_Tipo = ofertas.Key_Tipo) ON zonas.Cod_Zona = ofertas.Key_Zona where cod_ofer>0 ")
+        + filter + QStringLiteral(" order by precioinmo");
+}
+QString viewer(int key)
+{
+    return QStringLiteral(
+               "SELECT Fotos.CodFoto, Fotos.KeyOfe, Fotos.Ruta, Format(Precioinmo,\"#,##0 eur\") as precio, "
+               "Tipo.Tipo_Ofer AS Tipo, Ciudad.Ciudad, Zonas.Zona,ofertas.ref,fotos.orden FROM Zonas INNER JOIN (Tipo "
+               "INNER JOIN (Ciudad INNER JOIN (Fotos INNER JOIN Ofertas ON Fotos.KeyOfe = Ofertas.Cod_Ofer) ON "
+               "Ciudad.Cod_Ciu = Ofertas.Key_Loca) ON Tipo.Cod_Tipo = Ofertas.Key_Tipo) ON Zonas.Cod_Zona = "
+               "Ofertas.Key_Zona WHERE fotos.keyofe=%1 and nomostrar=false order by orden asc,Fotos.CodFoto")
+        .arg(key);
+}
+
+// One column of every row, as text, joined by blanks.
+QString column(Recordset &recordset, const QString &name)
+{
+    QStringList values;
+    for (; !recordset.Eof(); recordset.MoveNext())
+        values << recordset.Fields(name).Value.toString();
+    return values.join(u' ');
+}
+
+QStringList fieldNames(const Recordset &recordset)
+{
+    QStringList names;
+    for (int i = 0; i < recordset.FieldCount(); ++i)
+        names << recordset.FieldName(i);
+    return names;
+}
+
+} // namespace
+
+class TestStatements : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        testsupport::pinSpanishLocale();
+        QVERIFY(m_dir.isValid());
+        const QString path = testsupport::writeCatalogue(
+            m_dir, testsupport::catalogueSchemaSql() + QString::fromUtf8(kData), kPassword);
+        m_db = Database::OpenDatabase(path, false, false, QStringLiteral(";PWD=") + kPassword);
+    }
+
+    void filterLists_data()
+    {
+        QTest::addColumn<QString>("statement");
+        QTest::addColumn<QString>("expected");
+        // Accents sort with their letter (Ático first), names compare without case.
+        QTest::newRow("types") << typeList() << QStringLiteral("Ático|Chalet|Piso");
+        QTest::newRow("cities of a type") << cityList(QStringLiteral(" and tipo.tipo_ofer='Piso'  "))
+                                          << QStringLiteral("Málaga|MARBELLA");
+        QTest::newRow("cities, blank filter") << cityList(QStringLiteral(" "))
+                                              << QStringLiteral("L'Alfàs del Pi|Málaga|MARBELLA");
+        QTest::newRow("zones of a re-cased city") << zoneList(QStringLiteral(" and ciudad.ciudad='Marbella'  "))
+                                                  << QStringLiteral("Centro|Levante");
+        QTest::newRow("zones of a city with an apostrophe")
+            << zoneList(QStringLiteral(" and ciudad.ciudad='L''alfàs del pi'  ")) << QStringLiteral("Playa de l'Albir");
+    }
+    void filterLists()
+    {
+        QFETCH(QString, statement);
+        QFETCH(QString, expected);
+        const auto rs = m_db->OpenRecordset(statement);
+        QStringList values;
+        for (; !rs->Eof(); rs->MoveNext())
+            values << rs->Fields(0).Value.toString();
+        QCOMPARE(values.join(u'|'), expected);
+    }
+
+    void search_data()
+    {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("keys");
+        // Equal prices (9, 4, 8) keep the file's order.
+        QTest::newRow("no filter") << QStringLiteral(" ") << QStringLiteral("0 9 4 8 5 3 6");
+        QTest::newRow("type") << QStringLiteral(" and tipo.tipo_ofer='Piso'  ") << QStringLiteral("0 4 8 5");
+        QTest::newRow("city, other case") << QStringLiteral(" and ciudad.ciudad='Marbella'  ") << QStringLiteral("8 3");
+        QTest::newRow("zone with an apostrophe") << QStringLiteral(" and zonas.zona='Playa de l''albir'  ")
+                                                 << QStringLiteral("9");
+        QTest::newRow("price bounds with leading zeros")
+            << QStringLiteral(" and ofertas.precioinmo>=0100000 and ofertas.precioinmo<=0250000 ")
+            << QStringLiteral("9 4 8 5");
+        QTest::newRow("lower bound above upper")
+            << QStringLiteral(" and ofertas.precioinmo>=300000 and ofertas.precioinmo<=100000 ") << QString();
+        QTest::newRow("pool") << QStringLiteral(" and (ofertas.piscina_prop=true or ofertas.piscina_com=true) ")
+                              << QStringLiteral("5 3");
+        QTest::newRow("everything") << QStringLiteral(" and tipo.tipo_ofer='piso'  and ciudad.ciudad='málaga' "
+                                                      " and zonas.zona='centro'  and ofertas.precioinmo>=100000 and "
+                                                      "(ofertas.piscina_prop=true or ofertas.piscina_com=true) ")
+                                    << QStringLiteral("5");
+    }
+    void search()
+    {
+        QFETCH(QString, filter);
+        QFETCH(QString, keys);
+        const auto rs = m_db->OpenRecordset(::search(filter));
+        QCOMPARE(fieldNames(*rs), QStringList({QStringLiteral("Cod_Ofer"), QStringLiteral("precioinmo")}));
+        QCOMPARE(column(*rs, QStringLiteral("cod_ofer")), keys);
+    }
+
+    void cardWalksTheSearchWithoutUnmatchedOffers()
+    {
+        // Offer 4 (no conservation row) and offer 0 (key 0) are not on the
+        // card; the equal prices 9 and 8 come as in the search.
+        const auto rs = m_db->OpenRecordset(card(QStringLiteral(" ")));
+        const QStringList names = fieldNames(*rs);
+        QCOMPARE(names.mid(0, 10).join(u','),
+                 QStringLiteral("Cod_Ofer,Ciudad,Zona,Tipo_Ofer,tipo_ofer2,txtconser2,orientacion2,txtconser,"
+                                "orientacion,Cod_Ofer"));
+        QVERIFY(names.contains(QStringLiteral("baños")));
+        rs->FindFirst(QStringLiteral("ofertas.cod_ofer=5"));
+        QVERIFY(!rs->NoMatch());
+        QCOMPARE(rs->AbsolutePosition(), 2);
+        QCOMPARE(rs->Fields(QStringLiteral("TXTCONSER")).Value.toString(), QStringLiteral("Nuevo"));
+        QCOMPARE(rs->Fields(QStringLiteral("ciudad")).Value.toString(), QStringLiteral("Málaga"));
+        QCOMPARE(rs->Fields(QStringLiteral("BAÑOS")).Value, QVariant());
+        rs->FindFirst(QStringLiteral("ofertas.cod_ofer=4"));
+        QVERIFY(rs->NoMatch());
+        QCOMPARE(rs->AbsolutePosition(), 2);
+        QCOMPARE(column(*rs, QStringLiteral("Cod_Ofer")), QStringLiteral("5 3 6"));
+        rs->MoveFirst();
+        QCOMPARE(column(*rs, QStringLiteral("Cod_Ofer")), QStringLiteral("9 8 5 3 6"));
+    }
+
+    void cardWithFilter()
+    {
+        const auto rs = m_db->OpenRecordset(card(QStringLiteral(" and tipo.tipo_ofer='Piso'  ")));
+        QCOMPARE(column(*rs, QStringLiteral("Cod_Ofer")), QStringLiteral("8 5"));
+    }
+
+    void photos_data()
+    {
+        QTest::addColumn<QString>("statement");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("first photo") << QStringLiteral("select ruta from fotos where keyofe=5 order by orden,codfoto")
+                                     << QStringLiteral("Ruta")
+                                     << QStringLiteral("fotos\\5_a.jpg fotos\\5_b.jpg fotos\\5_c.jpg");
+        QTest::newRow("no photo") << QStringLiteral("select ruta from fotos where keyofe=9 order by orden,codfoto")
+                                  << QStringLiteral("Ruta") << QString();
+        QTest::newRow("card, hidden ones too") << QStringLiteral("select * from fotos where keyofe=5 order by orden")
+                                               << QStringLiteral("CodFoto") << QStringLiteral("102 101 103");
+        QTest::newRow("extraction, file order") << QStringLiteral("select * from fotos where keyofe=5")
+                                                << QStringLiteral("CodFoto") << QStringLiteral("101 102 103");
+        QTest::newRow("viewer, hidden left out") << viewer(5) << QStringLiteral("CodFoto") << QStringLiteral("102 101");
+        QTest::newRow("viewer, all hidden") << viewer(3) << QStringLiteral("CodFoto") << QString();
+        QTest::newRow("viewer, formatted price") << viewer(6) << QStringLiteral("precio")
+                                                 << QStringLiteral("1.234.568 eur");
+        QTest::newRow("qualities, file order") << QStringLiteral("select * from auxcalid") << QStringLiteral("nbcampo")
+                                               << QStringLiteral("garaje calefaccion ascensor");
+    }
+    void photos()
+    {
+        QFETCH(QString, statement);
+        QFETCH(QString, field);
+        QFETCH(QString, expected);
+        const auto rs = m_db->OpenRecordset(statement);
+        QCOMPARE(column(*rs, field), expected);
+    }
+
+    void viewerFieldsAndFind()
+    {
+        const auto rs = m_db->OpenRecordset(viewer(5));
+        QCOMPARE(fieldNames(*rs).join(u','), QStringLiteral("CodFoto,KeyOfe,Ruta,precio,Tipo,Ciudad,Zona,ref,orden"));
+        QCOMPARE(rs->Fields(QStringLiteral("precio")).Value.toString(), QStringLiteral("250.000 eur"));
+        QCOMPARE(rs->Fields(QStringLiteral("Tipo")).Value.toString(), QStringLiteral("Piso"));
+        rs->FindFirst(rs->FieldName(0) + QStringLiteral("=101"));
+        QCOMPARE(rs->AbsolutePosition(), 1);
+        rs->FindFirst(QStringLiteral("codfoto=103"));
+        QVERIFY(rs->NoMatch());
+        QCOMPARE(rs->AbsolutePosition(), 1);
+    }
+
+    void failingStatementsThrow_data()
+    {
+        QTest::addColumn<QString>("statement");
+        QTest::newRow("pasted letters in a price") << ::search(QStringLiteral(" and ofertas.precioinmo>=12a3 "));
+        QTest::newRow("unknown table") << QStringLiteral("select * from inexistente");
+        QTest::newRow("unknown column") << QStringLiteral("select nada from fotos");
+        QTest::newRow("empty") << QStringLiteral("  ");
+    }
+    void failingStatementsThrow()
+    {
+        QFETCH(QString, statement);
+        QVERIFY_THROWS_EXCEPTION(CatalogueError, m_db->OpenRecordset(statement));
+    }
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<Database> m_db;
+};
+
+QTEST_GUILESS_MAIN(TestStatements)
+#include "tst_statements.moc"
