@@ -171,6 +171,23 @@ private slots:
         QCOMPARE(missing, 2);
     }
 
+    // The demo's longest description is past the 16 KB a memo reader binds
+    // by default; it must come back whole from the file.
+    void longMemoReadsBackWhole()
+    {
+        const MdbTable &ofertas = table(QStringLiteral("ofertas"));
+        const int column = ofertas.columns.indexOf(QStringLiteral("descripcion"));
+        QVERIFY(column >= 0);
+        QString longest;
+        for (const QStringList &row : ofertas.rows)
+            longest = std::max(longest, row[column], [](const QString &a, const QString &b) { return a.size() < b.size(); });
+        QVERIFY(longest.toUtf8().size() > 16384);
+        const auto planned = std::find_if(m_plan.offers.begin(), m_plan.offers.end(),
+                                          [&](const OfferRow &o) { return o.descripcion.size() == longest.size(); });
+        QVERIFY(planned != m_plan.offers.end());
+        QCOMPARE(longest, planned->descripcion);
+    }
+
     // What a thumbnail look-up by "<key>cd*" finds, case-insensitively.
     void thumbnailsAsPromised_data()
     {

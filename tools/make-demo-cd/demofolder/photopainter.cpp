@@ -45,15 +45,17 @@ void paintHouse(QPainter &painter, const QRectF &walls, double roofHeight, std::
     painter.setBrush(QColor(110, 70, 40));
     painter.drawRect(door);
 
-    const int windows = 2 + static_cast<int>((palette >> 12) % 2);
-    const double windowSide = walls.height() * 0.3;
+    // One or two windows on each side of the door.
+    const int perSide = 1 + static_cast<int>((palette >> 12) % 2);
+    const double side = (walls.width() - doorWidth) / 2;
+    const double windowSide = std::min(walls.height() * 0.3, side / perSide * 0.6);
     painter.setBrush(QColor(170, 210, 240));
-    for (int i = 0; i < windows; ++i) {
-        const double slot = walls.width() / windows;
-        double x = walls.left() + slot * i + (slot - windowSide) / 2;
-        if (std::abs(x + windowSide / 2 - walls.center().x()) < doorWidth)
-            x = i == 0 ? walls.left() + slot * 0.1 : walls.right() - slot * 0.1 - windowSide;
-        painter.drawRect(QRectF(x, walls.top() + walls.height() * 0.15, windowSide, windowSide));
+    for (const double start : {walls.left(), door.right()}) {
+        for (int i = 0; i < perSide; ++i) {
+            const double slot = side / perSide;
+            const double x = start + slot * i + (slot - windowSide) / 2;
+            painter.drawRect(QRectF(x, walls.top() + walls.height() * 0.15, windowSide, windowSide));
+        }
     }
 }
 
