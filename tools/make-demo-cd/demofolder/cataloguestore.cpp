@@ -99,18 +99,20 @@ void insertLookups(sqlite3 *db, const char *sql, const std::vector<LookupRow> &r
 
 std::string offerInsertSql()
 {
-    std::string columns = "Cod_Ofer, ref, Key_Tipo, Key_Loca, Key_Zona, precioinmo, Conservacion, keyori, "
-                          "piscina_prop, piscina_com, habitaciones, habdobles, \"baños\", aseos, salon, "
-                          "numplanta, m_uties, m_cons, m_parcela, mtfachada, suelo, vistas, carpinteria, "
-                          "carpinext, fechaalta, descripcion";
-    std::string values = std::string(26 * 2 - 1, '?');
-    for (std::size_t i = 1; i < values.size(); i += 2)
-        values[i] = ',';
-    for (const QualityColumn &quality : qualityColumns()) {
-        columns += std::string(", ") + quality.column;
-        values += ",?";
+    std::vector<std::string> columns = {
+        "Cod_Ofer", "ref", "Key_Tipo", "Key_Loca", "Key_Zona", "precioinmo", "Conservacion", "keyori",
+        "piscina_prop", "piscina_com", "habitaciones", "habdobles", "\"baños\"", "aseos", "salon",
+        "numplanta", "m_uties", "m_cons", "m_parcela", "mtfachada", "suelo", "vistas", "carpinteria",
+        "carpinext", "fechaalta", "descripcion"};
+    for (const QualityColumn &quality : qualityColumns())
+        columns.emplace_back(quality.column);
+    std::string names;
+    std::string placeholders;
+    for (const std::string &column : columns) {
+        names += (names.empty() ? "" : ", ") + column;
+        placeholders += placeholders.empty() ? "?" : ", ?";
     }
-    return "INSERT INTO ofertas (" + columns + ") VALUES (" + values + ")";
+    return "INSERT INTO ofertas (" + names + ") VALUES (" + placeholders + ")";
 }
 
 void insertOffers(sqlite3 *db, const std::vector<OfferRow> &offers)

@@ -19,6 +19,12 @@ namespace {
 constexpr int kUnknownConservation = 9;
 constexpr int kUnknownOrientation = 0;
 
+// Keys of demovocabulary.cpp that the peculiarities name.
+constexpr int kCityWithApostrophe = 5; // L'Alfàs del Pi
+constexpr int kApartment = 2;
+constexpr int kChalet = 3;
+constexpr int kPenthouse = 5;
+
 // Property types by frequency: flats and apartments lead, as in any catalogue.
 const std::vector<int> kTypeDraw = {1, 1, 1, 1, 2, 2, 2, 3, 3, 4, 4, 5, 6, 7, 8, 9};
 
@@ -167,13 +173,13 @@ OfferRow OfferPlanner::makeOffer(int index, int previousKey)
     const char *zone = m_random.pick(city->zones);
     int type = m_random.pick(kTypeDraw);
     if (index == ApostropheZone) {
-        city = &cityWithKey(5);
+        city = &cityWithKey(kCityWithApostrophe);
         zone = city->zones.front();
     }
     if (index == PrivatePool || index == BothPools)
-        type = 3;
+        type = kChalet;
     if (index == CommunalPool)
-        type = 2;
+        type = kApartment;
 
     offer.ciudad = city->key;
     offer.zona = zoneKey(zone);
@@ -195,7 +201,7 @@ OfferRow OfferPlanner::makeOffer(int index, int previousKey)
     offer.conservacion = m_random.between(1, 5);
     offer.orientacion = m_random.between(1, 8);
 
-    fillDetails(offer, static_cast<int>(words.kind));
+    fillDetails(offer, words.kind);
 
     const QDate day = QDate(2024, 1, 1).addDays(-m_random.between(0, 1500));
     const QTime time = QTime(0, 0).addSecs(m_random.between(9 * 3600, 20 * 3600 - 1));
@@ -212,9 +218,8 @@ OfferRow OfferPlanner::makeOffer(int index, int previousKey)
     return offer;
 }
 
-void OfferPlanner::fillDetails(OfferRow &offer, int kindValue)
+void OfferPlanner::fillDetails(OfferRow &offer, PropertyKind kind)
 {
-    const auto kind = static_cast<PropertyKind>(kindValue);
     DemoRandom &r = m_random;
     switch (kind) {
     case PropertyKind::Flat: {
@@ -225,7 +230,7 @@ void OfferPlanner::fillDetails(OfferRow &offer, int kindValue)
         offer.aseos = r.between(0, 1);
         offer.salon = r.chance(1, 8) ? std::optional<int>() : 1;
         offer.numplanta = r.chance(1, 10) ? std::optional<int>()
-                          : offer.tipo == 5 ? r.between(4, 15) : r.between(0, 12);
+                          : offer.tipo == kPenthouse ? r.between(4, 15) : r.between(0, 12);
         offer.mUtiles = surface(r, 35 + 20 * rooms, 60 + 30 * rooms);
         offer.mCons = builtFrom(*offer.mUtiles, r);
         if (r.chance(1, 3))

@@ -2,6 +2,7 @@
 
 #include "demofolder/catalogueplan.h"
 #include "demofolder/demorandom.h"
+#include "demofolder/demovocabulary.h"
 
 namespace demofolder {
 
@@ -17,7 +18,7 @@ public:
 
 private:
     OfferRow makeOffer(int index, int previousKey);
-    void fillDetails(OfferRow &offer, int kind);
+    void fillDetails(OfferRow &offer, PropertyKind kind);
     void applyQuirk(OfferRow &offer, int index);
     QString describe(const OfferRow &offer) const;
     int zoneKey(const char *name) const;
