@@ -14,6 +14,7 @@ namespace {
 
 constexpr uint32_t kHeaderPage = 0;
 constexpr uint32_t kGlobalUsageMapPage = 1;
+constexpr uint32_t kGlobalUsageMapOwner = 1; // what Access writes there
 constexpr size_t kUsageMapRowsPerPage = (kPageSize - 14) / (kUsageMapRowBytes + 2);
 
 } // namespace
@@ -139,7 +140,7 @@ void DatabaseWriter::writeDefinitions(PageFile &file)
 // Written last: it lists every page of the file as used.
 void DatabaseWriter::writeGlobalUsageMap(PageFile &file)
 {
-    DataPage page(kGlobalUsageMapPage, 1);
+    DataPage page(kGlobalUsageMapPage, kGlobalUsageMapOwner);
     const UsageMapRow freePages = freePagesMap(file);
     const UsageMapRow unused{};
     page.add(freePages.data(), freePages.size());

@@ -2,9 +2,8 @@
 
 #include "valueerror.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <limits>
 #include <string>
 
@@ -111,13 +110,10 @@ int64_t currencyFromDouble(double value)
 {
     if (!std::isfinite(value))
         throw ValueError("currency amount is not a finite number");
+    // Shortest form that reads back as the same double, independent of the C locale.
     char text[40];
-    for (int precision = 1; precision <= 17; ++precision) {
-        std::snprintf(text, sizeof text, "%.*g", precision, value);
-        if (std::strtod(text, nullptr) == value)
-            break;
-    }
-    return currencyFromDecimal(text);
+    const std::to_chars_result end = std::to_chars(text, text + sizeof text, value);
+    return currencyFromDecimal(std::string_view(text, static_cast<size_t>(end.ptr - text)));
 }
 
 int64_t currencyFromInteger(int64_t value)

@@ -37,7 +37,7 @@ PageFile::PageFile(std::string path)
             break;
     }
     if (!m_file)
-        failed("cannot create", m_temporaryPath);
+        failed("cannot write", m_path);
 }
 
 PageFile::~PageFile()
@@ -59,7 +59,7 @@ void PageFile::write(uint32_t number, const Page &page)
 {
     if (std::fseek(m_file, static_cast<long>(number) * static_cast<long>(kPageSize), SEEK_SET) != 0
         || std::fwrite(page.data(), 1, page.size(), m_file) != page.size())
-        failed("cannot write", m_temporaryPath);
+        failed("cannot write", m_path);
 }
 
 void PageFile::commit()
