@@ -14,6 +14,7 @@ namespace {
 constexpr int MaxColumns = 255;
 constexpr int MaxRealIndexes = 256;
 constexpr int RowOffsetMask = 0x1FFF;
+constexpr int DeletedRowFlag = 0x4000;
 
 } // namespace
 
@@ -29,10 +30,9 @@ JetTable::JetTable(const JetFile &file, const JetTableEntry &entry)
     std::snprintf(m_entry.object_name, sizeof m_entry.object_name, "%s", entry.name.toUtf8().constData());
     m_table = mdb_read_table(&m_entry);
     if (!m_table)
-        file.damaged(QStringLiteral("no se puede leer la tabla %1").arg(m_name));
-    checkUsageMap();
+        damaged(QStringLiteral("no se puede leer su definición"));
+    readUsageMap();
     readColumns();
-    mdb_rewind_table(m_table);
 }
 
 JetTable::~JetTable()
@@ -40,14 +40,17 @@ JetTable::~JetTable()
     mdb_free_tabledef(m_table);
 }
 
+void JetTable::damaged(const QString &what) const
+{
+    m_file.damaged(QStringLiteral("tabla %1: %2").arg(m_name, what));
+}
+
 void JetTable::checkDefinition(quint32 page) const
 {
     const MdbFormatConstants &fmt = *m_file.handle()->fmt;
     std::vector<unsigned char> definition;
     m_file.readPage(page, definition);
-    const auto broken = [&] {
-        m_file.damaged(QStringLiteral("la definición de la tabla %1 no es válida").arg(m_name));
-    };
+    const auto broken = [&] { damaged(QStringLiteral("la definición no es válida")); };
     if (definition[0] != MDB_PAGE_TABLE)
         broken();
     const int columns = qFromLittleEndian<quint16>(definition.data() + fmt.tab_num_cols_offset);
@@ -71,28 +74,38 @@ void JetTable::checkDefinition(quint32 page) const
     }
 }
 
-void JetTable::checkUsageMap() const
+void JetTable::readUsageMap()
 {
     const unsigned char *map = m_table->usage_map;
     const size_t size = m_table->map_sz;
-    const auto broken = [&] {
-        m_file.damaged(QStringLiteral("el mapa de páginas de la tabla %1 no es válido").arg(m_name));
-    };
+    const auto broken = [&] { damaged(QStringLiteral("el mapa de páginas no es válido")); };
     if (!map || size < 5)
         broken();
-    if (map[0] == 0) {
-        // Inline bitmap: bit i of byte 5 on stands for page start + i.
-        const quint32 first = qFromLittleEndian<quint32>(map + 1);
-        for (size_t bit = 0; bit < (size - 5) * 8; ++bit) {
-            if ((map[5 + bit / 8] & (1 << (bit % 8))) && !m_file.hasPage(quint64(first) + bit))
+    const auto listBits = [&](const unsigned char *bits, size_t bytes, quint64 firstPage) {
+        for (size_t bit = 0; bit < bytes * 8; ++bit) {
+            if (!(bits[bit / 8] & (1 << (bit % 8))))
+                continue;
+            if (!m_file.hasPage(firstPage + bit))
                 broken();
+            m_pages.push_back(quint32(firstPage + bit));
         }
+    };
+    if (map[0] == 0) {
+        // The bitmap is in the map itself: bit i stands for page start + i.
+        listBits(map + 5, size - 5, qFromLittleEndian<quint32>(map + 1));
     } else if (map[0] == 1) {
-        // Pointers to bitmap pages.
-        for (size_t offset = 1; offset + 4 <= size; offset += 4) {
-            const quint32 mapPage = qFromLittleEndian<quint32>(map + offset);
-            if (mapPage != 0 && !m_file.hasPage(mapPage))
+        // The map points to bitmap pages, each covering the next stretch of pages.
+        const size_t pageSize = size_t(m_file.handle()->fmt->pg_size);
+        const size_t bitsPerPage = (pageSize - 4) * 8;
+        std::vector<unsigned char> bitmap;
+        for (size_t i = 0; 1 + 4 * i + 4 <= size; ++i) {
+            const quint32 mapPage = qFromLittleEndian<quint32>(map + 1 + 4 * i);
+            if (mapPage == 0)
+                continue;
+            m_file.readPage(mapPage, bitmap);
+            if (bitmap[0] != MDB_PAGE_MAP)
                 broken();
+            listBits(bitmap.data() + 4, pageSize - 4, quint64(i) * bitsPerPage);
         }
     } else {
         broken();
@@ -102,12 +115,12 @@ void JetTable::checkUsageMap() const
 void JetTable::readColumns()
 {
     if (!mdb_read_columns(m_table) || m_table->columns->len != m_table->num_cols)
-        m_file.damaged(QStringLiteral("no se pueden leer las columnas de la tabla %1").arg(m_name));
+        damaged(QStringLiteral("no se pueden leer sus columnas"));
     for (guint i = 0; i < m_table->columns->len; ++i) {
         const auto *column = static_cast<const MdbColumn *>(g_ptr_array_index(m_table->columns, i));
         JetColumn described{QString::fromUtf8(column->name), column->col_type};
         if (described.name.isEmpty())
-            m_file.damaged(QStringLiteral("una columna de la tabla %1 no tiene nombre").arg(m_name));
+            damaged(QStringLiteral("una columna no tiene nombre"));
         m_columns.push_back(described);
     }
     m_wanted.assign(m_columns.size(), true);
@@ -115,30 +128,53 @@ void JetTable::readColumns()
     m_values.resize(m_columns.size());
 }
 
+bool JetTable::nextPage()
+{
+    if (m_nextPage == m_pages.size())
+        return false;
+    MdbHandle *mdb = m_file.handle();
+    const quint32 page = m_pages[m_nextPage++];
+    if (mdb_read_pg(mdb, page) != mdb->fmt->pg_size)
+        damaged(QStringLiteral("no se puede leer la página %1").arg(page));
+    if (mdb->pg_buf[0] != MDB_PAGE_DATA || qFromLittleEndian<quint32>(mdb->pg_buf + 4) != m_entry.table_pg)
+        damaged(QStringLiteral("la página %1 no es de la tabla").arg(page));
+    const int countOffset = mdb->fmt->row_count_offset;
+    m_rowsOnPage = qFromLittleEndian<quint16>(mdb->pg_buf + countOffset);
+    if (countOffset + 2 + 2 * m_rowsOnPage > mdb->fmt->pg_size)
+        damaged(QStringLiteral("la página %1 no es válida").arg(page));
+    m_nextRow = 0;
+    return true;
+}
+
 bool JetTable::fetch()
 {
-    if (!mdb_fetch_row(m_table))
-        return false;
-    // libmdb has the row's page in its buffer and counts the row as read;
-    // crack it once more to see its null mask and field positions.
     MdbHandle *mdb = m_file.handle();
-    int start = 0;
-    size_t size = 0;
-    if (mdb_find_row(mdb, int(m_table->cur_row) - 1, &start, &size) != 0)
-        m_file.damaged(QStringLiteral("una fila de la tabla %1 está dañada").arg(m_name));
-    start &= RowOffsetMask;
-    if (mdb_crack_row(m_table, start, size, m_fields.data()) < 0)
-        m_file.damaged(QStringLiteral("una fila de la tabla %1 está dañada").arg(m_name));
-    const int rowEnd = start + int(size);
-    for (size_t i = 0; i < m_columns.size(); ++i) {
-        if (!m_wanted[i]) {
-            m_values[i].setNull();
-            continue;
+    for (;;) {
+        while (m_nextRow >= m_rowsOnPage) {
+            if (!nextPage())
+                return false;
         }
-        const auto *column = static_cast<const MdbColumn *>(g_ptr_array_index(m_table->columns, i));
-        m_decoder.decode(*column, m_fields[i], rowEnd, m_values[i]);
+        int start = 0;
+        size_t size = 0;
+        const int row = m_nextRow++;
+        // Like libmdb's own reader: deleted rows and rows it cannot take
+        // apart are passed over.
+        if (mdb_find_row(mdb, row, &start, &size) != 0 || size == 0 || (start & DeletedRowFlag))
+            continue;
+        start &= RowOffsetMask;
+        if (mdb_crack_row(m_table, start, size, m_fields.data()) < 0)
+            continue;
+        const int rowEnd = start + int(size);
+        for (size_t i = 0; i < m_columns.size(); ++i) {
+            if (!m_wanted[i]) {
+                m_values[i].setNull();
+                continue;
+            }
+            const auto *column = static_cast<const MdbColumn *>(g_ptr_array_index(m_table->columns, i));
+            m_decoder.decode(*column, m_fields[i], rowEnd, m_values[i]);
+        }
+        return true;
     }
-    return true;
 }
 
 } // namespace catalogue

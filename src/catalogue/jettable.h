@@ -19,9 +19,11 @@ struct JetColumn
     int type = 0; // libmdb's column type (MDB_TEXT, MDB_LONGINT, ...)
 };
 
-// One table of a Jet file, read row by row in the file's natural order.
-// Its definition is checked before libmdb reads it, since libmdb follows
-// page pointers and counts from the file without questioning them.
+// One table of a Jet file, read row by row in the file's natural order: its
+// data pages in ascending order, the rows of each page in slot order. Its
+// definition and page map are checked before libmdb reads them, since libmdb
+// follows page pointers and counts from the file without questioning them,
+// and quietly skips a listed page that is not the table's.
 class JetTable
 {
 public:
@@ -43,14 +45,20 @@ public:
 
 private:
     void checkDefinition(quint32 page) const;
-    void checkUsageMap() const;
+    void readUsageMap();
     void readColumns();
+    bool nextPage();
+    [[noreturn]] void damaged(const QString &what) const;
 
     const JetFile &m_file;
     QString m_name;
     MdbCatalogEntry m_entry{}; // libmdb keeps a pointer to it in the table
     MdbTableDef *m_table = nullptr;
     std::vector<JetColumn> m_columns;
+    std::vector<quint32> m_pages; // the table's data pages, ascending
+    size_t m_nextPage = 0;
+    int m_nextRow = 0;
+    int m_rowsOnPage = 0;
     std::vector<bool> m_wanted;
     std::vector<MdbField> m_fields;
     std::vector<JetValue> m_values;
