@@ -28,7 +28,9 @@ struct Options {
 // LONGTEXT keeps such texts as written.
 void writeScript(const std::string &sqlScript, const std::string &outPath, const Options &options = {});
 
-// Writes every table of an open SQLite database (tables in creation order).
+// Writes every table of an open SQLite database (tables in creation order). Rows keep each
+// table's stored order: insertion order, unless INTEGER PRIMARY KEY values were inserted out
+// of order.
 void writeDatabase(sqlite3 *db, const std::string &outPath, const Options &options = {});
 
 } // namespace mdbwrite
