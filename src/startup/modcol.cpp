@@ -1,10 +1,36 @@
 #include "startup/modcol.h"
 
+#include <QCoreApplication>
+#include <QDir>
+
+#include "catalogue/database.h"
+#include "startup/agencyname.h"
+#include "startup/cataloguepaths.h"
+#include "startup/registro.h"
+#include "startup/workingcopy.h"
+
 namespace modcol {
 
 QString RutaApp;
 QString RutaTemp;
 QString RutaBd;
 QString NombreInmo;
+std::unique_ptr<catalogue::Database> BaseDatos;
+
+void Main()
+{
+    RutaBd = carpetaDe(LeeRegistro());
+    RutaApp = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    RutaTemp = workingCopyPath(QDir::tempPath(), QDateTime::currentDateTime());
+    prepareFolderLookups();
+    copyCatalogue(existingFile(RutaApp, QStringLiteral("brezomar.mdb")), RutaTemp);
+    NombreInmo = readAgencyName(existingFile(RutaApp, QStringLiteral("nombreinmobiliaria.txt")));
+}
+
+void AbreBaseDatos()
+{
+    if (!BaseDatos)
+        BaseDatos = catalogue::Database::OpenDatabase(RutaTemp, false, false, QStringLiteral(";PWD=pinoverdes_"));
+}
 
 } // namespace modcol

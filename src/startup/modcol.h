@@ -1,13 +1,34 @@
 #pragma once
 
+#include <memory>
+
 #include <QString>
+
+namespace catalogue {
+class Database;
+}
 
 // The shared state of a run: set once at start-up, read by every window.
 namespace modcol {
 
-extern QString RutaApp;    // the program's folder, ending with the separator
-extern QString RutaTemp;   // the working copy of the catalogue
-extern QString RutaBd;     // second base folder for photos, possibly empty
+// The application's title: the caption of the main window and of every message box.
+inline const QString TituloAplicacion = QStringLiteral("PROPIEDADES COLABORADOR");
+
+extern QString RutaApp;    // the program's folder, ending with "/"
+extern QString RutaTemp;   // the run's working copy of the catalogue
+extern QString RutaBd;     // the second base folder for photos, ending with "/", or empty
 extern QString NombreInmo; // the agency's display name
+
+// The catalogue, opened once per run on the working copy and shared by every window.
+extern std::unique_ptr<catalogue::Database> BaseDatos;
+
+// Fills the shared state and makes the working copy of the catalogue. No
+// failure stops it: what cannot be read stays empty, and a catalogue that
+// could not be copied shows when it is opened.
+void Main();
+
+// Opens the working copy as BaseDatos unless it is open already. Throws
+// catalogue::CatalogueError when it cannot be opened.
+void AbreBaseDatos();
 
 } // namespace modcol

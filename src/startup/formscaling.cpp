@@ -1,0 +1,121 @@
+#include "startup/formscaling.h"
+
+#include <algorithm>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QScreen>
+#include <QWidget>
+
+#include "catalogue/regional.h"
+
+namespace modcol {
+namespace {
+
+const char *const ControlProperty = "designControl";
+const char *const AutoSizeProperty = "autoSize";
+
+// The design screen: 800 by 600 pixels.
+constexpr float DesignWidth = 12000.f;
+constexpr float DesignHeight = 9000.f;
+
+double twips(int pixels)
+{
+    return pixels * TwipsPorPixel;
+}
+
+// Combo boxes take their height from their font.
+bool hasOwnHeight(const QWidget *control)
+{
+    return !qobject_cast<const QComboBox *>(control);
+}
+
+} // namespace
+
+int twipsToPixels(double value)
+{
+    return static_cast<int>(catalogue::nearestEven(value / TwipsPorPixel));
+}
+
+void placeControl(QWidget *control, int left, int top, int width, int height)
+{
+    control->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height));
+    control->setProperty(ControlProperty, true);
+}
+
+void setDesignFont(QWidget *control, double points, bool bold)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    control->setFont(font);
+}
+
+void setAutoSize(QLabel *label)
+{
+    label->setProperty(AutoSizeProperty, true);
+    label->adjustSize();
+}
+
+QSizeF screenTwips(const QWidget *window)
+{
+    const QScreen *screen = window->screen();
+    const QSize pixels = screen ? screen->geometry().size() : QSize(800, 600);
+    return QSizeF(twips(pixels.width()), twips(pixels.height()));
+}
+
+void AjustaFormu(QWidget *frm, int alto, int ancho, bool extra)
+{
+    AjustaFormu(frm, alto, ancho, extra, screenTwips(frm));
+}
+
+void AjustaFormu(QWidget *frm, int alto, int ancho, bool extra, QSizeF screen)
+{
+    const auto screenWidth = static_cast<float>(screen.width());
+    const auto screenHeight = static_cast<float>(screen.height());
+    if (alto == 0)
+        alto = static_cast<int>(catalogue::nearestEven(twips(frm->height())));
+    if (ancho == 0)
+        ancho = static_cast<int>(catalogue::nearestEven(twips(frm->width())));
+
+    // A window that already fits the screen exactly is left alone.
+    const float testX = static_cast<float>(ancho + 4) / screenWidth;
+    float needed = static_cast<float>(alto) + 1400 + 480;
+    if (extra)
+        needed += 660;
+    if (screenHeight < 9500)
+        needed += 120;
+    const float testY = needed / screenHeight;
+    if (testX == 1.f && testY == 1.f)
+        return;
+
+    const float rx = DesignWidth / screenWidth;
+    const float ry = DesignHeight / screenHeight;
+    frm->resize(twipsToPixels(twips(frm->width()) / rx), twipsToPixels(twips(frm->height()) / ry));
+    const auto controls = frm->findChildren<QWidget *>();
+    for (QWidget *control : controls) {
+        if (control->property(ControlProperty).toBool())
+            AjustaControl(control, rx, ry);
+    }
+}
+
+void AjustaControl(QWidget *ctl, float rx, float ry)
+{
+    if (ctl->testAttribute(Qt::WA_SetFont)) {
+        // Fonts follow the smaller growth of the two directions: on a wide
+        // screen the horizontal one alone would outgrow the controls' heights.
+        QFont font = ctl->font();
+        font.setPointSizeF(font.pointSizeF() / std::max(rx, ry));
+        ctl->setFont(font);
+    }
+    const QRect design = ctl->geometry();
+    const int height = hasOwnHeight(ctl) ? twipsToPixels(twips(design.height()) / ry) : ctl->sizeHint().height();
+    const int width = twipsToPixels(twips(design.width()) / rx);
+    const int left = twipsToPixels(twips(design.x()) / rx);
+    const int top = twipsToPixels(twips(design.y()) / ry);
+    ctl->setGeometry(left, top, width, height);
+    if (ctl->property(AutoSizeProperty).toBool())
+        ctl->adjustSize();
+}
+
+} // namespace modcol

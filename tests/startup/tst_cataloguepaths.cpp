@@ -1,0 +1,130 @@
+#include <memory>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "startup/cataloguepaths.h"
+#include "startup/modcol.h"
+
+using namespace modcol;
+
+namespace {
+
+void touch(const QString &path)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+}
+
+} // namespace
+
+class TestCataloguePaths : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Fresh folders for every case: a case-sensitive file system may hold
+    // "fotos" and "Fotos" side by side, which no catalogue folder does.
+    void init()
+    {
+        m_app = std::make_unique<QTemporaryDir>();
+        m_bd = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_app->isValid() && m_bd->isValid());
+        RutaApp = m_app->path() + QLatin1Char('/');
+        RutaBd = m_bd->path() + QLatin1Char('/');
+    }
+
+    void resolvesAsWindowsWould_data()
+    {
+        QTest::addColumn<QString>("onDisk");
+        QTest::addColumn<QString>("ruta");
+        QTest::addColumn<bool>("found");
+        QTest::newRow("backslashes") << "fotos/00123_02.jpg" << "fotos\\00123_02.jpg" << true;
+        QTest::newRow("other case, every step") << "Fotos/Casa_01.JPG" << "FOTOS\\casa_01.jpg" << true;
+        QTest::newRow("accented name, other case") << "fotos/Ñandú.jpg" << "fotos\\ñANDÚ.JPG" << true;
+        QTest::newRow("doubled and dot steps") << "fotos/a.jpg" << "fotos\\\\.\\a.jpg" << true;
+        QTest::newRow("empty ruta") << "fotos/a.jpg" << "" << false;
+        QTest::newRow("hidden file") << "fotos/.oculta.jpg" << "fotos\\.oculta.jpg" << false;
+        QTest::newRow("a folder is no file") << "fotos/sub/x.jpg" << "fotos\\sub" << false;
+        QTest::newRow("climbs out") << "fotos/a.jpg" << "fotos\\..\\..\\etc\\passwd" << false;
+        QTest::newRow("climbs and returns") << "fotos/a.jpg" << "fotos\\..\\fotos\\a.jpg" << false;
+        QTest::newRow("absolute, backslash") << "fotos/a.jpg" << "\\etc\\passwd" << false;
+        QTest::newRow("absolute, slash") << "fotos/a.jpg" << "/etc/passwd" << false;
+        QTest::newRow("drive letter") << "fotos/a.jpg" << "C:\\fotos\\a.jpg" << false;
+    }
+
+    void resolvesAsWindowsWould()
+    {
+        QFETCH(QString, onDisk);
+        QFETCH(QString, ruta);
+        QFETCH(bool, found);
+        touch(RutaApp + onDisk);
+        const QString file = existingFile(RutaApp, ruta);
+        QCOMPARE(!file.isEmpty(), found);
+        if (found)
+            QCOMPARE(file, RutaApp + onDisk);
+    }
+
+    // An empty second base folder is no folder: never the current one.
+    void emptyBaseIsNoFolder()
+    {
+        touch(RutaApp + "fotos/a.jpg");
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(RutaApp);
+        RutaBd.clear();
+        QVERIFY(existingFile(RutaBd, "fotos\\a.jpg").isEmpty());
+        RutaApp = QString();
+        QVERIFY(photoFile("fotos\\a.jpg").isEmpty());
+        QDir::setCurrent(previous);
+    }
+
+    void photoFileTriesProgramFolderFirst()
+    {
+        touch(RutaApp + "fotos/both.jpg");
+        touch(RutaBd + "fotos/both.jpg");
+        touch(RutaBd + "fotos/ONLY_bd.jpg");
+        QCOMPARE(photoFile("fotos\\both.jpg"), RutaApp + "fotos/both.jpg");
+        QCOMPARE(photoFile("fotos\\only_bd.jpg"), RutaBd + "fotos/ONLY_bd.jpg");
+        QVERIFY(photoFile("fotos\\nowhere.jpg").isEmpty());
+    }
+
+    void wildcardTakesFirstOrdinaryFileByName()
+    {
+        touch(RutaApp + "fotos/123cd.jpg");
+        touch(RutaApp + "fotos/12cd.jpg");
+        touch(RutaApp + "fotos/12cd-b.jpg");
+        touch(RutaApp + "fotos/7CD.JPG");
+        touch(RutaApp + "fotos/5cd_carpeta/x.jpg");
+        touch(RutaApp + "fotos/5cd.gif");
+        QCOMPARE(firstFileStartingWith(RutaApp, "fotos", "12cd"), RutaApp + "fotos/12cd-b.jpg");
+        QCOMPARE(firstFileStartingWith(RutaApp, "FOTOS", "7cd"), RutaApp + "fotos/7CD.JPG");
+        QCOMPARE(firstFileStartingWith(RutaApp, "fotos", "5cd"), RutaApp + "fotos/5cd.gif");
+        QVERIFY(firstFileStartingWith(RutaApp, "fotos", "1cd").isEmpty());
+        QVERIFY(firstFileStartingWith(RutaApp, "colimg", "12cd").isEmpty());
+        QVERIFY(firstFileStartingWith(QString(), "fotos", "12cd").isEmpty());
+    }
+
+    // The listing of a folder is kept between look-ups; a file added later
+    // must still be found.
+    void filesAddedLaterAreFound()
+    {
+        touch(RutaApp + "fotos/1cd.jpg");
+        QVERIFY(existingFile(RutaApp, "fotos\\NUEVA.jpg").isEmpty());
+        QVERIFY(firstFileStartingWith(RutaApp, "fotos", "2cd").isEmpty());
+        QTest::qWait(20); // a later modification time for the folder
+        touch(RutaApp + "fotos/nueva.jpg");
+        touch(RutaApp + "fotos/2cd.jpg");
+        QCOMPARE(existingFile(RutaApp, "fotos\\NUEVA.jpg"), RutaApp + "fotos/nueva.jpg");
+        QCOMPARE(firstFileStartingWith(RutaApp, "fotos", "2cd"), RutaApp + "fotos/2cd.jpg");
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> m_app;
+    std::unique_ptr<QTemporaryDir> m_bd;
+};
+
+QTEST_GUILESS_MAIN(TestCataloguePaths)
+#include "tst_cataloguepaths.moc"
