@@ -1,0 +1,108 @@
+#include "results/frmbrezomar.h"
+
+#include <QDesktopServices>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QUrl>
+
+#include "results/pictures.h"
+#include "startup/cataloguepaths.h"
+#include "startup/clicklabel.h"
+#include "startup/formscaling.h"
+#include "startup/modcol.h"
+
+using namespace modcol;
+
+namespace {
+
+const QString WebAddress = QStringLiteral("www.brezomar.es");
+const QString HelpDocument = QStringLiteral("funcionesbrezomar.pdf");
+
+const QString Advertising = QStringLiteral(
+    "Actualización automática de la página web de la inmobiliaria desde el programa.\r\n"
+    "Envío de ofertas a los portales Casas Hoy, InmoRed, Vivienda Directa y TuPiso.\r\n"
+    "Diseño y construcción de sitios web para inmobiliarias.\r\n"
+    "Comunicación entre oficinas.\r\n"
+    "Grabación automática de CDs para los colaboradores.\r\n"
+    "Y muchas funciones más.\r\n");
+
+QString helpDocumentPath()
+{
+    return existingFile(RutaApp, HelpDocument);
+}
+
+} // namespace
+
+frmbrezomar::frmbrezomar(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    , m_image1(new ClickLabel(this))
+{
+    setWindowTitle(QStringLiteral("APLICACIONES PARA INMOBILIARIAS"));
+    setAutoFillBackground(true);
+    setPalette(QPalette(Qt::white));
+    resize(twipsToPixels(8565), twipsToPixels(5115));
+
+    auto *image2 = new QLabel(this);
+    image2->setObjectName(QStringLiteral("Image2"));
+    image2->setPixmap(pictures::makerBanner());
+    image2->setScaledContents(true);
+    placeControl(image2, 960, 0, 6630, 1485);
+
+    // The text is for reading only: it never takes the focus, so it never
+    // shows a caret or a selection.
+    auto *text1 = new QPlainTextEdit(Advertising, this);
+    text1->setObjectName(QStringLiteral("Text1"));
+    text1->setReadOnly(true);
+    text1->setFocusPolicy(Qt::NoFocus);
+    text1->setTextInteractionFlags(Qt::NoTextInteraction);
+    text1->setPalette(QPalette(Qt::white));
+    placeControl(text1, 360, 1920, 7695, 1815);
+    setDesignFont(text1, 9.75);
+
+    auto *lbtexto = new QLabel(QStringLiteral("Hacemos demostraciones del Software"), this);
+    lbtexto->setStyleSheet(QStringLiteral("color: #0000ff"));
+    placeControl(lbtexto, 2280, 3840, 4470, 285);
+    setDesignFont(lbtexto, 12);
+
+    m_image1->setObjectName(QStringLiteral("Image1"));
+    m_image1->setPixmap(pictures::helpIcon());
+    m_image1->setScaledContents(true);
+    m_image1->setToolTip(QStringLiteral("Funciones"));
+    m_image1->setCursor(pictures::handCursor());
+    placeControl(m_image1, 3960, 4440, 480, 480);
+    connect(m_image1, &ClickLabel::clicked, this, &frmbrezomar::Image1_Click);
+
+    auto *label1 = new ClickLabel(WebAddress, this);
+    label1->setObjectName(QStringLiteral("Label1"));
+    label1->setTextFormat(Qt::PlainText);
+    label1->setCursor(pictures::handCursor());
+    placeControl(label1, 360, 4560, 2880, 285);
+    setDesignFont(label1, 12);
+    connect(label1, &ClickLabel::clicked, this, &frmbrezomar::Label1_Click);
+
+    auto *label2 = new QLabel(QStringLiteral("Soporte telefónico 900 123 456"), this);
+    placeControl(label2, 5280, 4560, 2880, 240);
+    setDesignFont(label2, 9.75);
+
+    if (helpDocumentPath().isEmpty())
+        m_image1->hide();
+    AjustaFormu(this, 0, 0, false);
+    setFixedSize(size());
+    if (const QScreen *screen = this->screen())
+        move(screen->geometry().center() - rect().center());
+}
+
+void frmbrezomar::Image1_Click()
+{
+    const QString document = helpDocumentPath();
+    if (document.isEmpty())
+        m_image1->hide();
+    else
+        QDesktopServices::openUrl(QUrl::fromLocalFile(document));
+}
+
+void frmbrezomar::Label1_Click()
+{
+    QDesktopServices::openUrl(QUrl(QStringLiteral("http://") + WebAddress));
+}
