@@ -36,6 +36,19 @@ QString textValue(sqlite3_stmt *statement, int column)
     return QString::fromUtf16(text, sqlite3_column_bytes16(statement, column) / 2);
 }
 
+// Dates are stored as "YYYY-MM-DD HH:MM:SS". Jet's dates carry no time zone,
+// so they come back as UTC date-times: the wall-clock value exactly, with no
+// daylight-saving shift and no time-zone look-up per value.
+QVariant dateValue(sqlite3_stmt *statement, int column)
+{
+    const QString text = textValue(statement, column);
+    if (text.size() != 19)
+        return QVariant(text);
+    const auto number = [&](int from, int length) { return QStringView(text).mid(from, length).toInt(); };
+    return QVariant(QDateTime(QDate(number(0, 4), number(5, 2), number(8, 2)),
+                              QTime(number(11, 2), number(14, 2), number(17, 2)), Qt::UTC));
+}
+
 QVariant valueOf(sqlite3_stmt *statement, int column, ColumnKind kind)
 {
     switch (sqlite3_column_type(statement, column)) {
@@ -55,7 +68,7 @@ QVariant valueOf(sqlite3_stmt *statement, int column, ColumnKind kind)
         return QVariant(sqlite3_column_double(statement, column));
     case SQLITE_TEXT:
         if (kind == ColumnKind::Date)
-            return QVariant(QDateTime::fromString(textValue(statement, column), QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+            return dateValue(statement, column);
         return QVariant(textValue(statement, column));
     default: {
         const auto *data = static_cast<const char *>(sqlite3_column_blob(statement, column));

@@ -12,24 +12,39 @@ namespace catalogue {
 
 namespace {
 
-// The columns the program's statements join or filter on, per table; each
-// gets an index when the table has it, so that looking up one offer's photos
-// or one city does not scan the table.
-const QList<QPair<QString, QStringList>> &keyColumns()
+// The indexes the program's statements need so that a search, a card or an
+// offer's photos read only their own rows: the keys they join on and the
+// names and price they filter on. Chosen by the query plans SQLite makes for
+// those statements; an index is made when its table has all its columns.
+// (ofertas.Conservacion and keyori are joined the other way round, from the
+// offer to its look-up row, and fotos.CodFoto is only sorted on within one
+// offer's photos: indexes on them would go unused.)
+struct KeyIndex
 {
-    static const QList<QPair<QString, QStringList>> keys = {
-        {QStringLiteral("ofertas"),
-         {QStringLiteral("Cod_Ofer"), QStringLiteral("Key_Loca"), QStringLiteral("Key_Zona"),
-          QStringLiteral("Key_Tipo"), QStringLiteral("Conservacion"), QStringLiteral("keyori"),
-          QStringLiteral("precioinmo")}},
+    QString table;
+    QStringList columns;
+};
+
+const QList<KeyIndex> &keyIndexes()
+{
+    static const QList<KeyIndex> indexes = {
+        {QStringLiteral("ofertas"), {QStringLiteral("Cod_Ofer")}},
+        // Covers the filter lists' joins, so they never read an offer's row.
+        {QStringLiteral("ofertas"), {QStringLiteral("Key_Tipo"), QStringLiteral("Key_Loca"), QStringLiteral("Key_Zona")}},
+        {QStringLiteral("ofertas"), {QStringLiteral("Key_Loca")}},
+        {QStringLiteral("ofertas"), {QStringLiteral("Key_Zona")}},
+        {QStringLiteral("ofertas"), {QStringLiteral("precioinmo")}},
         {QStringLiteral("ciudad"), {QStringLiteral("Cod_Ciu")}},
+        {QStringLiteral("ciudad"), {QStringLiteral("Ciudad")}},
         {QStringLiteral("zonas"), {QStringLiteral("Cod_Zona")}},
+        {QStringLiteral("zonas"), {QStringLiteral("Zona")}},
         {QStringLiteral("tipo"), {QStringLiteral("Cod_Tipo")}},
+        {QStringLiteral("tipo"), {QStringLiteral("Tipo_Ofer")}},
         {QStringLiteral("tipoconservacion"), {QStringLiteral("idconservacion")}},
         {QStringLiteral("tipoori"), {QStringLiteral("idori")}},
-        {QStringLiteral("fotos"), {QStringLiteral("KeyOfe"), QStringLiteral("CodFoto")}},
+        {QStringLiteral("fotos"), {QStringLiteral("KeyOfe")}},
     };
-    return keys;
+    return indexes;
 }
 
 // Declared types: SQLite's affinity rules keep each kind as it should be.
@@ -103,20 +118,32 @@ void copyRows(JetTable &table, SqliteConnection &connection)
     }
 }
 
+// The stored spelling of a column of the table; empty when it has none.
+QString storedColumn(const JetTable &table, const QString &name)
+{
+    for (const JetColumn &column : table.columns()) {
+        if (column.name.compare(name, Qt::CaseInsensitive) == 0)
+            return column.name;
+    }
+    return QString();
+}
+
 void createIndexes(const JetTable &table, SqliteConnection &connection)
 {
-    for (const auto &[tableName, columns] : keyColumns()) {
-        if (tableName.compare(table.name(), Qt::CaseInsensitive) != 0)
+    for (const KeyIndex &index : keyIndexes()) {
+        if (index.table.compare(table.name(), Qt::CaseInsensitive) != 0)
             continue;
-        for (const QString &key : columns) {
-            for (const JetColumn &column : table.columns()) {
-                if (column.name.compare(key, Qt::CaseInsensitive) != 0)
-                    continue;
-                connection.exec(QStringLiteral("CREATE INDEX %1 ON %2 (%3)")
-                                    .arg(quotedName(table.name() + u'_' + column.name),
-                                         quotedName(table.name()), quotedName(column.name)));
-            }
+        QStringList columns;
+        for (const QString &wanted : index.columns) {
+            const QString column = storedColumn(table, wanted);
+            if (!column.isEmpty())
+                columns << quotedName(column);
         }
+        if (columns.size() != index.columns.size())
+            continue;
+        connection.exec(QStringLiteral("CREATE INDEX %1 ON %2 (%3)")
+                            .arg(quotedName(table.name() + u'_' + index.columns.join(u'_')), quotedName(table.name()),
+                                 columns.join(u", ")));
     }
 }
 

@@ -74,8 +74,8 @@ INSERT INTO valores VALUES (4, 'cuatro', 'x', 32767, 1, -2.5, 0.0001, '1900-01-0
         QTest::newRow("Boolean true") << 2 << "si" << QVariant(true);
         QTest::newRow("Boolean false") << 3 << "si" << QVariant(false);
         QTest::newRow("Date and time") << 2 << "fecha"
-                                       << QVariant(QDateTime(QDate(2024, 1, 15), QTime(13, 45, 30)));
-        QTest::newRow("Date only") << 4 << "fecha" << QVariant(QDateTime(QDate(1900, 1, 1), QTime(0, 0)));
+                                       << QVariant(QDateTime(QDate(2024, 1, 15), QTime(13, 45, 30), Qt::UTC));
+        QTest::newRow("Date only") << 4 << "fecha" << QVariant(QDateTime(QDate(1900, 1, 1), QTime(0, 0), Qt::UTC));
     }
     void values()
     {

@@ -1,0 +1,270 @@
+// Catalogue engine figures on the 20,000-offer demo catalogue, each set
+// against a baseline measured in the same run:
+//   - opening (copy + load of every table) against mdb-export of the same
+//     tables to /dev/null (target: ratio <= 1);
+//   - the first statement's rows (the results window's type list) against
+//     the same export (target: ratio <= 0.5);
+//   - the search with one page read;
+//   - the per-offer statements (photos, card + FindFirst, viewer), against
+//     the same statements on a 200-offer catalogue (target: about a
+//     millisecond, ratio near 1: no full scans).
+//
+//   bench_catalogue [FOLDER]   FOLDER holds brezomar.mdb; without it the
+//                              catalogue is generated in a temporary folder.
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "catalogue/database.h"
+#include "catalogue/recordset.h"
+#include "demofolder/cataloguestore.h"
+#include "demofolder/demofolder.h"
+
+using namespace catalogue;
+
+namespace {
+
+const QString kConnect = QStringLiteral(";PWD=") + QLatin1String(demofolder::kCataloguePassword);
+const QString kJoin = QStringLiteral("key_loca=cod_ciu and key_zona=cod_zona and key_tipo=cod_tipo ");
+
+// Median wall time of `runs` runs, in milliseconds.
+double medianMs(int runs, const std::function<void()> &work)
+{
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        times.push_back(double(timer.nsecsElapsed()) / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+QString typeList()
+{
+    return QStringLiteral("select distinct tipo.tipo_ofer from ciudad,ofertas,tipo,zonas where  ") + kJoin.trimmed()
+        + QStringLiteral(" order by tipo.tipo_ofer");
+}
+
+QString search(const QString &filter)
+{
+    return QStringLiteral("select cod_ofer, precioinmo from ciudad,ofertas,tipo,zonas where  ") + kJoin + filter
+        + QStringLiteral(" order by precioinmo");
+}
+
+QString card(const QString &filter)
+{
+    return QStringLiteral(
+               "SELECT ofertas.Cod_Ofer,ciudad.Ciudad, zonas.Zona, tipo.Tipo_Ofer, tipo.tipo_ofer2, "
+               "tipoconservacion.conservacion2 as txtconser2, tipoori.orientacion2, tipoconservacion.conservacion as "
+               "txtconser, tipoori.orientacion, ofertas.* FROM zonas INNER JOIN (tipo INNER JOIN (ciudad INNER JOIN "
+               "((ofertas INNER JOIN tipoconservacion ON ofertas.Conservacion = tipoconservacion.idconservacion) "
+               "INNER JOIN tipoori ON ofertas.keyori = tipoori.idori) ON ciudad.Cod_Ciu = ofertas.Key_Loca) ON "
+               "tipo.Cod_Tipo = ofertas.Key_Tipo) ON zonas.Cod_Zona = ofertas.Key_Zona where cod_ofer>0 ")
+        + filter + QStringLiteral(" order by precioinmo");
+}
+
+QString viewer(int key)
+{
+    return QStringLiteral(
+               "SELECT Fotos.CodFoto, Fotos.KeyOfe, Fotos.Ruta, Format(Precioinmo,\"#,##0 eur\") as precio, "
+               "Tipo.Tipo_Ofer AS Tipo, Ciudad.Ciudad, Zonas.Zona,ofertas.ref,fotos.orden FROM Zonas INNER JOIN (Tipo "
+               "INNER JOIN (Ciudad INNER JOIN (Fotos INNER JOIN Ofertas ON Fotos.KeyOfe = Ofertas.Cod_Ofer) ON "
+               "Ciudad.Cod_Ciu = Ofertas.Key_Loca) ON Tipo.Cod_Tipo = Ofertas.Key_Tipo) ON Zonas.Cod_Zona = "
+               "Ofertas.Key_Zona WHERE fotos.keyofe=%1 and nomostrar=false order by orden asc,Fotos.CodFoto")
+        .arg(key);
+}
+
+void readAll(Recordset &rs)
+{
+    for (; !rs.Eof(); rs.MoveNext()) {
+        for (int i = 0; i < rs.FieldCount(); ++i)
+            (void)rs.Fields(i);
+    }
+}
+
+class Bench
+{
+public:
+    Bench(const QString &big, const QString &small, const QString &scratch)
+        : m_big(big)
+        , m_small(small)
+        , m_scratch(scratch)
+    {
+    }
+
+    void run()
+    {
+        const QStringList tables = userTables(m_big);
+        const double export_ = medianMs(3, [&] { exportTables(tables); });
+        const double open = medianMs(3, [&] {
+            const auto db = openCopy(m_big);
+            for (const QString &table : tables)
+                db->OpenRecordset(QStringLiteral("select count(*) from ") + table);
+        });
+        const double first = medianMs(5, [&] {
+            const auto db = openCopy(m_big);
+            readAll(*db->OpenRecordset(typeList()));
+        });
+        std::printf("%-44s %10s %10s %8s\n", "measure", "ms", "baseline", "ratio");
+        line("mdb-export of every table (baseline)", export_, export_);
+        line("open: copy + load every table", open, export_);
+        line("first statement's rows (type list)", first, export_);
+
+        const auto big = Database::OpenDatabase(m_big, false, false, kConnect);
+        const auto small = Database::OpenDatabase(m_small, false, false, kConnect);
+        const double page = medianMs(9, [&] {
+            const auto rs = big->OpenRecordset(search(QStringLiteral(" ")));
+            rs->MoveLast();
+            const int pages = (rs->RecordCount() + 11) / 12;
+            rs->MoveFirst();
+            rs->Move((pages / 2) * 12);
+            for (int c = 0; c < 12 && !rs->Eof(); ++c, rs->MoveNext())
+                (void)rs->Fields(QStringLiteral("precioinmo"));
+        });
+        line("search, all offers, one page read", page, export_);
+        std::printf("\n%-44s %10s %10s %8s\n", "per offer (mean of 200 offers)", "20,000", "200", "ratio");
+        perOffer("6 first photo", *big, *small, [](Database &, int key) {
+            return QStringLiteral("select ruta from fotos where keyofe=%1 order by orden,codfoto").arg(key);
+        });
+        perOffer("7 card of a search + FindFirst", *big, *small, [](Database &db, int key) {
+            return card(filterOf(db, key));
+        }, true);
+        perOffer("9 card photos", *big, *small, [](Database &, int key) {
+            return QStringLiteral("select * from fotos where keyofe=%1 order by orden").arg(key);
+        });
+        perOffer("11 viewer photos", *big, *small, [](Database &, int key) { return viewer(key); });
+        const double allCard = medianMs(3, [&] {
+            const auto rs = big->OpenRecordset(card(QStringLiteral(" ")));
+            rs->FindFirst(QStringLiteral("ofertas.cod_ofer=%1").arg(m_keys.back()));
+        });
+        std::printf("\n%-44s %10.2f\n", "7 card of all 20,000 offers + FindFirst", allCard);
+    }
+
+private:
+    static void line(const char *what, double ms, double baseline)
+    {
+        std::printf("%-44s %10.1f %10.1f %8.2f\n", what, ms, baseline, ms / baseline);
+    }
+
+    // The search's filter clauses for the offer's type, city and zone, as the
+    // results window builds them.
+    static QString filterOf(Database &db, int key)
+    {
+        const auto rs = db.OpenRecordset(
+            QStringLiteral("select tipo.tipo_ofer, ciudad.ciudad, zonas.zona from ciudad,ofertas,tipo,zonas where ")
+            + kJoin + QStringLiteral(" and cod_ofer=%1").arg(key));
+        if (rs->Eof())
+            return QStringLiteral(" ");
+        const auto clause = [&](const char *column, int field) {
+            return QStringLiteral(" and %1='%2' ")
+                .arg(QLatin1String(column), rs->Fields(field).Value.toString().replace(u'\'', QStringLiteral("''")));
+        };
+        return clause("tipo.tipo_ofer", 0) + clause("ciudad.ciudad", 1) + clause("zonas.zona", 2) + u' ';
+    }
+
+    // Mean time of the statement that `sqlFor` gives for each of 200 offers
+    // (built before the clock starts), its rows read, on both catalogues.
+    void perOffer(const char *what, Database &big, Database &small,
+                  const std::function<QString(Database &, int)> &sqlFor, bool findOffer = false)
+    {
+        const auto meanOver = [&](Database &db) {
+            const std::vector<int> keys = offerKeys(db);
+            std::vector<QString> statements;
+            for (int key : keys)
+                statements.push_back(sqlFor(db, key));
+            db.OpenRecordset(statements.front()); // loads the tables
+            QElapsedTimer timer;
+            timer.start();
+            for (size_t i = 0; i < keys.size(); ++i) {
+                const auto rs = db.OpenRecordset(statements[i]);
+                if (findOffer)
+                    rs->FindFirst(QStringLiteral("ofertas.cod_ofer=%1").arg(keys[i]));
+                readAll(*rs);
+            }
+            return double(timer.nsecsElapsed()) / 1e6 / double(keys.size());
+        };
+        const double onBig = meanOver(big);
+        const double onSmall = meanOver(small);
+        std::printf("%-44s %10.3f %10.3f %8.2f\n", what, onBig, onSmall, onBig / onSmall);
+    }
+
+    std::vector<int> offerKeys(Database &db)
+    {
+        const auto rs = db.OpenRecordset(QStringLiteral("select cod_ofer from ofertas"));
+        std::vector<int> all;
+        for (; !rs->Eof(); rs->MoveNext())
+            all.push_back(rs->Fields(0).Value.toInt());
+        std::vector<int> keys;
+        for (size_t i = 0; i < 200 && !all.empty(); ++i)
+            keys.push_back(all[(i * 7919) % all.size()]);
+        m_keys = keys;
+        return keys;
+    }
+
+    std::unique_ptr<Database> openCopy(const QString &path)
+    {
+        const QString copy = m_scratch + QStringLiteral("/copia.mdb");
+        QFile::remove(copy);
+        QFile::copy(path, copy);
+        return Database::OpenDatabase(copy, false, false, kConnect);
+    }
+
+    static QStringList userTables(const QString &path)
+    {
+        QProcess process;
+        process.start(QStringLiteral("mdb-tables"), {QStringLiteral("-1"), path});
+        process.waitForFinished(-1);
+        return QString::fromUtf8(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    }
+
+    void exportTables(const QStringList &tables) const
+    {
+        for (const QString &table : tables) {
+            QProcess process;
+            process.setStandardOutputFile(QProcess::nullDevice());
+            process.start(QStringLiteral("mdb-export"), {m_big, table});
+            process.waitForFinished(-1);
+        }
+    }
+
+    QString m_big;
+    QString m_small;
+    QString m_scratch;
+    std::vector<int> m_keys;
+};
+
+QString writeDemoCatalogue(const QString &folder, int offers)
+{
+    const QString path = folder + QStringLiteral("/brezomar-%1.mdb").arg(offers);
+    demofolder::writeCatalogueFile(demofolder::planCatalogue({offers, 10, 1}), path);
+    return path;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication application(argc, argv);
+    QTemporaryDir scratch;
+    const QStringList arguments = QCoreApplication::arguments();
+    const QString big = arguments.size() > 1 ? arguments.at(1) + QStringLiteral("/brezomar.mdb")
+                                             : writeDemoCatalogue(scratch.path(), 20000);
+    const QString small = writeDemoCatalogue(scratch.path(), 200);
+    try {
+        Bench(big, small, scratch.path()).run();
+    } catch (const std::exception &error) {
+        std::fprintf(stderr, "bench_catalogue: %s\n", error.what());
+        return 1;
+    }
+    return 0;
+}
