@@ -1,6 +1,7 @@
 #include "catalogue/numberpattern.h"
 
 #include <cmath>
+#include <cstdio>
 
 #include <QLocale>
 
@@ -61,9 +62,11 @@ QString NumberPattern::format(double value) const
     const QLocale locale;
     if (m_percent)
         value *= 100;
-    // 'f' formatting rounds the exact binary value in the default rounding
-    // mode, so exact halves go to the even neighbour.
-    const QString fixed = QString::number(std::fabs(value), 'f', m_maxDecimals);
+    // printf rounds the exact binary value in the default rounding mode, so
+    // exact halves go to the even neighbour (QString::number rounds them up).
+    char digits[400];
+    std::snprintf(digits, sizeof digits, "%.*f", m_maxDecimals, std::fabs(value));
+    const QString fixed = QString::fromLatin1(digits);
     const qsizetype point = fixed.indexOf(u'.');
     QString whole = point < 0 ? fixed : fixed.left(point);
     QString decimals = point < 0 ? QString() : fixed.mid(point + 1);

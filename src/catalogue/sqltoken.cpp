@@ -14,8 +14,9 @@ bool isNamePart(QChar c)
     return c.isLetterOrNumber() || c == u'_' || c.category() == QChar::Mark_NonSpacing;
 }
 
-// End of a quoted piece that starts at `start` with `open` and ends with
-// `close`; a doubled closing character stands for itself when `doubling`.
+// End of a quoted piece that starts at `start` and ends with `close`; a
+// doubled closing character stands for itself when `doubling`. -1 when the
+// piece is not closed.
 qsizetype quotedEnd(QStringView s, qsizetype start, QChar close, bool doubling)
 {
     qsizetype i = start + 1;
@@ -29,7 +30,7 @@ qsizetype quotedEnd(QStringView s, qsizetype start, QChar close, bool doubling)
         }
         ++i;
     }
-    return s.size(); // unterminated: the rest of the statement
+    return -1;
 }
 
 qsizetype numberEnd(QStringView s, qsizetype i)
@@ -60,10 +61,9 @@ QString SqlToken::name() const
 {
     switch (kind) {
     case Kind::QuotedIdentifier:
-        return text.mid(1, text.size() - 2);
+        return text.mid(1, text.size() - (closed ? 2 : 1));
     case Kind::String: {
         const QChar quote = text.at(0);
-        const bool closed = text.size() >= 2 && text.endsWith(quote);
         QString value = text.mid(1, text.size() - (closed ? 2 : 1));
         value.replace(QString(2, quote), QString(quote));
         return value;
@@ -81,6 +81,7 @@ std::vector<SqlToken> tokenizeSql(QStringView s)
         const QChar c = s.at(i);
         SqlToken::Kind kind = SqlToken::Kind::Punctuation;
         qsizetype end = i + 1;
+        bool closed = true;
         if (c.isSpace()) {
             kind = SqlToken::Kind::Space;
             while (end < s.size() && s.at(end).isSpace())
@@ -88,9 +89,11 @@ std::vector<SqlToken> tokenizeSql(QStringView s)
         } else if (c == u'\'' || c == u'"') {
             kind = SqlToken::Kind::String;
             end = quotedEnd(s, i, c, true);
+            closed = end >= 0;
         } else if (c == u'[' || c == u'`') {
             kind = SqlToken::Kind::QuotedIdentifier;
             end = quotedEnd(s, i, c == u'[' ? QChar(u']') : c, false);
+            closed = end >= 0;
         } else if (c.isDigit() || (c == u'.' && i + 1 < s.size() && s.at(i + 1).isDigit())) {
             kind = SqlToken::Kind::Number;
             end = numberEnd(s, i);
@@ -99,7 +102,9 @@ std::vector<SqlToken> tokenizeSql(QStringView s)
             while (end < s.size() && isNamePart(s.at(end)))
                 ++end;
         }
-        tokens.push_back(SqlToken{kind, s.mid(i, end - i).toString()});
+        if (!closed)
+            end = s.size(); // the rest of the statement
+        tokens.push_back(SqlToken{kind, s.mid(i, end - i).toString(), closed});
         i = end;
     }
     return tokens;

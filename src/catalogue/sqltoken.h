@@ -21,6 +21,7 @@ struct SqlToken
 
     Kind kind = Kind::Punctuation;
     QString text;
+    bool closed = true; // false for a literal or bracketed name that runs to the end
 
     // The name of an identifier without brackets; the value of a string literal.
     QString name() const;

@@ -64,6 +64,8 @@ private:
     QString translated(size_t s) const
     {
         const SqlToken &token = *significant(qsizetype(s));
+        if (!token.closed)
+            return token.text; // unterminated: left for SQLite to refuse
         if (token.kind == SqlToken::Kind::String)
             return token.text.startsWith(u'"') ? singleQuoted(token.name()) : token.text;
         if (!isName(token))

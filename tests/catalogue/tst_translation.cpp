@@ -1,0 +1,140 @@
+// The statement translation (literals never altered, names given their
+// stored spelling, the tie-breaker of ORDER BY) and the number patterns of
+// Format() and the windows.
+
+#include <QTest>
+
+#include "catalogue/catalogueschema.h"
+#include "catalogue/numberpattern.h"
+#include "catalogue/regional.h"
+#include "catalogue/statementtranslator.h"
+#include "spanishlocale.h"
+
+using namespace catalogue;
+
+class TestTranslation : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        testsupport::pinSpanishLocale();
+        m_schema.addTable(QStringLiteral("ofertas"),
+                          {QStringLiteral("Cod_Ofer"), QStringLiteral("precioinmo"), QStringLiteral("baños")});
+        m_schema.addTable(QStringLiteral("Fotos"),
+                          {QStringLiteral("CodFoto"), QStringLiteral("KeyOfe"), QStringLiteral("orden")});
+        m_schema.addTable(QStringLiteral("tipo"), {QStringLiteral("Cod_Tipo"), QStringLiteral("Tipo_Ofer")});
+        m_schema.addTable(QStringLiteral("Ñandú"), {QStringLiteral("Cod_Ofer")});
+    }
+
+    void translate_data()
+    {
+        QTest::addColumn<QString>("statement");
+        QTest::addColumn<QString>("sqlite");
+        QTest::newRow("double-quoted literal") << "select * from tipo where Tipo_Ofer=\"Piso\""
+                                               << "select * from tipo where Tipo_Ofer='Piso'";
+        QTest::newRow("quotes inside a double-quoted literal")
+            << "select \"l'Albir\", \"dijo \"\"sí\"\"\" from tipo" << "select 'l''Albir', 'dijo \"sí\"' from tipo";
+        QTest::newRow("single-quoted literal untouched")
+            << "select * from tipo where Tipo_Ofer='dijo \"BAÑOS\" y l''Albir'"
+            << "select * from tipo where Tipo_Ofer='dijo \"BAÑOS\" y l''Albir'";
+        QTest::newRow("non-ASCII case of a column") << "select BAÑOS from ofertas"
+                                                    << "select \"baños\" from ofertas";
+        QTest::newRow("non-ASCII case of a table") << "select ñandú.Cod_Ofer from ÑANDÚ"
+                                                   << "select \"Ñandú\".Cod_Ofer from \"Ñandú\"";
+        QTest::newRow("stored spelling for any case") << "select COD_OFER from OFERTAS"
+                                                      << "select \"Cod_Ofer\" from \"ofertas\"";
+        QTest::newRow("bracketed names") << "select [Baños], [Cod_Ofer] from [ofertas]"
+                                         << "select \"baños\", \"Cod_Ofer\" from \"ofertas\"";
+        QTest::newRow("alias kept as written") << "select tipo.Tipo_Ofer AS Tipo from tipo"
+                                               << "select tipo.Tipo_Ofer AS Tipo from tipo";
+        QTest::newRow("numbers and keywords as written")
+            << "SELECT Cod_Ofer FROM ofertas WHERE precioinmo>=0100000 AND true ORDER BY precioinmo DESC"
+            << "SELECT Cod_Ofer FROM ofertas WHERE precioinmo>=0100000 AND true ORDER BY precioinmo DESC";
+        QTest::newRow("unterminated literal left for SQLite to refuse") << "select \"abc from tipo"
+                                                                        << "select \"abc from tipo";
+        QTest::newRow("unterminated name left for SQLite to refuse") << "select [Cod_Ofer from ofertas"
+                                                                     << "select [Cod_Ofer from ofertas";
+    }
+    void translate()
+    {
+        QFETCH(QString, statement);
+        QFETCH(QString, sqlite);
+        QCOMPARE(translateStatement(statement, m_schema).sql, sqlite);
+    }
+
+    void tablesNamed()
+    {
+        const TranslatedStatement t = translateStatement(
+            QStringLiteral("select * from FOTOS inner join ofertas on fotos.keyofe=ofertas.cod_ofer where x='tipo'"),
+            m_schema);
+        QCOMPARE(t.tables, QStringList({QStringLiteral("Fotos"), QStringLiteral("ofertas")}));
+    }
+
+    void tieBreaker_data()
+    {
+        QTest::addColumn<QString>("statement");
+        QTest::addColumn<QString>("tieBreaker");
+        QTest::newRow("search") << "select cod_ofer, precioinmo from tipo,ofertas where 1=1 order by precioinmo"
+                                << ",\"ofertas\".rowid";
+        QTest::newRow("two keys of one table") << "select * from fotos where keyofe=5 order by orden asc,Fotos.CodFoto"
+                                               << ",\"Fotos\".rowid";
+        QTest::newRow("keys of two tables") << "select * from tipo, ofertas order by tipo_ofer, precioinmo"
+                                            << QString();
+        QTest::newRow("distinct") << "select distinct tipo.tipo_ofer from tipo order by tipo.tipo_ofer" << QString();
+        QTest::newRow("expression") << "select * from ofertas order by precioinmo*2" << QString();
+        QTest::newRow("column of two tables") << "select * from ofertas, Ñandú order by cod_ofer" << QString();
+        QTest::newRow("no order") << "select * from ofertas" << QString();
+        QTest::newRow("order inside a subquery only")
+            << "select * from ofertas where cod_ofer in (select cod_ofer from ofertas order by precioinmo)" << QString();
+    }
+    void tieBreaker()
+    {
+        QFETCH(QString, statement);
+        QFETCH(QString, tieBreaker);
+        QCOMPARE(translateStatement(statement, m_schema).tieBreaker, tieBreaker);
+    }
+
+    void patterns_data()
+    {
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("four digits grouped") << "#,##0 €" << 1234.0 << "1.234 €";
+        QTest::newRow("millions") << "#,##0 eur" << 1234567.6 << "1.234.568 eur";
+        QTest::newRow("three digits") << "#,##0 €" << 999.0 << "999 €";
+        QTest::newRow("zero") << "#,##0 eur" << 0.0 << "0 eur";
+        QTest::newRow("half to even, down") << "#,##0" << 2.5 << "2";
+        QTest::newRow("half to even, up") << "#,##0" << 3.5 << "4";
+        QTest::newRow("negative") << "#,##0 €" << -1234.4 << "-1.234 €";
+        QTest::newRow("negative rounding to zero") << "#,##0" << -0.4 << "0";
+        QTest::newRow("zero padding") << "0000" << 7.0 << "0007";
+        QTest::newRow("decimals") << "#,##0.00" << 1234.5 << "1.234,50";
+        QTest::newRow("optional decimals") << "#,##0.##" << 1234.0 << "1.234";
+        QTest::newRow("no integer digit") << "#.##" << 0.5 << ",5";
+        QTest::newRow("quoted and escaped literals") << "\"Precio: \"#,##0\\€" << 1500.0 << "Precio: 1.500€";
+        QTest::newRow("percent") << "0%" << 0.25 << "25%";
+    }
+    void patterns()
+    {
+        QFETCH(QString, pattern);
+        QFETCH(double, value);
+        QFETCH(QString, text);
+        QCOMPARE(NumberPattern::parse(pattern).format(value), text);
+    }
+
+    void windowFormats()
+    {
+        QCOMPARE(formatEuros(1234567.6), QStringLiteral("1.234.568 €"));
+        QCOMPARE(groupedWhole(1234), QStringLiteral("1.234"));
+        QCOMPARE(numberAsText(QVariant(114.5)), QStringLiteral("114,5"));
+        QCOMPARE(numberAsText(QVariant()), QString());
+    }
+
+private:
+    CatalogueSchema m_schema;
+};
+
+QTEST_GUILESS_MAIN(TestTranslation)
+#include "tst_translation.moc"
