@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include <QDateTime>
 #include <QLocale>
 
 namespace catalogue {
@@ -42,6 +43,19 @@ QString numberAsText(const QVariant &value)
     if (value.isNull())
         return QString();
     switch (value.typeId()) {
+    case QMetaType::QDateTime: {
+        // The regional short date with the whole year, and the time unless
+        // it is midnight, as dates are written out by the system.
+        const QLocale locale;
+        QString format = locale.dateFormat(QLocale::ShortFormat);
+        if (!format.contains(QLatin1String("yyyy")))
+            format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+        const QDateTime moment = value.toDateTime();
+        QString text = locale.toString(moment.date(), format);
+        if (moment.time() != QTime(0, 0))
+            text += u' ' + locale.toString(moment.time(), QStringLiteral("HH:mm:ss"));
+        return text;
+    }
     case QMetaType::Double:
     case QMetaType::Float: {
         QLocale locale;

@@ -24,7 +24,9 @@ QString formatEuros(double value);
 
 // The ordinary conversion of a value to text under the regional settings:
 // whole numbers as digits, others with the regional decimal separator and
-// up to 15 significant digits, texts as stored, Null as the empty text.
+// up to 15 significant digits, dates as the regional short date with the
+// whole year (and the time when it is not midnight), texts as stored, Null
+// as the empty text.
 QString numberAsText(const QVariant &value);
 
 } // namespace catalogue

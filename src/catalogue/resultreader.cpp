@@ -6,7 +6,7 @@
 #include <QDateTime>
 #include <QStringList>
 
-#include "catalogue/catalogueerror.h"
+#include "catalogue/sqliteerror.h"
 #include "catalogue/recordset.h"
 
 namespace catalogue {
@@ -94,11 +94,8 @@ std::unique_ptr<Recordset> readRecordset(sqlite3_stmt *statement)
         for (int i = 0; i < columns; ++i)
             values.push_back(valueOf(statement, i, kinds[size_t(i)]));
     }
-    if (rc != SQLITE_DONE) {
-        const QString reason = QString::fromUtf16(
-            static_cast<const char16_t *>(sqlite3_errmsg16(sqlite3_db_handle(statement))));
-        throw CatalogueError(QStringLiteral("No se puede ejecutar la consulta (%1).").arg(reason));
-    }
+    if (rc != SQLITE_DONE)
+        throw statementError(sqlite3_db_handle(statement));
     return std::make_unique<Recordset>(names, std::move(values));
 }
 

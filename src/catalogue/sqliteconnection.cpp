@@ -2,6 +2,7 @@
 
 #include "catalogue/catalogueerror.h"
 #include "catalogue/sqlextensions.h"
+#include "catalogue/sqliteerror.h"
 
 namespace catalogue {
 
@@ -27,8 +28,7 @@ SqliteConnection::~SqliteConnection()
 
 void SqliteConnection::fail() const
 {
-    const QString reason = QString::fromUtf16(static_cast<const char16_t *>(sqlite3_errmsg16(m_db)));
-    throw CatalogueError(QStringLiteral("No se puede ejecutar la consulta (%1).").arg(reason));
+    throw statementError(m_db);
 }
 
 void SqliteConnection::exec(const QString &sql)
