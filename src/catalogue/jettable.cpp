@@ -28,16 +28,11 @@ JetTable::JetTable(const JetFile &file, const JetTableEntry &entry)
     m_entry.object_type = MDB_TABLE;
     m_entry.table_pg = entry.definitionPage;
     std::snprintf(m_entry.object_name, sizeof m_entry.object_name, "%s", entry.name.toUtf8().constData());
-    m_table = mdb_read_table(&m_entry);
+    m_table.reset(mdb_read_table(&m_entry));
     if (!m_table)
         damaged(QStringLiteral("no se puede leer su definición"));
     readUsageMap();
     readColumns();
-}
-
-JetTable::~JetTable()
-{
-    mdb_free_tabledef(m_table);
 }
 
 void JetTable::damaged(const QString &what) const
@@ -114,7 +109,7 @@ void JetTable::readUsageMap()
 
 void JetTable::readColumns()
 {
-    if (!mdb_read_columns(m_table) || m_table->columns->len != m_table->num_cols)
+    if (!mdb_read_columns(m_table.get()) || m_table->columns->len != m_table->num_cols)
         damaged(QStringLiteral("no se pueden leer sus columnas"));
     for (guint i = 0; i < m_table->columns->len; ++i) {
         const auto *column = static_cast<const MdbColumn *>(g_ptr_array_index(m_table->columns, i));
@@ -162,7 +157,7 @@ bool JetTable::fetch()
         if (mdb_find_row(mdb, row, &start, &size) != 0 || size == 0 || (start & DeletedRowFlag))
             continue;
         start &= RowOffsetMask;
-        if (mdb_crack_row(m_table, start, size, m_fields.data()) < 0)
+        if (mdb_crack_row(m_table.get(), start, size, m_fields.data()) < 0)
             continue;
         const int rowEnd = start + int(size);
         for (size_t i = 0; i < m_columns.size(); ++i) {

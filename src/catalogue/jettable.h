@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include <QString>
@@ -29,7 +30,6 @@ class JetTable
 public:
     // Throws CatalogueError when the table's definition is damaged.
     JetTable(const JetFile &file, const JetTableEntry &entry);
-    ~JetTable();
     JetTable(const JetTable &) = delete;
     JetTable &operator=(const JetTable &) = delete;
 
@@ -53,7 +53,7 @@ private:
     const JetFile &m_file;
     QString m_name;
     MdbCatalogEntry m_entry{}; // libmdb keeps a pointer to it in the table
-    MdbTableDef *m_table = nullptr;
+    std::unique_ptr<MdbTableDef, void (*)(MdbTableDef *)> m_table{nullptr, mdb_free_tabledef};
     std::vector<JetColumn> m_columns;
     std::vector<quint32> m_pages; // the table's data pages, ascending
     size_t m_nextPage = 0;
