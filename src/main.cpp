@@ -1,11 +1,17 @@
 #include <QApplication>
-#include <QWidget>
+
+#include "results/frmresul.h"
+#include "results/pictures.h"
+#include "startup/escapekey.h"
+#include "startup/modcol.h"
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QWidget frame;
-    frame.setWindowTitle(QStringLiteral("PROPIEDADES COLABORADOR"));
-    frame.showMaximized();
+    modcol::ignoreEscapeRepeats(app);
+    modcol::Main();
+    frmresul window;
+    window.setWindowIcon(pictures::windowIcon());
+    window.show();
     return app.exec();
 }

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QWidget>
+
+class ResultPages;
+class SearchFilters;
+class StartPanel;
+
+// The program's main window: the search filters, the pages of results and,
+// until the first search, the agency's start panel. Escape ends the program.
+class frmresul : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit frmresul(QWidget *parent = nullptr);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    // Opens the catalogue and fills the lists, once, after the window is
+    // first shown. A failure ends the program.
+    void PrimeraDisposicion();
+    void botbuscar_Click();
+    void botcerrar_Click();
+    void Image1_Click();
+
+    SearchFilters *m_filtros;
+    ResultPages *m_paginas;
+    StartPanel *m_frmimagen;
+    bool m_dispuesta = false;
+};

@@ -1,0 +1,166 @@
+#include "results/resultpages.h"
+
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+#include "catalogue/database.h"
+#include "catalogue/recordset.h"
+#include "catalogue/regional.h"
+#include "results/pagearithmetic.h"
+#include "results/pictures.h"
+#include "results/searchstatements.h"
+#include "results/thumbnail.h"
+#include "startup/clicklabel.h"
+#include "startup/failure.h"
+#include "startup/formscaling.h"
+#include "startup/modcol.h"
+
+using namespace modcol;
+using pagearithmetic::CeldasPorPagina;
+
+namespace {
+
+// Design positions of the grid, in twips.
+constexpr int CellLeft[] = {240, 3360, 6480, 9720};
+constexpr int ImageTop[] = {960, 3480, 6000};
+constexpr int PriceTop[] = {2565, 5080, 7600};
+constexpr int CellWidth = 1935;
+constexpr int ImageHeight = 1575;
+constexpr int PriceHeight = 255;
+
+QString textoPrecio(const QVariant &precio)
+{
+    bool converted = false;
+    const double whole = catalogue::nearestEven(precio.toDouble(&converted));
+    if (!converted || whole == 0)
+        return QStringLiteral("Consultar");
+    return catalogue::formatEuros(whole);
+}
+
+} // namespace
+
+ResultPages::ResultPages(QWidget *window, std::function<QString()> MontaFiltro)
+    : QObject(window)
+    , m_window(window)
+    , m_montaFiltro(std::move(MontaFiltro))
+    , m_barra(new QScrollBar(Qt::Horizontal, window))
+{
+    QPalette white = window->palette();
+    white.setColor(QPalette::WindowText, Qt::white);
+    for (int i = 0; i < CeldasPorPagina; ++i) {
+        const int left = CellLeft[i % 4];
+        auto *imagen = new ClickLabel(window);
+        imagen->setObjectName(QStringLiteral("imagen%1").arg(i));
+        imagen->setScaledContents(true);
+        imagen->setCursor(pictures::handCursor());
+        placeControl(imagen, left, ImageTop[i / 4], CellWidth, ImageHeight);
+        imagen->hide();
+
+        auto *lbprecio = new ClickLabel(window);
+        lbprecio->setObjectName(QStringLiteral("lbprecio%1").arg(i));
+        lbprecio->setAlignment(Qt::AlignCenter);
+        lbprecio->setTextFormat(Qt::PlainText);
+        lbprecio->setPalette(white);
+        lbprecio->setCursor(pictures::handCursor());
+        placeControl(lbprecio, left, PriceTop[i / 4], CellWidth, PriceHeight);
+        setDesignFont(lbprecio, 9.75);
+        lbprecio->hide();
+
+        m_celdas[i] = {imagen, lbprecio, QString()};
+        connect(imagen, &ClickLabel::clicked, this, [this, i] { celda_Click(i); });
+        connect(lbprecio, &ClickLabel::clicked, this, [this, i] { celda_Click(i); });
+    }
+
+    m_barra->setObjectName(QStringLiteral("barra"));
+    // The page changes when a drag ends, not at every step of it.
+    m_barra->setTracking(false);
+    m_barra->setRange(1, 1);
+    m_barra->setPageStep(1);
+    placeControl(m_barra, 240, 8040, 11415, 375);
+    m_barra->hide();
+    connect(m_barra, &QScrollBar::valueChanged, this, &ResultPages::barra_Change);
+}
+
+void ResultPages::Busca()
+{
+    m_pagina = 0;
+    MuestraPagina();
+}
+
+void ResultPages::MuestraPagina()
+{
+    m_cargando = true;
+    const QString where = m_montaFiltro();
+    const auto rs = BaseDatos->OpenRecordset(searchstatements::busqueda(where));
+    m_whereEnPantalla = where;
+    int c = 0;
+    if (rs->RecordCount() == 0) {
+        m_window->setWindowTitle(TituloAplicacion);
+        m_barra->hide();
+    } else {
+        m_numPaginas = pagearithmetic::NumeroPaginas(rs->RecordCount());
+        m_pagina = pagearithmetic::dentroDe(m_pagina, m_numPaginas);
+        {
+            const QSignalBlocker blocker(m_barra);
+            m_barra->setRange(1, m_numPaginas);
+            m_barra->setValue(m_pagina + 1);
+        }
+        m_barra->setVisible(m_numPaginas > 1);
+        rs->MoveFirst();
+        rs->Move(m_pagina * CeldasPorPagina);
+        for (; !rs->Eof() && c < CeldasPorPagina; ++c) {
+            CargaCelda(*rs, c);
+            rs->MoveNext();
+        }
+        m_window->setWindowTitle(TituloAplicacion + QStringLiteral("  ( Página %1 )").arg(m_pagina + 1));
+    }
+    OcultaCeldas(c);
+    m_cargando = false;
+}
+
+void ResultPages::CargaCelda(catalogue::Recordset &rs, int i)
+{
+    Celda &celda = m_celdas[i];
+    QString codOfer;
+    skipFailure([&] { codOfer = catalogue::numberAsText(rs.Fields(0).Value); });
+    skipFailure([&] {
+        celda.imagen->clear();
+        const auto ph = BaseDatos->OpenRecordset(searchstatements::primeraFoto(codOfer));
+        if (ph->RecordCount() > 0) {
+            const QString ruta = catalogue::numberAsText(ph->Fields(0).Value);
+            const qreal ratio = celda.imagen->devicePixelRatioF();
+            QPixmap picture = QPixmap::fromImage(
+                thumbnail::decodeToBox(thumbnail::archivoMiniatura(codOfer, ruta), celda.imagen->size() * ratio));
+            picture.setDevicePixelRatio(ratio);
+            celda.imagen->setPixmap(picture);
+        }
+    });
+    skipFailure([&] { celda.lbprecio->setText(textoPrecio(rs.Fields(QStringLiteral("precioinmo")).Value)); });
+    celda.Tag = codOfer;
+    celda.imagen->show();
+    celda.lbprecio->show();
+}
+
+void ResultPages::OcultaCeldas(int desde)
+{
+    for (int i = desde; i < CeldasPorPagina; ++i) {
+        m_celdas[i].imagen->hide();
+        m_celdas[i].Tag.clear();
+        m_celdas[i].lbprecio->hide();
+    }
+}
+
+void ResultPages::celda_Click(int i)
+{
+    // The record card opens here, on this offer among those of the page on
+    // screen; on its return the page that holds its last offer is shown.
+    emit ofertaPulsada(m_whereEnPantalla, m_celdas[i].Tag.toInt());
+}
+
+void ResultPages::barra_Change(int value)
+{
+    if (m_cargando)
+        return;
+    m_pagina = value - 1;
+    endOnFailure([this] { MuestraPagina(); });
+}

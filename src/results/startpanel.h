@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QFrame>
+#include <QSize>
+
+class ClickLabel;
+class QLabel;
+
+// The size, in twips, of a logo of `logo` twips in a room of `alto` by
+// `ancho` twips: shrunk with its proportions kept when it does not fit,
+// never enlarged. An empty size when there is no room at all.
+QSize tamanoLogo(QSize logo, int alto, int ancho);
+
+// The start panel `frmimagen`: the agency's name and logo and the maker's
+// logo, over the result grid until the first search.
+class StartPanel : public QFrame
+{
+    Q_OBJECT
+
+public:
+    // Places the panel and its controls on `window` at their design positions.
+    explicit StartPanel(QWidget *window);
+
+    // Shows the agency's name and, when `logoFile` is a readable picture,
+    // its logo fitted by AjustaLogo. Runs once the window is scaled.
+    void muestraInmobiliaria(const QString &nombre, const QString &logoFile);
+
+signals:
+    void fabricantePulsado(); // the maker's logo was clicked
+
+private:
+    // Shrinks the logo, proportions kept, into the room between the agency's
+    // name and the maker's logo, and centres it across the panel. A logo
+    // that fits keeps its size; one without any room is left out.
+    void AjustaLogo();
+
+    QLabel *m_lbtexto;
+    QLabel *m_imglogo;
+    ClickLabel *m_image1;
+};
