@@ -84,12 +84,15 @@ QString viewer(int key)
         .arg(key);
 }
 
-void readAll(Recordset &rs)
+// Reads every field of every row; returns the number of rows.
+int readAll(Recordset &rs)
 {
-    for (; !rs.Eof(); rs.MoveNext()) {
+    int rows = 0;
+    for (; !rs.Eof(); rs.MoveNext(), ++rows) {
         for (int i = 0; i < rs.FieldCount(); ++i)
             (void)rs.Fields(i);
     }
+    return rows;
 }
 
 class Bench
@@ -177,25 +180,29 @@ private:
     void perOffer(const char *what, Database &big, Database &small,
                   const std::function<QString(Database &, int)> &sqlFor, bool findOffer = false)
     {
-        const auto meanOver = [&](Database &db) {
+        double rows[2] = {0, 0};
+        const auto meanOver = [&](Database &db, double &meanRows) {
             const std::vector<int> keys = offerKeys(db);
             std::vector<QString> statements;
             for (int key : keys)
                 statements.push_back(sqlFor(db, key));
             db.OpenRecordset(statements.front()); // loads the tables
+            int totalRows = 0;
             QElapsedTimer timer;
             timer.start();
             for (size_t i = 0; i < keys.size(); ++i) {
                 const auto rs = db.OpenRecordset(statements[i]);
                 if (findOffer)
                     rs->FindFirst(QStringLiteral("ofertas.cod_ofer=%1").arg(keys[i]));
-                readAll(*rs);
+                totalRows += readAll(*rs);
             }
+            meanRows = double(totalRows) / double(keys.size());
             return double(timer.nsecsElapsed()) / 1e6 / double(keys.size());
         };
-        const double onBig = meanOver(big);
-        const double onSmall = meanOver(small);
-        std::printf("%-44s %10.3f %10.3f %8.2f\n", what, onBig, onSmall, onBig / onSmall);
+        const double onBig = meanOver(big, rows[0]);
+        const double onSmall = meanOver(small, rows[1]);
+        std::printf("%-44s %10.3f %10.3f %8.2f   rows %.0f / %.0f\n", what, onBig, onSmall, onBig / onSmall, rows[0],
+                    rows[1]);
     }
 
     std::vector<int> offerKeys(Database &db)
