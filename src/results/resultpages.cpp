@@ -81,24 +81,38 @@ ResultPages::ResultPages(QWidget *window, std::function<QString()> MontaFiltro)
     connect(m_barra, &QScrollBar::valueChanged, this, &ResultPages::barra_Change);
 }
 
+ResultPages::~ResultPages() = default;
+
 void ResultPages::Busca()
 {
     m_pagina = 0;
+    m_busqueda.reset();
     MuestraPagina();
+}
+
+catalogue::Recordset &ResultPages::busqueda(const QString &where)
+{
+    const QString sql = searchstatements::busqueda(where);
+    if (!m_busqueda || sql != m_sqlBusqueda) {
+        m_busqueda.reset();
+        m_busqueda = BaseDatos->OpenRecordset(sql);
+        m_sqlBusqueda = sql;
+    }
+    return *m_busqueda;
 }
 
 void ResultPages::MuestraPagina()
 {
     m_cargando = true;
     const QString where = m_montaFiltro();
-    const auto rs = BaseDatos->OpenRecordset(searchstatements::busqueda(where));
+    catalogue::Recordset &rs = busqueda(where);
     m_whereEnPantalla = where;
     int c = 0;
-    if (rs->RecordCount() == 0) {
+    if (rs.RecordCount() == 0) {
         m_window->setWindowTitle(TituloAplicacion);
         m_barra->hide();
     } else {
-        m_numPaginas = pagearithmetic::NumeroPaginas(rs->RecordCount());
+        m_numPaginas = pagearithmetic::NumeroPaginas(rs.RecordCount());
         m_pagina = pagearithmetic::dentroDe(m_pagina, m_numPaginas);
         {
             const QSignalBlocker blocker(m_barra);
@@ -106,11 +120,11 @@ void ResultPages::MuestraPagina()
             m_barra->setValue(m_pagina + 1);
         }
         m_barra->setVisible(m_numPaginas > 1);
-        rs->MoveFirst();
-        rs->Move(m_pagina * CeldasPorPagina);
-        for (; !rs->Eof() && c < CeldasPorPagina; ++c) {
-            CargaCelda(*rs, c);
-            rs->MoveNext();
+        rs.MoveFirst();
+        rs.Move(m_pagina * CeldasPorPagina);
+        for (; !rs.Eof() && c < CeldasPorPagina; ++c) {
+            CargaCelda(rs, c);
+            rs.MoveNext();
         }
         m_window->setWindowTitle(TituloAplicacion + QStringLiteral("  ( Página %1 )").arg(m_pagina + 1));
     }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 
 #include <QObject>
 #include <QString>
@@ -25,13 +26,14 @@ public:
     // Places the cells and the scroll bar on `window`, hidden. `MontaFiltro`
     // gives the filter clauses as the controls hold them at each call.
     ResultPages(QWidget *window, std::function<QString()> MontaFiltro);
+    ~ResultPages() override;
 
-    // A new search: the first page.
+    // A new search: runs the search statement and shows the first page.
     void Busca();
 
-    // Runs the search and shows page `m_pagina`, or the last page when the
-    // filters now find fewer. Throws catalogue::CatalogueError when the
-    // search statement fails.
+    // Shows page `m_pagina` of the offers that the filters find now, or the
+    // last page when they find fewer. Throws catalogue::CatalogueError when
+    // the search statement fails.
     void MuestraPagina();
 
 signals:
@@ -47,6 +49,8 @@ private:
         QString Tag; // the offer's key, empty while the cell is unused
     };
 
+    // The offers that the clauses `where` find, cheapest first.
+    catalogue::Recordset &busqueda(const QString &where);
     void CargaCelda(catalogue::Recordset &rs, int i);
     void OcultaCeldas(int desde);
     void celda_Click(int i);
@@ -60,4 +64,8 @@ private:
     int m_pagina = 0;
     int m_numPaginas = 0;
     QString m_whereEnPantalla; // the clauses that found the offers on screen
+    // The last search's offers. The catalogue is read once and never
+    // changes during a run, so paging with the same clauses reuses them.
+    std::unique_ptr<catalogue::Recordset> m_busqueda;
+    QString m_sqlBusqueda;
 };
