@@ -1,0 +1,202 @@
+// The result pages of the results window: what a page shows, in which
+// order, with which picture, and how the scroll bar pages.
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "results/resultpages.h"
+#include "resultsfixture.h"
+#include "startup/modcol.h"
+#include "startup/registro.h"
+
+using namespace resultstest;
+
+namespace {
+
+const QString Titulo = "PROPIEDADES COLABORADOR";
+
+QString pageCaption(int page)
+{
+    return Titulo + QString("  ( Página %1 )").arg(page);
+}
+
+} // namespace
+
+class TestResultPages : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { m_fixture.reset(); }
+
+    void pages_data()
+    {
+        QTest::addColumn<int>("offers");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<int>("cells");
+        QTest::addColumn<int>("pages"); // 0: no scroll bar
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("0 offers") << 0 << 1 << 0 << 0 << Titulo;
+        QTest::newRow("12 offers") << 12 << 1 << 12 << 0 << pageCaption(1);
+        QTest::newRow("13 offers, page 2") << 13 << 2 << 1 << 2 << pageCaption(2);
+        QTest::newRow("30 offers, page 3") << 30 << 3 << 6 << 3 << pageCaption(3);
+    }
+
+    void pages()
+    {
+        QFETCH(int, offers);
+        QFETCH(int, page);
+        QFETCH(int, cells);
+        QFETCH(int, pages);
+        QFETCH(QString, caption);
+        start(ofertasSeguidas(offers));
+        m_fixture->search();
+        for (int i = 1; i < page; ++i)
+            barra()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+
+        QCOMPARE(m_fixture->window().windowTitle(), caption);
+        QCOMPARE(barra()->isVisible(), pages > 0);
+        if (pages > 0) {
+            QCOMPARE(barra()->maximum(), pages);
+            QCOMPARE(barra()->value(), page);
+        }
+        QList<int> expected;
+        for (int i = 0; i < cells; ++i)
+            expected << (page - 1) * 12 + i + 1;
+        QCOMPARE(keysOnPage(), expected);
+    }
+
+    // Cheapest first, equal prices by key, key 0 never; whole euros
+    // rounded half to even, grouped; no price is "Consultar".
+    void orderAndPrices()
+    {
+        start({Oferta(5, 300), Oferta(3, 100), Oferta(9, 100), Oferta(4, 0), Oferta(0, 50), Oferta(7, 1234567.6),
+               Oferta(8, 999.5), Oferta(6, 2.5)});
+        m_fixture->search();
+        QCOMPARE(keysOnPage(), QList<int>({4, 6, 3, 9, 5, 8, 7}));
+        QStringList prices;
+        for (int i = 0; i < 7; ++i)
+            prices << m_fixture->control<QLabel>(qPrintable(QString("lbprecio%1").arg(i)))->text();
+        QCOMPARE(prices, QStringList({"Consultar", "2 €", "100 €", "100 €", "300 €", "1.000 €", "1.234.568 €"}));
+    }
+
+    // The second base folder comes from the settings; its "colimg" holds
+    // the thumbnails of 12 and 123, the program's folder the photos.
+    void thumbnails()
+    {
+        QList<Oferta> ofertas{Oferta(12, 1), Oferta(123, 2), Oferta(7, 3), Oferta(8, 4), Oferta(9, 5)};
+        ofertas[0].fotos = QStringList{"fotos\\00012_01.jpg"};
+        ofertas[1].fotos = QStringList{"fotos\\00123_01.jpg"};
+        ofertas[2].fotos = QStringList{"fotos\\00007_02.jpg", "fotos\\00007_01.jpg"};
+        ofertas[3].fotos = QStringList{"fotos\\falta.jpg"};
+        start(ofertas);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_fixture->bdFolder() + "/ajustes");
+        QSettings("Brezomar").setValue("Rutabd", m_fixture->bdFolder() + "/datos.mdb");
+        modcol::RutaBd = modcol::carpetaDe(modcol::LeeRegistro());
+        writePicture(m_fixture->bdFolder() + "/colimg/12cd.jpg", QSize(250, 170), Qt::red);
+        writePicture(m_fixture->bdFolder() + "/colimg/123cd.jpg", QSize(250, 170), Qt::green);
+        writePicture(m_fixture->appFolder() + "/fotos/00012_01.jpg", QSize(900, 600), Qt::blue);
+        writePicture(m_fixture->appFolder() + "/fotos/00007_01.jpg", QSize(900, 600), Qt::yellow);
+        writePicture(m_fixture->appFolder() + "/fotos/00007_02.jpg", QSize(900, 600), Qt::magenta);
+        m_fixture->search();
+
+        QCOMPARE(cellColour(0), QColor(Qt::red));
+        QCOMPARE(cellColour(1), QColor(Qt::green));
+        QCOMPARE(cellColour(2), QColor(Qt::magenta)); // its first photo by order, not by name
+        QCOMPARE(cellColour(3), QColor());            // its photo is missing
+        QCOMPARE(cellColour(4), QColor());            // it has none
+        QCOMPARE(keysOnPage(), QList<int>({12, 123, 7, 8, 9}));
+    }
+
+    // The page changes when the thumb is let go, and a new search starts
+    // again at page 1.
+    void dragChangesPageOnRelease()
+    {
+        start(ofertasSeguidas(30));
+        m_fixture->search();
+        barra()->setSliderDown(true);
+        barra()->setSliderPosition(3);
+        QCOMPARE(m_fixture->window().windowTitle(), pageCaption(1));
+        barra()->setSliderDown(false);
+        QCOMPARE(m_fixture->window().windowTitle(), pageCaption(3));
+        m_fixture->search();
+        QCOMPARE(m_fixture->window().windowTitle(), pageCaption(1));
+        QCOMPARE(barra()->value(), 1);
+    }
+
+    // Filters edited without "Buscar" take effect at the next page change,
+    // which then stays within the pages there are.
+    void pageBeyondTheLastIsClamped()
+    {
+        start(ofertasSeguidas(30));
+        m_fixture->search();
+        barra()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        QTest::keyClicks(m_fixture->control<QLineEdit>("txthasta"), "13000");
+        barra()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        QCOMPARE(m_fixture->window().windowTitle(), pageCaption(2));
+        QCOMPARE(barra()->maximum(), 2);
+        QCOMPARE(barra()->value(), 2);
+        QCOMPARE(keysOnPage(), QList<int>{13});
+    }
+
+    // A cell hands on the clauses that found the page on screen, not those
+    // of filters edited since.
+    void cellHandsOnThePageOnScreen()
+    {
+        start({Oferta(1, 100, "Piso"), Oferta(2, 200, "Chalet")});
+        auto *tipo = m_fixture->control<QComboBox>("cbtipo");
+        tipo->setCurrentText("Piso");
+        m_fixture->search();
+        tipo->setCurrentText("Chalet");
+        QSignalSpy clicked(m_fixture->window().findChild<ResultPages *>(), &ResultPages::ofertaPulsada);
+        QTest::mouseClick(m_fixture->control<QWidget>("imagen0"), Qt::LeftButton);
+        QCOMPARE(clicked.size(), 1);
+        QCOMPARE(clicked.first().at(0).toString(), QString(" and tipo.tipo_ofer='Piso'  "));
+        QCOMPARE(clicked.first().at(1).toInt(), 1);
+    }
+
+private:
+    void start(const QList<Oferta> &ofertas)
+    {
+        m_fixture = std::make_unique<ResultsFixture>(ofertas);
+        m_fixture->window();
+    }
+
+    QScrollBar *barra() { return m_fixture->control<QScrollBar>("barra"); }
+
+    // The keys of the visible cells, as their clicks hand them on.
+    QList<int> keysOnPage()
+    {
+        QSignalSpy clicked(m_fixture->window().findChild<ResultPages *>(), &ResultPages::ofertaPulsada);
+        for (int i = 0; i < 12; ++i) {
+            auto *price = m_fixture->control<QWidget>(qPrintable(QString("lbprecio%1").arg(i)));
+            if (price->isVisible())
+                QTest::mouseClick(price, Qt::LeftButton);
+        }
+        QList<int> keys;
+        for (const QList<QVariant> &click : clicked)
+            keys << click.at(1).toInt();
+        return keys;
+    }
+
+    // The colour in the middle of a cell's picture, invalid without one.
+    QColor cellColour(int i)
+    {
+        const QPixmap picture = m_fixture->control<QLabel>(qPrintable(QString("imagen%1").arg(i)))->pixmap();
+        if (picture.isNull())
+            return QColor();
+        const QColor colour = picture.toImage().pixelColor(picture.width() / 2, picture.height() / 2);
+        // JPEG colours come back near, not exact.
+        const auto near = [](int value) { return value < 40 ? 0 : value > 215 ? 255 : value; };
+        return QColor(near(colour.red()), near(colour.green()), near(colour.blue()));
+    }
+
+    std::unique_ptr<ResultsFixture> m_fixture;
+};
+
+QTEST_MAIN(TestResultPages)
+#include "tst_resultpages.moc"

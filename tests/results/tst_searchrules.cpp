@@ -1,0 +1,85 @@
+// The rules of a search that hold without a window: the filter clauses and
+// the page arithmetic.
+#include <limits>
+
+#include <QTest>
+
+#include "results/montafiltro.h"
+#include "results/pagearithmetic.h"
+
+using namespace pagearithmetic;
+
+Q_DECLARE_METATYPE(FiltroBusqueda)
+
+class TestSearchRules : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void clauses_data()
+    {
+        QTest::addColumn<FiltroBusqueda>("filtro");
+        QTest::addColumn<bool>("incluirTodo");
+        QTest::addColumn<QString>("clauses");
+        const QString pool = QStringLiteral(" and (ofertas.piscina_prop=true or ofertas.piscina_com=true)");
+
+        QTest::newRow("nothing chosen") << FiltroBusqueda{} << true << " ";
+        QTest::newRow("type, city, lower bound and pool, in that order")
+            << FiltroBusqueda{"Piso", "Málaga", "", "100000", "", true} << true
+            << " and tipo.tipo_ofer='Piso'  and ciudad.ciudad='Málaga'  and ofertas.precioinmo>=100000" + pool + " ";
+        QTest::newRow("every filter")
+            << FiltroBusqueda{"Chalet", "Nerja", "Centro", "1", "2", true} << true
+            << " and tipo.tipo_ofer='Chalet'  and ciudad.ciudad='Nerja'  and zonas.zona='Centro'  and "
+               "ofertas.precioinmo>=1 and ofertas.precioinmo<=2" + pool + " ";
+        QTest::newRow("lists only: zone, bounds and pool left out")
+            << FiltroBusqueda{"Chalet", "Nerja", "Centro", "1", "2", true} << false
+            << " and tipo.tipo_ofer='Chalet'  and ciudad.ciudad='Nerja'  ";
+        QTest::newRow("apostrophes doubled")
+            << FiltroBusqueda{"", "L'alfàs del pi", "Playa de l'albir", "", "", false} << true
+            << " and ciudad.ciudad='L''alfàs del pi'  and zonas.zona='Playa de l''albir'  ";
+        QTest::newRow("blanks-only type adds nothing") << FiltroBusqueda{"   ", "", "", "", "", false} << true << " ";
+        QTest::newRow("a name keeps its blanks") << FiltroBusqueda{" Piso ", "", "", "", "", false} << true
+                                                 << " and tipo.tipo_ofer=' Piso '  ";
+        QTest::newRow("bounds as typed, leading zeros kept")
+            << FiltroBusqueda{"", "", "", "007", "0900", false} << true
+            << " and ofertas.precioinmo>=007 and ofertas.precioinmo<=0900 ";
+        QTest::newRow("upper bound alone") << FiltroBusqueda{"", "", "", "", "5", false} << true
+                                           << " and ofertas.precioinmo<=5 ";
+    }
+
+    void clauses()
+    {
+        QFETCH(FiltroBusqueda, filtro);
+        QFETCH(bool, incluirTodo);
+        QFETCH(QString, clauses);
+        QCOMPARE(MontaFiltro(filtro, incluirTodo), clauses);
+    }
+
+    // Pages for a number of offers, which is also the 1-based page of the
+    // offer at that position.
+    void pages_data()
+    {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<int>("pages");
+        QTest::newRow("none") << 0 << 0;
+        QTest::newRow("one") << 1 << 1;
+        QTest::newRow("12: one full page") << 12 << 1;
+        QTest::newRow("13") << 13 << 2;
+        QTest::newRow("18: 1.5 rounds up to enough") << 18 << 2;
+        QTest::newRow("25th offer is on page 3") << 25 << 3;
+        QTest::newRow("30: 2.5 rounds to 2, one more") << 30 << 3;
+        QTest::newRow("36") << 36 << 3;
+        QTest::newRow("beyond 2,731 pages") << 2732 * 12 + 1 << 2733;
+        QTest::newRow("largest count") << std::numeric_limits<int>::max() << 178956971;
+    }
+
+    void pages()
+    {
+        QFETCH(int, n);
+        QFETCH(int, pages);
+        QCOMPARE(NumeroPaginas(n), pages);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSearchRules)
+#include "tst_searchrules.moc"
