@@ -136,6 +136,7 @@ private slots:
         const QString all = "Piso|Málaga|Limonar";
         QTest::newRow("type, Delete refills the cities") << "cbtipo" << int(Qt::Key_Delete) << "Piso||" << 0 << false;
         QTest::newRow("type, letter discarded") << "cbtipo" << int(Qt::Key_C) << all << 2 << false;
+        QTest::newRow("type, arrow is a choice of type") << "cbtipo" << int(Qt::Key_Up) << "Chalet||" << 0 << false;
         QTest::newRow("type, Enter does not search") << "cbtipo" << int(Qt::Key_Return) << all << 2 << false;
         QTest::newRow("city, Backspace: zones of the type")
             << "cbciudad" << int(Qt::Key_Backspace) << "Piso||" << 3 << false;
@@ -166,13 +167,15 @@ private slots:
 
     void wheelChangesNoList()
     {
-        choose(m_tipo, "Piso");
+        choose(m_tipo, "Chalet");
         for (QComboBox *list : {m_tipo, m_ciudad}) {
-            QWheelEvent wheel(QPointF(5, 5), list->mapToGlobal(QPointF(5, 5)), {}, QPoint(0, -120), Qt::NoButton,
-                              Qt::NoModifier, Qt::NoScrollPhase, false);
-            QApplication::sendEvent(list, &wheel);
+            for (int delta : {120, -120}) {
+                QWheelEvent wheel(QPointF(5, 5), list->mapToGlobal(QPointF(5, 5)), {}, QPoint(0, delta),
+                                  Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+                QApplication::sendEvent(list, &wheel);
+            }
         }
-        QCOMPARE(m_tipo->currentText(), QString("Piso"));
+        QCOMPARE(m_tipo->currentText(), QString("Chalet"));
         QCOMPARE(m_ciudad->currentText(), QString());
     }
 
