@@ -94,7 +94,6 @@ catalogue::Recordset &ResultPages::busqueda(const QString &where)
 {
     const QString sql = searchstatements::busqueda(where);
     if (!m_busqueda || sql != m_sqlBusqueda) {
-        m_busqueda.reset();
         m_busqueda = BaseDatos->OpenRecordset(sql);
         m_sqlBusqueda = sql;
     }
