@@ -33,7 +33,10 @@ const QList<KeyIndex> &keyIndexes()
         {QStringLiteral("ofertas"), {QStringLiteral("Key_Tipo"), QStringLiteral("Key_Loca"), QStringLiteral("Key_Zona")}},
         {QStringLiteral("ofertas"), {QStringLiteral("Key_Loca")}},
         {QStringLiteral("ofertas"), {QStringLiteral("Key_Zona")}},
-        {QStringLiteral("ofertas"), {QStringLiteral("precioinmo")}},
+        // Covers the search: offers in price order with the keys it joins on.
+        {QStringLiteral("ofertas"),
+         {QStringLiteral("precioinmo"), QStringLiteral("Cod_Ofer"), QStringLiteral("Key_Tipo"),
+          QStringLiteral("Key_Loca"), QStringLiteral("Key_Zona")}},
         {QStringLiteral("ciudad"), {QStringLiteral("Cod_Ciu")}},
         {QStringLiteral("ciudad"), {QStringLiteral("Ciudad")}},
         {QStringLiteral("zonas"), {QStringLiteral("Cod_Zona")}},
