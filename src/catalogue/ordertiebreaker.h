@@ -17,6 +17,9 @@ struct SqlToken;
 // equal keys then come in the file's natural order of that table, in every
 // statement alike. Empty when the statement is not of that simple shape
 // (DISTINCT, grouping, compound selects, expressions, several tables).
+// SQLite gives no rowid to a table inside a parenthesised join, so there
+// the caller runs the statement without it and ties follow the plan:
+// statements that must agree on their order sort by a key of their own.
 QString orderTieBreaker(const std::vector<SqlToken> &tokens, const CatalogueSchema &schema,
                         const QStringList &tables);
 

@@ -1,6 +1,8 @@
 // The program's statements, exactly as the windows send them, on a small
 // catalogue with the full schema: their rows, order and field names.
 
+#include <algorithm>
+
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -179,7 +181,8 @@ private slots:
     void cardWalksTheSearchWithoutUnmatchedOffers()
     {
         // Offer 4 (no conservation row) and offer 0 (key 0) are not on the
-        // card; the equal prices 9 and 8 come as in the search.
+        // card. It sorts by price alone, so the equal prices 9 and 8 come in
+        // the engine's order.
         const auto rs = m_db->OpenRecordset(card(QStringLiteral(" ")));
         const QStringList names = fieldNames(*rs);
         QCOMPARE(names.mid(0, 10).join(u','),
@@ -197,7 +200,9 @@ private slots:
         QCOMPARE(rs->AbsolutePosition(), 2);
         QCOMPARE(column(*rs, QStringLiteral("Cod_Ofer")), QStringLiteral("5 3 6"));
         rs->MoveFirst();
-        QCOMPARE(column(*rs, QStringLiteral("Cod_Ofer")), QStringLiteral("9 8 5 3 6"));
+        QStringList keys = column(*rs, QStringLiteral("Cod_Ofer")).split(u' ');
+        std::sort(keys.begin(), keys.begin() + 2);
+        QCOMPARE(keys.join(u' '), QStringLiteral("8 9 5 3 6"));
     }
 
     void cardWithFilter()
