@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "catalogue/regional.h"
 #include "results/frmresul.h"
 #include "results/pictures.h"
 #include "startup/escapekey.h"
@@ -8,6 +9,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    catalogue::useSystemRegionalSettings();
     modcol::ignoreEscapeRepeats(app);
     modcol::Main();
     frmresul window;

@@ -7,6 +7,12 @@
 
 namespace catalogue {
 
+void useSystemRegionalSettings()
+{
+    if (QLocale::system().language() == QLocale::C)
+        QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
+}
+
 double nearestEven(double value)
 {
     // nearbyint follows the current rounding mode, which is to-nearest-even

@@ -5,6 +5,11 @@
 
 namespace catalogue {
 
+// Makes the system's regional settings the ones every format follows. A
+// system that reports none (the neutral "C" locale of a bare shell) gets
+// Spain's, the settings of the program's Spanish-speaking users.
+void useSystemRegionalSettings();
+
 // To the nearest whole number, halves to the even neighbour: the one rounding
 // used wherever a measure, a price or a position becomes a whole number.
 // (qRound rounds halves away from zero, which is not what the program does.)

@@ -15,12 +15,12 @@ struct Run
     QString err;
 };
 
-Run mdbquery(const QStringList &arguments)
+Run mdbquery(const QStringList &arguments, const QString &locale = QStringLiteral("es_ES.UTF-8"))
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("es_ES.UTF-8"));
-    environment.insert(QStringLiteral("LANG"), QStringLiteral("es_ES.UTF-8"));
+    environment.insert(QStringLiteral("LC_ALL"), locale);
+    environment.insert(QStringLiteral("LANG"), locale);
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(MDBQUERY_EXECUTABLE), arguments);
     process.waitForFinished(60000);
@@ -54,6 +54,28 @@ private slots:
         QCOMPARE(run.out, QStringLiteral("Cod_Ofer\tprecio\tm_uties\tnota\n"
                                          "2\t1.234.568 eur\t114,5\tcon\\ttab y\\nsalto\n"
                                          "1\t0 eur\t\t\n"));
+    }
+
+    // The system's regional settings, or Spain's where the system has none.
+    void followsTheRegionalSettings_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("row");
+        QTest::newRow("Spanish") << "es_ES.UTF-8" << "1.234.568 eur\t114,5";
+        QTest::newRow("English") << "en_US.UTF-8" << "1,234,568 eur\t114.5";
+        QTest::newRow("none") << "C" << "1.234.568 eur\t114,5";
+    }
+
+    void followsTheRegionalSettings()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, row);
+        const Run run = mdbquery({QStringLiteral("--password"), QStringLiteral("pinoverdes_"), m_catalogue,
+                                  QStringLiteral("select Format(precioinmo,\"#,##0 eur\"), m_uties from ofertas "
+                                                 "where Cod_Ofer=2")},
+                                 locale);
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out.split(u'\n').value(1), row);
     }
 
     void headerOnlyForNoRows()

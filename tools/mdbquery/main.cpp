@@ -3,7 +3,7 @@
 // Runs one statement through the program's own catalogue engine and prints
 // what the program would see: a line of field names, then one line per row,
 // fields separated by tabs, Null as nothing, numbers and dates as the
-// regional settings write them. Tabs and line breaks inside a value are
+// program's regional settings write them. Tabs and line breaks inside a value are
 // written as \t, \r and \n. Any failure: one line on standard error, exit 2.
 
 #include <cstdio>
@@ -118,6 +118,7 @@ private:
 int main(int argc, char *argv[])
 {
     QCoreApplication application(argc, argv);
+    catalogue::useSystemRegionalSettings();
     Arguments arguments;
     if (!parseArguments(QCoreApplication::arguments(), arguments))
         return fail(QStringLiteral("uso: mdbquery [--password CONTRASEÑA] ARCHIVO.mdb \"INSTRUCCIÓN\""));
