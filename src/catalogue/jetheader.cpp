@@ -1,42 +1,22 @@
 #include "catalogue/jetheader.h"
 
-#include <array>
 #include <cstring>
 
 #include <QFile>
 #include <QFileInfo>
 
 #include "catalogue/catalogueerror.h"
+#include "catalogue/jetheaderkey.h"
 
 namespace catalogue {
 
 namespace {
 
 constexpr int VersionOffset = 0x14;
-constexpr int ObfuscatedStart = 0x18;
 constexpr int PasswordOffset = 0x42;
 constexpr int CreationDateOffset = 0x72;
 constexpr int LatestKnownVersion = 6;
 constexpr int MinimumPages = 3; // page 2 holds the system catalogue
-
-// Page 0 from 0x18 on is XOR-ed with the RC4 stream of this fixed key.
-void undoHeaderObfuscation(QByteArray &page, int length)
-{
-    const std::array<unsigned char, 4> key{0xC7, 0xDA, 0x39, 0x6B};
-    std::array<unsigned char, 256> s{};
-    for (int i = 0; i < 256; ++i)
-        s[i] = static_cast<unsigned char>(i);
-    for (int i = 0, j = 0; i < 256; ++i) {
-        j = (j + s[i] + key[i % key.size()]) & 0xFF;
-        std::swap(s[i], s[j]);
-    }
-    for (int n = 0, i = 0, j = 0; n < length; ++n) {
-        i = (i + 1) & 0xFF;
-        j = (j + s[i]) & 0xFF;
-        std::swap(s[i], s[j]);
-        page[ObfuscatedStart + n] = static_cast<char>(page[ObfuscatedStart + n] ^ s[(s[i] + s[j]) & 0xFF]);
-    }
-}
 
 bool hasJetSignature(const QByteArray &page)
 {
@@ -106,7 +86,7 @@ JetHeader readJetHeader(const QString &path)
         throw CatalogueError::damaged(path, QStringLiteral("el archivo está incompleto"));
     header.pageCount = size / header.pageSize;
 
-    undoHeaderObfuscation(page, header.isJet3() ? 126 : 128);
+    xorJetHeaderKey(reinterpret_cast<unsigned char *>(page.data()) + JetHeaderKeyStart, header.isJet3() ? 126 : 128);
     header.password = decodeJetPassword(page, header.version);
     return header;
 }
