@@ -27,13 +27,14 @@
 #include "catalogue/recordset.h"
 #include "demofolder/cataloguestore.h"
 #include "demofolder/demofolder.h"
+#include "programstatements.h"
 
 using namespace catalogue;
+using namespace programstatements;
 
 namespace {
 
 const QString kConnect = QStringLiteral(";PWD=") + QLatin1String(demofolder::kCataloguePassword);
-const QString kJoin = QStringLiteral("key_loca=cod_ciu and key_zona=cod_zona and key_tipo=cod_tipo ");
 
 // Median wall time of `runs` runs, in milliseconds.
 double medianMs(int runs, const std::function<void()> &work)
@@ -47,41 +48,6 @@ double medianMs(int runs, const std::function<void()> &work)
     }
     std::sort(times.begin(), times.end());
     return times[times.size() / 2];
-}
-
-QString typeList()
-{
-    return QStringLiteral("select distinct tipo.tipo_ofer from ciudad,ofertas,tipo,zonas where  ") + kJoin.trimmed()
-        + QStringLiteral(" order by tipo.tipo_ofer");
-}
-
-QString search(const QString &filter)
-{
-    return QStringLiteral("select cod_ofer, precioinmo from ciudad,ofertas,tipo,zonas where  ") + kJoin + filter
-        + QStringLiteral(" order by precioinmo");
-}
-
-QString card(const QString &filter)
-{
-    return QStringLiteral(
-               "SELECT ofertas.Cod_Ofer,ciudad.Ciudad, zonas.Zona, tipo.Tipo_Ofer, tipo.tipo_ofer2, "
-               "tipoconservacion.conservacion2 as txtconser2, tipoori.orientacion2, tipoconservacion.conservacion as "
-               "txtconser, tipoori.orientacion, ofertas.* FROM zonas INNER JOIN (tipo INNER JOIN (ciudad INNER JOIN "
-               "((ofertas INNER JOIN tipoconservacion ON ofertas.Conservacion = tipoconservacion.idconservacion) "
-               "INNER JOIN tipoori ON ofertas.keyori = tipoori.idori) ON ciudad.Cod_Ciu = ofertas.Key_Loca) ON "
-               "tipo.Cod_Tipo = ofertas.Key_Tipo) ON zonas.Cod_Zona = ofertas.Key_Zona where cod_ofer>0 ")
-        + filter + QStringLiteral(" order by precioinmo");
-}
-
-QString viewer(int key)
-{
-    return QStringLiteral(
-               "SELECT Fotos.CodFoto, Fotos.KeyOfe, Fotos.Ruta, Format(Precioinmo,\"#,##0 eur\") as precio, "
-               "Tipo.Tipo_Ofer AS Tipo, Ciudad.Ciudad, Zonas.Zona,ofertas.ref,fotos.orden FROM Zonas INNER JOIN (Tipo "
-               "INNER JOIN (Ciudad INNER JOIN (Fotos INNER JOIN Ofertas ON Fotos.KeyOfe = Ofertas.Cod_Ofer) ON "
-               "Ciudad.Cod_Ciu = Ofertas.Key_Loca) ON Tipo.Cod_Tipo = Ofertas.Key_Tipo) ON Zonas.Cod_Zona = "
-               "Ofertas.Key_Zona WHERE fotos.keyofe=%1 and nomostrar=false order by orden asc,Fotos.CodFoto")
-        .arg(key);
 }
 
 // Reads every field of every row; returns the number of rows.
@@ -165,7 +131,7 @@ private:
     {
         const auto rs = db.OpenRecordset(
             QStringLiteral("select tipo.tipo_ofer, ciudad.ciudad, zonas.zona from ciudad,ofertas,tipo,zonas where ")
-            + kJoin + QStringLiteral(" and cod_ofer=%1").arg(key));
+            + join() + QStringLiteral(" and cod_ofer=%1").arg(key));
         if (rs->Eof())
             return QStringLiteral(" ");
         const auto clause = [&](const char *column, int field) {

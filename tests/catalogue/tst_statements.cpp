@@ -9,10 +9,12 @@
 #include "catalogue/catalogueerror.h"
 #include "catalogue/database.h"
 #include "catalogue/recordset.h"
+#include "programstatements.h"
 #include "spanishlocale.h"
 #include "testcatalogue.h"
 
 using namespace catalogue;
+using namespace programstatements;
 
 namespace {
 
@@ -44,49 +46,6 @@ INSERT INTO auxcalid VALUES ('garaje', 'Garaje'), ('calefaccion', 'Calefacción'
 )sql";
 
 const QString kPassword = QStringLiteral("pinoverdes_");
-const QString kJoin = QStringLiteral("key_loca=cod_ciu and key_zona=cod_zona and key_tipo=cod_tipo ");
-
-QString typeList()
-{
-    return QStringLiteral("select distinct tipo.tipo_ofer from ciudad,ofertas,tipo,zonas where  ") + kJoin.trimmed()
-        + QStringLiteral(" order by tipo.tipo_ofer");
-}
-QString cityList(const QString &filter)
-{
-    return QStringLiteral("select distinct ciudad.ciudad from ciudad,ofertas,tipo,zonas where ") + kJoin + filter
-        + QStringLiteral(" order by ciudad.ciudad");
-}
-QString zoneList(const QString &filter)
-{
-    return QStringLiteral("select distinct zonas.zona from ciudad,ofertas,tipo,zonas where  ") + kJoin + filter
-        + QStringLiteral(" order by zonas.zona");
-}
-QString search(const QString &filter)
-{
-    return QStringLiteral("select cod_ofer, precioinmo from ciudad,ofertas,tipo,zonas where  ") + kJoin + filter
-        + QStringLiteral(" order by precioinmo");
-}
-QString card(const QString &filter)
-{
-    return QStringLiteral(
-               "SELECT ofertas.Cod_Ofer,ciudad.Ciudad, zonas.Zona, tipo.Tipo_Ofer, tipo.tipo_ofer2, "
-               "tipoconservacion.conservacion2 as txtconser2, tipoori.orientacion2, tipoconservacion.conservacion as "
-               "txtconser, tipoori.orientacion, ofertas.* FROM zonas INNER JOIN (tipo INNER JOIN (ciudad INNER JOIN "
-               "((ofertas INNER JOIN tipoconservacion ON ofertas.Conservacion = tipoconservacion.idconservacion) "
-               "INNER JOIN tipoori ON ofertas.keyori = tipoori.idori) ON ciudad.Cod_Ciu = ofertas.Key_Loca) ON "
-               "tipo.Cod_Tipo = ofertas.Key_Tipo) ON zonas.Cod_Zona = ofertas.Key_Zona where cod_ofer>0 ")
-        + filter + QStringLiteral(" order by precioinmo");
-}
-QString viewer(int key)
-{
-    return QStringLiteral(
-               "SELECT Fotos.CodFoto, Fotos.KeyOfe, Fotos.Ruta, Format(Precioinmo,\"#,##0 eur\") as precio, "
-               "Tipo.Tipo_Ofer AS Tipo, Ciudad.Ciudad, Zonas.Zona,ofertas.ref,fotos.orden FROM Zonas INNER JOIN (Tipo "
-               "INNER JOIN (Ciudad INNER JOIN (Fotos INNER JOIN Ofertas ON Fotos.KeyOfe = Ofertas.Cod_Ofer) ON "
-               "Ciudad.Cod_Ciu = Ofertas.Key_Loca) ON Tipo.Cod_Tipo = Ofertas.Key_Tipo) ON Zonas.Cod_Zona = "
-               "Ofertas.Key_Zona WHERE fotos.keyofe=%1 and nomostrar=false order by orden asc,Fotos.CodFoto")
-        .arg(key);
-}
 
 // One column of every row, as text, joined by blanks.
 QString column(Recordset &recordset, const QString &name)
@@ -173,7 +132,7 @@ private slots:
     {
         QFETCH(QString, filter);
         QFETCH(QString, keys);
-        const auto rs = m_db->OpenRecordset(::search(filter));
+        const auto rs = m_db->OpenRecordset(programstatements::search(filter));
         QCOMPARE(fieldNames(*rs), QStringList({QStringLiteral("Cod_Ofer"), QStringLiteral("precioinmo")}));
         QCOMPARE(column(*rs, QStringLiteral("cod_ofer")), keys);
     }
@@ -257,7 +216,8 @@ private slots:
     void failingStatementsThrow_data()
     {
         QTest::addColumn<QString>("statement");
-        QTest::newRow("pasted letters in a price") << ::search(QStringLiteral(" and ofertas.precioinmo>=12a3 "));
+        QTest::newRow("pasted letters in a price")
+            << programstatements::search(QStringLiteral(" and ofertas.precioinmo>=12a3 "));
         QTest::newRow("unknown table") << QStringLiteral("select * from inexistente");
         QTest::newRow("unknown column") << QStringLiteral("select nada from fotos");
         QTest::newRow("empty") << QStringLiteral("  ");
