@@ -8,11 +8,6 @@ namespace catalogue {
 
 namespace {
 
-bool isName(const SqlToken &token)
-{
-    return token.kind == SqlToken::Kind::Identifier || token.kind == SqlToken::Kind::QuotedIdentifier;
-}
-
 // The tokens outside parentheses, spaces left out.
 std::vector<const SqlToken *> topLevel(const std::vector<SqlToken> &tokens)
 {
@@ -69,11 +64,11 @@ QString orderTieBreaker(const std::vector<SqlToken> &tokens, const CatalogueSche
     QString sortedTable;
     for (size_t i = order; i < level.size();) {
         const SqlToken *qualifier = nullptr;
-        if (i + 2 < level.size() && isName(*level[i]) && level[i + 1]->isPunctuation(u'.')) {
+        if (i + 2 < level.size() && level[i]->isName() && level[i + 1]->isPunctuation(u'.')) {
             qualifier = level[i];
             i += 2;
         }
-        if (!isName(*level[i]))
+        if (!level[i]->isName())
             return QString();
         const QString table = tableOf(qualifier, *level[i], schema, tables);
         if (table.isEmpty() || (!sortedTable.isEmpty() && table != sortedTable))

@@ -29,6 +29,7 @@ struct SqlToken
     {
         return kind == Kind::Identifier && text.compare(word, Qt::CaseInsensitive) == 0;
     }
+    bool isName() const { return kind == Kind::Identifier || kind == Kind::QuotedIdentifier; }
     bool isPunctuation(char16_t c) const { return kind == Kind::Punctuation && text.size() == 1 && text.at(0) == c; }
 };
 

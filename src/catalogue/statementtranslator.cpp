@@ -11,11 +11,6 @@ namespace catalogue {
 
 namespace {
 
-bool isName(const SqlToken &token)
-{
-    return token.kind == SqlToken::Kind::Identifier || token.kind == SqlToken::Kind::QuotedIdentifier;
-}
-
 QString singleQuoted(const QString &value)
 {
     QString quoted = value;
@@ -35,7 +30,7 @@ public:
                 m_significant.push_back(i);
         }
         for (const SqlToken &token : m_tokens) {
-            const QString table = isName(token) ? m_schema.table(token.name()) : QString();
+            const QString table = token.isName() ? m_schema.table(token.name()) : QString();
             if (!table.isEmpty() && !m_tables.contains(table))
                 m_tables << table;
         }
@@ -68,7 +63,7 @@ private:
             return token.text; // unterminated: left for SQLite to refuse
         if (token.kind == SqlToken::Kind::String)
             return token.text.startsWith(u'"') ? singleQuoted(token.name()) : token.text;
-        if (!isName(token))
+        if (!token.isName())
             return token.text;
         const QString stored = storedName(qsizetype(s));
         if (token.kind == SqlToken::Kind::QuotedIdentifier)
@@ -92,7 +87,7 @@ private:
         if (next && next->isPunctuation(u'.'))
             return m_schema.table(token.name());
         const SqlToken *qualifier = previous && previous->isPunctuation(u'.') ? significant(s - 2) : nullptr;
-        if (qualifier && isName(*qualifier)) {
+        if (qualifier && qualifier->isName()) {
             const QString column = m_schema.column(qualifier->name(), token.name());
             if (!column.isEmpty())
                 return column;

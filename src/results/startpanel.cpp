@@ -13,11 +13,6 @@ namespace {
 
 const QColor Azul(0, 0, 255);
 
-double twips(int pixels)
-{
-    return pixels * TwipsPorPixel;
-}
-
 void setTextColour(QWidget *control, const QColor &colour)
 {
     QPalette palette = control->palette();
@@ -102,14 +97,14 @@ void StartPanel::muestraInmobiliaria(const QString &nombre, const QString &logoF
 
 void StartPanel::AjustaLogo()
 {
-    const auto alto = static_cast<int>(catalogue::nearestEven(twips(m_image1->y()) - 200 - twips(m_lbtexto->y())
-                                                              - twips(m_lbtexto->height())));
-    const auto ancho = static_cast<int>(catalogue::nearestEven(twips(width()) - 400));
-    const QSize logo = tamanoLogo(QSize(int(twips(m_imglogo->width())), int(twips(m_imglogo->height()))), alto, ancho);
+    const auto alto = static_cast<int>(catalogue::nearestEven(pixelsToTwips(m_image1->y()) - 200 - pixelsToTwips(m_lbtexto->y())
+                                                              - pixelsToTwips(m_lbtexto->height())));
+    const auto ancho = static_cast<int>(catalogue::nearestEven(pixelsToTwips(width()) - 400));
+    const QSize logo = tamanoLogo(QSize(int(pixelsToTwips(m_imglogo->width())), int(pixelsToTwips(m_imglogo->height()))), alto, ancho);
     if (logo.isEmpty()) {
         m_imglogo->hide();
         return;
     }
     m_imglogo->resize(twipsToPixels(logo.width()), twipsToPixels(logo.height()));
-    m_imglogo->move(twipsToPixels((twips(width()) - twips(m_imglogo->width())) / 2), m_imglogo->y());
+    m_imglogo->move(twipsToPixels((pixelsToTwips(width()) - pixelsToTwips(m_imglogo->width())) / 2), m_imglogo->y());
 }

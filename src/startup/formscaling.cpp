@@ -19,11 +19,6 @@ const char *const AutoSizeProperty = "autoSize";
 constexpr float DesignWidth = 12000.f;
 constexpr float DesignHeight = 9000.f;
 
-double twips(int pixels)
-{
-    return pixels * TwipsPorPixel;
-}
-
 // Combo boxes take their height from their font.
 bool hasOwnHeight(const QWidget *control)
 {
@@ -31,6 +26,11 @@ bool hasOwnHeight(const QWidget *control)
 }
 
 } // namespace
+
+double pixelsToTwips(int pixels)
+{
+    return pixels * TwipsPorPixel;
+}
 
 int twipsToPixels(double value)
 {
@@ -61,7 +61,7 @@ QSizeF screenTwips(const QWidget *window)
 {
     const QScreen *screen = window->screen();
     const QSize pixels = screen ? screen->geometry().size() : QSize(800, 600);
-    return QSizeF(twips(pixels.width()), twips(pixels.height()));
+    return QSizeF(pixelsToTwips(pixels.width()), pixelsToTwips(pixels.height()));
 }
 
 void AjustaFormu(QWidget *frm, int alto, int ancho, bool extra)
@@ -74,9 +74,9 @@ void AjustaFormu(QWidget *frm, int alto, int ancho, bool extra, QSizeF screen)
     const auto screenWidth = static_cast<float>(screen.width());
     const auto screenHeight = static_cast<float>(screen.height());
     if (alto == 0)
-        alto = static_cast<int>(catalogue::nearestEven(twips(frm->height())));
+        alto = static_cast<int>(catalogue::nearestEven(pixelsToTwips(frm->height())));
     if (ancho == 0)
-        ancho = static_cast<int>(catalogue::nearestEven(twips(frm->width())));
+        ancho = static_cast<int>(catalogue::nearestEven(pixelsToTwips(frm->width())));
 
     // A window that already fits the screen exactly is left alone.
     const float testX = static_cast<float>(ancho + 4) / screenWidth;
@@ -91,7 +91,7 @@ void AjustaFormu(QWidget *frm, int alto, int ancho, bool extra, QSizeF screen)
 
     const float rx = DesignWidth / screenWidth;
     const float ry = DesignHeight / screenHeight;
-    frm->resize(twipsToPixels(twips(frm->width()) / rx), twipsToPixels(twips(frm->height()) / ry));
+    frm->resize(twipsToPixels(pixelsToTwips(frm->width()) / rx), twipsToPixels(pixelsToTwips(frm->height()) / ry));
     const auto controls = frm->findChildren<QWidget *>();
     for (QWidget *control : controls) {
         if (control->property(ControlProperty).toBool())
@@ -109,10 +109,10 @@ void AjustaControl(QWidget *ctl, float rx, float ry)
         ctl->setFont(font);
     }
     const QRect design = ctl->geometry();
-    const int height = hasOwnHeight(ctl) ? twipsToPixels(twips(design.height()) / ry) : ctl->sizeHint().height();
-    const int width = twipsToPixels(twips(design.width()) / rx);
-    const int left = twipsToPixels(twips(design.x()) / rx);
-    const int top = twipsToPixels(twips(design.y()) / ry);
+    const int height = hasOwnHeight(ctl) ? twipsToPixels(pixelsToTwips(design.height()) / ry) : ctl->sizeHint().height();
+    const int width = twipsToPixels(pixelsToTwips(design.width()) / rx);
+    const int left = twipsToPixels(pixelsToTwips(design.x()) / rx);
+    const int top = twipsToPixels(pixelsToTwips(design.y()) / ry);
     ctl->setGeometry(left, top, width, height);
     if (ctl->property(AutoSizeProperty).toBool())
         ctl->adjustSize();

@@ -13,6 +13,7 @@ namespace modcol {
 constexpr double TwipsPorPixel = 15.0;
 
 int twipsToPixels(double twips);
+double pixelsToTwips(int pixels);
 
 // Places a control at its design position and size in twips. Only controls
 // placed this way are scaled by AjustaFormu.
