@@ -12,8 +12,8 @@ int main(int argc, char *argv[])
     catalogue::useSystemRegionalSettings();
     modcol::ignoreEscapeRepeats(app);
     modcol::Main();
-    frmresul window;
-    window.setWindowIcon(pictures::windowIcon());
+    results::frmresul window;
+    window.setWindowIcon(results::windowIcon());
     window.show();
     return app.exec();
 }

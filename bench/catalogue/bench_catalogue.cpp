@@ -27,14 +27,15 @@
 #include "catalogue/recordset.h"
 #include "demofolder/cataloguestore.h"
 #include "demofolder/demofolder.h"
-#include "programstatements.h"
+#include "results/filterclauses.h"
+#include "startup/statements.h"
 
 using namespace catalogue;
-using namespace programstatements;
+using namespace modcol;
 
 namespace {
 
-const QString kConnect = QStringLiteral(";PWD=") + QLatin1String(demofolder::kCataloguePassword);
+const QString Connect = QStringLiteral(";PWD=") + QLatin1String(demofolder::CataloguePassword);
 
 // Median wall time of `runs` runs, in milliseconds.
 double medianMs(int runs, const std::function<void()> &work)
@@ -82,17 +83,17 @@ public:
         });
         const double first = medianMs(5, [&] {
             const auto db = openCopy(m_big);
-            readAll(*db->OpenRecordset(typeList()));
+            readAll(*db->OpenRecordset(typeListStatement()));
         });
         std::printf("%-44s %10s %10s %8s\n", "measure", "ms", "baseline", "ratio");
         line("mdb-export of every table (baseline)", export_, export_);
         line("open: copy + load every table", open, export_);
         line("first statement's rows (type list)", first, export_);
 
-        const auto big = Database::OpenDatabase(m_big, false, false, kConnect);
-        const auto small = Database::OpenDatabase(m_small, false, false, kConnect);
+        const auto big = openWithIndexes(m_big);
+        const auto small = openWithIndexes(m_small);
         const double page = medianMs(9, [&] {
-            const auto rs = big->OpenRecordset(search(QStringLiteral(" ")));
+            const auto rs = big->OpenRecordset(searchStatement(QStringLiteral(" ")));
             rs->MoveLast();
             const int pages = (rs->RecordCount() + 11) / 12;
             rs->MoveFirst();
@@ -103,17 +104,17 @@ public:
         line("search, all offers, one page read", page, export_);
         std::printf("\n%-44s %10s %10s %8s\n", "per offer (mean of 200 offers)", "20,000", "200", "ratio");
         perOffer("6 first photo", *big, *small, [](Database &, int key) {
-            return QStringLiteral("select ruta from fotos where keyofe=%1 order by orden,codfoto").arg(key);
+            return firstPhotoStatement(key);
         });
         perOffer("7 card of a search + FindFirst", *big, *small, [](Database &db, int key) {
-            return card(filterOf(db, key));
+            return cardStatement(filterOf(db, key));
         }, true);
         perOffer("9 card photos", *big, *small, [](Database &, int key) {
-            return QStringLiteral("select * from fotos where keyofe=%1 order by orden").arg(key);
+            return cardPhotosStatement(key);
         });
-        perOffer("11 viewer photos", *big, *small, [](Database &, int key) { return viewer(key); });
+        perOffer("11 viewer photos", *big, *small, [](Database &, int key) { return viewerPhotosStatement(key); });
         const double allCard = medianMs(3, [&] {
-            const auto rs = big->OpenRecordset(card(QStringLiteral(" ")));
+            const auto rs = big->OpenRecordset(cardStatement(QStringLiteral(" ")));
             rs->FindFirst(QStringLiteral("ofertas.cod_ofer=%1").arg(m_keys.back()));
         });
         std::printf("\n%-44s %10.2f\n", "7 card of all 20,000 offers + FindFirst", allCard);
@@ -130,15 +131,16 @@ private:
     static QString filterOf(Database &db, int key)
     {
         const auto rs = db.OpenRecordset(
-            QStringLiteral("select tipo.tipo_ofer, ciudad.ciudad, zonas.zona from ciudad,ofertas,tipo,zonas where ")
-            + join() + QStringLiteral(" and cod_ofer=%1").arg(key));
+            QStringLiteral("select tipo.tipo_ofer, ciudad.ciudad, zonas.zona from ciudad,ofertas,tipo,zonas where "
+                           "key_loca=cod_ciu and key_zona=cod_zona and key_tipo=cod_tipo and cod_ofer=%1")
+                .arg(key));
         if (rs->Eof())
             return QStringLiteral(" ");
-        const auto clause = [&](const char *column, int field) {
-            return QStringLiteral(" and %1='%2' ")
-                .arg(QLatin1String(column), rs->Fields(field).Value.toString().replace(u'\'', QStringLiteral("''")));
-        };
-        return clause("tipo.tipo_ofer", 0) + clause("ciudad.ciudad", 1) + clause("zonas.zona", 2) + u' ';
+        results::FilterValues values;
+        values.type = rs->Fields(0).Value.toString();
+        values.city = rs->Fields(1).Value.toString();
+        values.zone = rs->Fields(2).Value.toString();
+        return results::filterClauses(values, true);
     }
 
     // Mean time of the statement that `sqlFor` gives for each of 200 offers
@@ -189,7 +191,15 @@ private:
         const QString copy = m_scratch + QStringLiteral("/copia.mdb");
         QFile::remove(copy);
         QFile::copy(path, copy);
-        return Database::OpenDatabase(copy, false, false, kConnect);
+        return openWithIndexes(copy);
+    }
+
+    // As the program opens its working copy.
+    static std::unique_ptr<Database> openWithIndexes(const QString &path)
+    {
+        auto database = Database::OpenDatabase(path, Connect);
+        declareStatementIndexes(*database);
+        return database;
     }
 
     static QStringList userTables(const QString &path)

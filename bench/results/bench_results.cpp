@@ -29,9 +29,9 @@
 #include "catalogue/regional.h"
 #include "demofolder/demofolder.h"
 #include "results/frmresul.h"
-#include "results/montafiltro.h"
-#include "results/searchstatements.h"
+#include "results/filterclauses.h"
 #include "results/thumbnail.h"
+#include "startup/statements.h"
 #include "startup/cataloguepaths.h"
 #include "startup/modcol.h"
 
@@ -55,14 +55,14 @@ double msSince(const QElapsedTimer &timer)
 // find them.
 QStringList thumbnailsOfPage(int page)
 {
-    const auto rs = modcol::BaseDatos->OpenRecordset(searchstatements::busqueda(MontaFiltro({}, true)));
+    const auto rs = modcol::BaseDatos->OpenRecordset(modcol::searchStatement(results::filterClauses({}, true)));
     rs->Move((page - 1) * 12);
     QStringList files;
     for (int c = 0; c < 12 && !rs->Eof(); ++c, rs->MoveNext()) {
         const QString key = catalogue::numberAsText(rs->Fields(0).Value);
-        const auto photo = modcol::BaseDatos->OpenRecordset(searchstatements::primeraFoto(key));
+        const auto photo = modcol::BaseDatos->OpenRecordset(modcol::firstPhotoStatement(key.toInt()));
         if (!photo->Eof())
-            files << thumbnail::archivoMiniatura(key, photo->Fields(0).Value.toString());
+            files << results::thumbnailFile(modcol::baseFolders(), key, photo->Fields(0).Value.toString());
     }
     return files;
 }
@@ -83,9 +83,9 @@ Figures measure(const QString &folder)
     modcol::RutaBd.clear();
     modcol::RutaTemp = folder + QStringLiteral("/brezomar.mdb");
     modcol::BaseDatos.reset();
-    modcol::prepareFolderLookups();
+    modcol::prepareFolderLookups(modcol::baseFolders());
 
-    frmresul window;
+    results::frmresul window;
     window.show();
     const auto *tipos = window.findChild<QComboBox *>(QStringLiteral("cbtipo"));
     while (tipos->count() == 0)
@@ -117,7 +117,7 @@ Figures measure(const QString &folder)
         const QStringList files = thumbnailsOfPage(page);
         timer.restart();
         for (const QString &file : files)
-            thumbnail::decodeToBox(file, cell);
+            results::decodeToBox(file, cell);
         decodes.push_back(msSince(timer));
     }
     return {median(pages), median(decodes), median(searches)};

@@ -3,13 +3,16 @@
 #include <QStringList>
 
 #include "catalogue/catalogueerror.h"
-#include "catalogue/jetfile.h"
-#include "catalogue/jettable.h"
+#include "catalogue/private/jetfile.h"
+#include "catalogue/private/jettable.h"
+#include "catalogue/private/logging.h"
 #include "catalogue/recordset.h"
-#include "catalogue/resultreader.h"
-#include "catalogue/sqliteconnection.h"
-#include "catalogue/statementtranslator.h"
-#include "catalogue/tableloader.h"
+#include "catalogue/private/resultreader.h"
+#include "catalogue/private/sqlnames.h"
+#include "catalogue/private/sqliteconnection.h"
+#include "catalogue/private/statementtranslator.h"
+#include "catalogue/private/storednames.h"
+#include "catalogue/private/tableloader.h"
 
 namespace catalogue {
 
@@ -24,11 +27,8 @@ QString connectPassword(const QString &connect)
     return QString();
 }
 
-std::unique_ptr<Database> Database::OpenDatabase(const QString &path, bool exclusive, bool readOnly,
-                                                 const QString &connect)
+std::unique_ptr<Database> Database::OpenDatabase(const QString &path, const QString &connect)
 {
-    Q_UNUSED(exclusive);
-    Q_UNUSED(readOnly);
     const JetHeader header = readJetHeader(path);
     if (!header.password.isEmpty() && header.password != connectPassword(connect))
         throw CatalogueError::wrongPassword(path);
@@ -38,13 +38,14 @@ std::unique_ptr<Database> Database::OpenDatabase(const QString &path, bool exclu
 Database::Database(std::unique_ptr<JetFile> file)
     : m_file(std::move(file))
     , m_connection(std::make_unique<SqliteConnection>())
+    , m_names(std::make_unique<StoredNames>())
 {
     for (const JetTableEntry &entry : m_file->userTables()) {
         auto table = std::make_unique<JetTable>(*m_file, entry);
         QStringList columns;
         for (const JetColumn &column : table->columns())
             columns << column.name;
-        m_schema.addTable(table->name(), columns);
+        m_names->addTable(table->name(), columns);
         m_tables.push_back(std::move(table));
     }
 }
@@ -64,19 +65,49 @@ void Database::load(const QString &name)
         if (table->name() == name) {
             loadTable(*table, *m_connection);
             m_loaded.insert(name);
+            for (const IndexDeclaration &index : m_indexes) {
+                if (index.table == name)
+                    createIndex(index.table, index.columns);
+            }
             return;
         }
     }
+}
+
+void Database::declareIndex(const QString &table, const QStringList &columns)
+{
+    const QString stored = m_names->table(table);
+    if (stored.isEmpty())
+        return;
+    m_indexes.push_back({stored, columns});
+    if (m_loaded.contains(stored))
+        createIndex(stored, columns);
+}
+
+void Database::createIndex(const QString &table, const QStringList &columns)
+{
+    QStringList stored;
+    QStringList quoted;
+    for (const QString &column : columns) {
+        stored << m_names->column(table, column);
+        if (stored.back().isEmpty()) {
+            qCDebug(lcCatalogue) << "no index on" << table << columns << "- the table has no column" << column;
+            return;
+        }
+        quoted << quotedName(stored.back());
+    }
+    m_connection->exec(QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (%3)")
+                           .arg(quotedName(table + u'_' + stored.join(u'_')), quotedName(table), quoted.join(u", ")));
 }
 
 std::unique_ptr<Recordset> Database::OpenRecordset(const QString &sql)
 {
     if (sql.trimmed().isEmpty())
         throw CatalogueError(QStringLiteral("La consulta está vacía."));
-    const TranslatedStatement statement = translateStatement(sql, m_schema);
+    const TranslatedStatement statement = translateStatement(sql, *m_names);
     for (const QString &table : statement.tables)
         load(table);
-    SqliteStatement prepared;
+    PreparedStatement prepared;
     if (!statement.tieBreaker.isEmpty())
         prepared = m_connection->tryPrepare(statement.sql + statement.tieBreaker);
     if (!prepared.get())

@@ -5,8 +5,7 @@
 
 #include <QSet>
 #include <QString>
-
-#include "catalogue/catalogueschema.h"
+#include <QStringList>
 
 namespace catalogue {
 
@@ -14,19 +13,19 @@ class JetFile;
 class JetTable;
 class Recordset;
 class SqliteConnection;
+class StoredNames;
 
 // An open catalogue. Its tables are copied from the Jet file into an
 // in-memory SQLite database the first time a statement names them, so that
 // the first list of the results window does not wait for the photos table.
+// The file is only ever read.
 class Database
 {
 public:
     // `connect` is ";PWD=..." or empty. The password must equal the file's
-    // (case counts); a file without a password opens with any. The file is
-    // only ever read, whatever `exclusive` and `readOnly` say. Throws
+    // (case counts); a file without a password opens with any. Throws
     // CatalogueError for a missing, foreign or damaged file or a wrong password.
-    static std::unique_ptr<Database> OpenDatabase(const QString &path, bool exclusive, bool readOnly,
-                                                  const QString &connect);
+    static std::unique_ptr<Database> OpenDatabase(const QString &path, const QString &connect);
     ~Database();
 
     // Throws CatalogueError for a statement that fails.
@@ -35,14 +34,28 @@ public:
     // The number of user tables.
     int TableDefCount() const;
 
+    // An index that the caller's statements need on `table`'s `columns`
+    // (names as any statement may spell them). It is made when the table is
+    // loaded, or at once when it is loaded already; a table that lacks one of
+    // the columns gets none.
+    void declareIndex(const QString &table, const QStringList &columns);
+
 private:
     explicit Database(std::unique_ptr<JetFile> file);
     void load(const QString &table);
+    void createIndex(const QString &table, const QStringList &columns);
+
+    struct IndexDeclaration
+    {
+        QString table; // stored spelling
+        QStringList columns;
+    };
 
     std::unique_ptr<JetFile> m_file;
     std::unique_ptr<SqliteConnection> m_connection;
     std::vector<std::unique_ptr<JetTable>> m_tables;
-    CatalogueSchema m_schema;
+    std::unique_ptr<StoredNames> m_names;
+    std::vector<IndexDeclaration> m_indexes;
     QSet<QString> m_loaded;
 };
 

@@ -1,7 +1,7 @@
 #include "catalogue/recordset.h"
 
 #include "catalogue/catalogueerror.h"
-#include "catalogue/findcriterion.h"
+#include "catalogue/private/findcriterion.h"
 
 namespace catalogue {
 

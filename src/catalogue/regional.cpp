@@ -1,9 +1,9 @@
 #include "catalogue/regional.h"
 
-#include <cmath>
-
 #include <QDateTime>
 #include <QLocale>
+
+#include "catalogue/private/numberpattern.h"
 
 namespace catalogue {
 
@@ -11,37 +11,6 @@ void useSystemRegionalSettings()
 {
     if (QLocale::system().language() == QLocale::C)
         QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
-}
-
-double nearestEven(double value)
-{
-    // nearbyint follows the current rounding mode, which is to-nearest-even
-    // unless someone changed it; nobody in this program does.
-    return std::nearbyint(value);
-}
-
-QString insertGroupSeparators(const QString &digits)
-{
-    const QString separator = QLocale().groupSeparator();
-    QString grouped = digits;
-    for (qsizetype pos = grouped.size() - 3; pos > 0; pos -= 3)
-        grouped.insert(pos, separator);
-    return grouped;
-}
-
-QString groupedWhole(double value)
-{
-    const QLocale locale;
-    const double rounded = nearestEven(value);
-    QString digits = insertGroupSeparators(QString::number(std::fabs(rounded), 'f', 0));
-    if (rounded < 0)
-        digits.prepend(locale.negativeSign());
-    return digits;
-}
-
-QString formatEuros(double value)
-{
-    return groupedWhole(value) + QStringLiteral(" €");
 }
 
 QString numberAsText(const QVariant &value)
@@ -71,6 +40,11 @@ QString numberAsText(const QVariant &value)
     default:
         return value.toString();
     }
+}
+
+QString Format(double value, const QString &pattern)
+{
+    return NumberPattern::parse(pattern).format(value);
 }
 
 } // namespace catalogue

@@ -1,5 +1,7 @@
 #include "results/digitsvalidator.h"
 
+namespace results {
+
 namespace {
 
 bool isDigit(QChar c)
@@ -24,3 +26,5 @@ QValidator::State DigitsValidator::validate(QString &input, int &pos) const
     pos = cursor;
     return Acceptable;
 }
+
+} // namespace results

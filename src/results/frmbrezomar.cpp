@@ -13,6 +13,8 @@
 
 using namespace modcol;
 
+namespace results {
+
 namespace {
 
 const QString WebAddress = QStringLiteral("www.brezomar.es");
@@ -36,7 +38,7 @@ QString helpDocumentPath()
 frmbrezomar::frmbrezomar(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
-    , m_image1(new ClickLabel(this))
+    , m_image1(new modcol::ClickLabel(this))
 {
     setWindowTitle(QStringLiteral("APLICACIONES PARA INMOBILIARIAS"));
     setAutoFillBackground(true);
@@ -45,7 +47,7 @@ frmbrezomar::frmbrezomar(QWidget *parent)
 
     auto *image2 = new QLabel(this);
     image2->setObjectName(QStringLiteral("Image2"));
-    image2->setPixmap(pictures::makerBanner());
+    image2->setPixmap(makerBanner());
     image2->setScaledContents(true);
     placeControl(image2, 960, 0, 6630, 1485);
 
@@ -66,20 +68,20 @@ frmbrezomar::frmbrezomar(QWidget *parent)
     setDesignFont(lbtexto, 12);
 
     m_image1->setObjectName(QStringLiteral("Image1"));
-    m_image1->setPixmap(pictures::helpIcon());
+    m_image1->setPixmap(helpIcon());
     m_image1->setScaledContents(true);
     m_image1->setToolTip(QStringLiteral("Funciones"));
-    m_image1->setCursor(pictures::handCursor());
+    m_image1->setCursor(handCursor());
     placeControl(m_image1, 3960, 4440, 480, 480);
-    connect(m_image1, &ClickLabel::clicked, this, &frmbrezomar::Image1_Click);
+    connect(m_image1, &modcol::ClickLabel::clicked, this, &frmbrezomar::Image1_Click);
 
-    auto *label1 = new ClickLabel(WebAddress, this);
+    auto *label1 = new modcol::ClickLabel(WebAddress, this);
     label1->setObjectName(QStringLiteral("Label1"));
     label1->setTextFormat(Qt::PlainText);
-    label1->setCursor(pictures::handCursor());
+    label1->setCursor(handCursor());
     placeControl(label1, 360, 4560, 2880, 285);
     setDesignFont(label1, 12);
-    connect(label1, &ClickLabel::clicked, this, &frmbrezomar::Label1_Click);
+    connect(label1, &modcol::ClickLabel::clicked, this, &frmbrezomar::Label1_Click);
 
     auto *label2 = new QLabel(QStringLiteral("Soporte telefónico 900 123 456"), this);
     placeControl(label2, 5280, 4560, 2880, 240);
@@ -106,3 +108,5 @@ void frmbrezomar::Label1_Click()
 {
     QDesktopServices::openUrl(QUrl(QStringLiteral("http://") + WebAddress));
 }
+
+} // namespace results

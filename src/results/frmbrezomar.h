@@ -2,7 +2,11 @@
 
 #include <QDialog>
 
+namespace modcol {
 class ClickLabel;
+}
+
+namespace results {
 
 // The maker's window: its products and services, the web address, the
 // support telephone and the help document. Shown modally, on its parent.
@@ -17,5 +21,7 @@ private:
     void Image1_Click();
     void Label1_Click();
 
-    ClickLabel *m_image1;   // the help document's icon
+    modcol::ClickLabel *m_image1;   // the help document's icon
 };
+
+} // namespace results

@@ -16,12 +16,14 @@
 
 using namespace modcol;
 
+namespace results {
+
 frmresul::frmresul(QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                           | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmresul"));
-    setWindowTitle(TituloAplicacion);
+    setWindowTitle(ApplicationTitle);
     setAutoFillBackground(true);
     QPalette background = palette();
     background.setColor(QPalette::Window, QColor(40, 130, 164));
@@ -60,14 +62,14 @@ void frmresul::showEvent(QShowEvent *event)
         return;
     m_dispuesta = true;
     // Once the window is on screen and its first resizes are through.
-    QMetaObject::invokeMethod(this, &frmresul::PrimeraDisposicion, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &frmresul::firstLayout, Qt::QueuedConnection);
 }
 
-void frmresul::PrimeraDisposicion()
+void frmresul::firstLayout()
 {
     endOnFailure([this] {
         AbreBaseDatos();
-        m_filtros->LlenaTipos();
+        m_filtros->fillTypeList();
     });
 }
 
@@ -88,3 +90,5 @@ void frmresul::Image1_Click()
     frmbrezomar about(this);
     about.exec();
 }
+
+} // namespace results

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+namespace results {
+
 class ResultPages;
 class SearchFilters;
 class StartPanel;
@@ -21,7 +23,7 @@ protected:
 private:
     // Opens the catalogue and fills the lists, once, after the window is
     // first shown. A failure ends the program.
-    void PrimeraDisposicion();
+    void firstLayout();
     void botbuscar_Click();
     void botcerrar_Click();
     void Image1_Click();
@@ -31,3 +33,5 @@ private:
     StartPanel *m_frmimagen;
     bool m_dispuesta = false;
 };
+
+} // namespace results

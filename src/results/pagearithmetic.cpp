@@ -2,22 +2,20 @@
 
 #include <algorithm>
 
-#include "catalogue/regional.h"
+#include <QtGlobal>
 
-namespace pagearithmetic {
+namespace results {
 
-int NumeroPaginas(int n)
+int pageCount(int n)
 {
-    // n / 12 to the nearest whole number, then one more when that falls short.
-    int paginas = static_cast<int>(catalogue::nearestEven(static_cast<double>(n) / CeldasPorPagina));
-    if (n % CeldasPorPagina != 0 && static_cast<long long>(paginas) * CeldasPorPagina < n)
-        ++paginas;
-    return paginas;
+    // Division truncates towards zero, which is the ceiling below zero.
+    const qint64 offers = n;
+    return int(offers > 0 ? (offers + CellsPerPage - 1) / CellsPerPage : offers / CellsPerPage);
 }
 
-int dentroDe(int pagina, int paginas)
+int clampPage(int page, int pages)
 {
-    return std::clamp(pagina, 0, std::max(paginas - 1, 0));
+    return std::clamp(page, 0, std::max(pages - 1, 0));
 }
 
-} // namespace pagearithmetic
+} // namespace results

@@ -1,6 +1,6 @@
 #include "results/pictures.h"
 
-namespace pictures {
+namespace results {
 
 QPixmap makerLogo()
 {
@@ -28,4 +28,4 @@ QCursor handCursor()
     return QCursor(QPixmap(QStringLiteral(":/results/mano.png")), 10, 1);
 }
 
-} // namespace pictures
+} // namespace results

@@ -4,7 +4,7 @@
 #include <QPixmap>
 
 // The pictures the windows carry, drawn by tools/draw-pictures.
-namespace pictures {
+namespace results {
 
 QPixmap makerLogo();     // 442 x 99, on the start panel
 QPixmap makerBanner();   // 442 x 99, on the maker's window
@@ -12,4 +12,4 @@ QPixmap helpIcon();      // 32 x 32, opens the help document
 QPixmap windowIcon();
 QCursor handCursor();    // over everything that reacts to a click
 
-} // namespace pictures
+} // namespace results

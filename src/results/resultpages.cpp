@@ -6,9 +6,12 @@
 #include "catalogue/database.h"
 #include "catalogue/recordset.h"
 #include "catalogue/regional.h"
+#include "catalogue/rounding.h"
+#include "startup/priceformat.h"
+#include "results/logging.h"
 #include "results/pagearithmetic.h"
 #include "results/pictures.h"
-#include "results/searchstatements.h"
+#include "startup/statements.h"
 #include "results/thumbnail.h"
 #include "startup/clicklabel.h"
 #include "startup/failure.h"
@@ -16,7 +19,8 @@
 #include "startup/modcol.h"
 
 using namespace modcol;
-using pagearithmetic::CeldasPorPagina;
+
+namespace results {
 
 namespace {
 
@@ -28,13 +32,13 @@ constexpr int CellWidth = 1935;
 constexpr int ImageHeight = 1575;
 constexpr int PriceHeight = 255;
 
-QString textoPrecio(const QVariant &precio)
+QString priceText(const QVariant &precio)
 {
     bool converted = false;
     const double whole = catalogue::nearestEven(precio.toDouble(&converted));
     if (!converted || whole == 0)
         return QStringLiteral("Consultar");
-    return catalogue::formatEuros(whole);
+    return modcol::formatEuros(whole);
 }
 
 } // namespace
@@ -47,28 +51,28 @@ ResultPages::ResultPages(QWidget *window, std::function<QString()> MontaFiltro)
 {
     QPalette white = window->palette();
     white.setColor(QPalette::WindowText, Qt::white);
-    for (int i = 0; i < CeldasPorPagina; ++i) {
+    for (int i = 0; i < CellsPerPage; ++i) {
         const int left = CellLeft[i % 4];
-        auto *imagen = new ClickLabel(window);
+        auto *imagen = new modcol::ClickLabel(window);
         imagen->setObjectName(QStringLiteral("imagen%1").arg(i));
         imagen->setScaledContents(true);
-        imagen->setCursor(pictures::handCursor());
+        imagen->setCursor(handCursor());
         placeControl(imagen, left, ImageTop[i / 4], CellWidth, ImageHeight);
         imagen->hide();
 
-        auto *lbprecio = new ClickLabel(window);
+        auto *lbprecio = new modcol::ClickLabel(window);
         lbprecio->setObjectName(QStringLiteral("lbprecio%1").arg(i));
         lbprecio->setAlignment(Qt::AlignCenter);
         lbprecio->setTextFormat(Qt::PlainText);
         lbprecio->setPalette(white);
-        lbprecio->setCursor(pictures::handCursor());
+        lbprecio->setCursor(handCursor());
         placeControl(lbprecio, left, PriceTop[i / 4], CellWidth, PriceHeight);
         setDesignFont(lbprecio, 9.75);
         lbprecio->hide();
 
         m_celdas[i] = {imagen, lbprecio, QString()};
-        connect(imagen, &ClickLabel::clicked, this, [this, i] { celda_Click(i); });
-        connect(lbprecio, &ClickLabel::clicked, this, [this, i] { celda_Click(i); });
+        connect(imagen, &modcol::ClickLabel::clicked, this, [this, i] { celda_Click(i); });
+        connect(lbprecio, &modcol::ClickLabel::clicked, this, [this, i] { celda_Click(i); });
     }
 
     m_barra->setObjectName(QStringLiteral("barra"));
@@ -92,7 +96,7 @@ void ResultPages::Busca()
 
 catalogue::Recordset &ResultPages::busqueda(const QString &where)
 {
-    const QString sql = searchstatements::busqueda(where);
+    const QString sql = searchStatement(where);
     if (!m_busqueda || sql != m_sqlBusqueda) {
         m_busqueda = BaseDatos->OpenRecordset(sql);
         m_sqlBusqueda = sql;
@@ -108,11 +112,11 @@ void ResultPages::MuestraPagina()
     m_whereEnPantalla = where;
     int c = 0;
     if (rs.RecordCount() == 0) {
-        m_window->setWindowTitle(TituloAplicacion);
+        m_window->setWindowTitle(ApplicationTitle);
         m_barra->hide();
     } else {
-        m_numPaginas = pagearithmetic::NumeroPaginas(rs.RecordCount());
-        m_pagina = pagearithmetic::dentroDe(m_pagina, m_numPaginas);
+        m_numPaginas = pageCount(rs.RecordCount());
+        m_pagina = clampPage(m_pagina, m_numPaginas);
         {
             const QSignalBlocker blocker(m_barra);
             m_barra->setRange(1, m_numPaginas);
@@ -120,12 +124,12 @@ void ResultPages::MuestraPagina()
         }
         m_barra->setVisible(m_numPaginas > 1);
         rs.MoveFirst();
-        rs.Move(m_pagina * CeldasPorPagina);
-        for (; !rs.Eof() && c < CeldasPorPagina; ++c) {
+        rs.Move(m_pagina * CellsPerPage);
+        for (; !rs.Eof() && c < CellsPerPage; ++c) {
             CargaCelda(rs, c);
             rs.MoveNext();
         }
-        m_window->setWindowTitle(TituloAplicacion + QStringLiteral("  ( Página %1 )").arg(m_pagina + 1));
+        m_window->setWindowTitle(ApplicationTitle + QStringLiteral("  ( Página %1 )").arg(m_pagina + 1));
     }
     OcultaCeldas(c);
     m_cargando = false;
@@ -135,20 +139,20 @@ void ResultPages::CargaCelda(catalogue::Recordset &rs, int i)
 {
     Celda &celda = m_celdas[i];
     QString codOfer;
-    skipFailure([&] { codOfer = catalogue::numberAsText(rs.Fields(0).Value); });
-    skipFailure([&] {
+    skipFailure(lcResults(), [&] { codOfer = catalogue::numberAsText(rs.Fields(0).Value); });
+    skipFailure(lcResults(), [&] {
         celda.imagen->clear();
-        const auto ph = BaseDatos->OpenRecordset(searchstatements::primeraFoto(codOfer));
+        const auto ph = BaseDatos->OpenRecordset(firstPhotoStatement(codOfer.toInt()));
         if (ph->RecordCount() > 0) {
             const QString ruta = catalogue::numberAsText(ph->Fields(0).Value);
             const qreal ratio = celda.imagen->devicePixelRatioF();
             QPixmap picture = QPixmap::fromImage(
-                thumbnail::decodeToBox(thumbnail::archivoMiniatura(codOfer, ruta), celda.imagen->size() * ratio));
+                decodeToBox(thumbnailFile(baseFolders(), codOfer, ruta), celda.imagen->size() * ratio));
             picture.setDevicePixelRatio(ratio);
             celda.imagen->setPixmap(picture);
         }
     });
-    skipFailure([&] { celda.lbprecio->setText(textoPrecio(rs.Fields(QStringLiteral("precioinmo")).Value)); });
+    skipFailure(lcResults(), [&] { celda.lbprecio->setText(priceText(rs.Fields(QStringLiteral("precioinmo")).Value)); });
     celda.Tag = codOfer;
     celda.imagen->show();
     celda.lbprecio->show();
@@ -156,7 +160,7 @@ void ResultPages::CargaCelda(catalogue::Recordset &rs, int i)
 
 void ResultPages::OcultaCeldas(int desde)
 {
-    for (int i = desde; i < CeldasPorPagina; ++i) {
+    for (int i = desde; i < CellsPerPage; ++i) {
         m_celdas[i].imagen->hide();
         m_celdas[i].Tag.clear();
         m_celdas[i].lbprecio->hide();
@@ -177,3 +181,5 @@ void ResultPages::barra_Change(int value)
     m_pagina = value - 1;
     endOnFailure([this] { MuestraPagina(); });
 }
+
+} // namespace results

@@ -7,13 +7,18 @@
 #include <QObject>
 #include <QString>
 
-class ClickLabel;
 class QScrollBar;
 class QWidget;
+
+namespace modcol {
+class ClickLabel;
+}
 
 namespace catalogue {
 class Recordset;
 }
+
+namespace results {
 
 // The result grid of the results window: twelve cells of thumbnail and
 // price, four across and three down, the scroll bar that pages, and the
@@ -44,8 +49,8 @@ signals:
 private:
     struct Celda
     {
-        ClickLabel *imagen;
-        ClickLabel *lbprecio;
+        modcol::ClickLabel *imagen;
+        modcol::ClickLabel *lbprecio;
         QString Tag; // the offer's key, empty while the cell is unused
     };
 
@@ -69,3 +74,5 @@ private:
     std::unique_ptr<catalogue::Recordset> m_busqueda;
     QString m_sqlBusqueda;
 };
+
+} // namespace results

@@ -13,13 +13,15 @@
 #include "catalogue/recordset.h"
 #include "catalogue/regional.h"
 #include "results/digitsvalidator.h"
-#include "results/montafiltro.h"
-#include "results/searchstatements.h"
+#include "results/filterclauses.h"
+#include "startup/statements.h"
 #include "startup/failure.h"
 #include "startup/formscaling.h"
 #include "startup/modcol.h"
 
 using namespace modcol;
+
+namespace results {
 
 namespace {
 
@@ -63,7 +65,7 @@ QLineEdit *addPriceBox(QWidget *window, const char *name, int left, int width)
 }
 
 // A catalogue name as the lists show it: lower case, first letter capital.
-QString paraMostrar(const QString &nombre)
+QString displayForm(const QString &nombre)
 {
     QString texto = nombre.toLower();
     if (!texto.isEmpty())
@@ -79,7 +81,7 @@ void fillList(QComboBox *list, const QString &sql)
     for (; !rs->Eof(); rs->MoveNext()) {
         const QString nombre = catalogue::numberAsText(rs->Fields(0).Value);
         if (!nombre.isEmpty())
-            names.append(paraMostrar(nombre));
+            names.append(displayForm(nombre));
     }
     const QSignalBlocker blocker(list);
     list->clear();
@@ -164,35 +166,35 @@ SearchFilters::SearchFilters(QWidget *window)
     connect(m_botbuscar, &QPushButton::clicked, this, &SearchFilters::buscar);
 }
 
-void SearchFilters::LlenaTipos()
+void SearchFilters::fillTypeList()
 {
-    fillList(m_cbtipo, searchstatements::tipos());
+    fillList(m_cbtipo, typeListStatement());
     CargaCiudades();
 }
 
 QString SearchFilters::MontaFiltro(bool IncluirTodo) const
 {
-    FiltroBusqueda filtro;
-    filtro.tipo = m_cbtipo->currentText();
-    filtro.ciudad = m_cbciudad->currentText();
-    filtro.zona = m_cbzona->currentText();
-    filtro.desde = m_txtdesde->text();
-    filtro.hasta = m_txthasta->text();
-    filtro.piscina = m_chkpiscina->checkState() == Qt::Checked;
-    return ::MontaFiltro(filtro, IncluirTodo);
+    FilterValues values;
+    values.type = m_cbtipo->currentText();
+    values.city = m_cbciudad->currentText();
+    values.zone = m_cbzona->currentText();
+    values.lowestPrice = m_txtdesde->text();
+    values.highestPrice = m_txthasta->text();
+    values.pool = m_chkpiscina->checkState() == Qt::Checked;
+    return filterClauses(values, IncluirTodo);
 }
 
 void SearchFilters::CargaCiudades()
 {
     emptyList(m_cbciudad);
     emptyList(m_cbzona);
-    fillList(m_cbciudad, searchstatements::ciudades(MontaFiltro(false)));
+    fillList(m_cbciudad, cityListStatement(MontaFiltro(false)));
 }
 
 void SearchFilters::CargaZonas()
 {
     emptyList(m_cbzona);
-    fillList(m_cbzona, searchstatements::zonas(MontaFiltro(false)));
+    fillList(m_cbzona, zoneListStatement(MontaFiltro(false)));
 }
 
 bool SearchFilters::eventFilter(QObject *watched, QEvent *event)
@@ -279,10 +281,12 @@ void SearchFilters::pideLocalidad()
         return;
     m_pidiendoLocalidad = true;
     QMetaObject::invokeMethod(this, [this] {
-        QMessageBox box(QMessageBox::Information, TituloAplicacion, QStringLiteral("Debes de seleccionar una Localidad"),
+        QMessageBox box(QMessageBox::Information, ApplicationTitle, QStringLiteral("Debes de seleccionar una Localidad"),
                         QMessageBox::Ok, m_window);
         box.exec();
         m_cbciudad->setFocus(Qt::OtherFocusReason);
         m_pidiendoLocalidad = false;
     }, Qt::QueuedConnection);
 }
+
+} // namespace results

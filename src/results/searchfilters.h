@@ -10,6 +10,8 @@ class QLineEdit;
 class QPushButton;
 class QWidget;
 
+namespace results {
+
 // The filter band of the results window: the cascading lists of type, city
 // and zone, the price bounds, the pool box and "Buscar". The lists are
 // filled from the catalogue, and a list's text is always empty or one of its
@@ -24,7 +26,7 @@ public:
 
     // Fills the type list and the city list for every type. Throws
     // catalogue::CatalogueError when a list's statement fails.
-    void LlenaTipos();
+    void fillTypeList();
 
     // The filter clauses of the controls as they are now.
     QString MontaFiltro(bool IncluirTodo) const;
@@ -54,3 +56,5 @@ private:
     QPushButton *m_botbuscar;
     bool m_pidiendoLocalidad = false; // the message is queued or on screen
 };
+
+} // namespace results

@@ -2,12 +2,14 @@
 
 #include <QImageReader>
 
-#include "catalogue/regional.h"
+#include "catalogue/rounding.h"
 #include "results/pictures.h"
 #include "startup/clicklabel.h"
 #include "startup/formscaling.h"
 
 using namespace modcol;
+
+namespace results {
 
 namespace {
 
@@ -22,7 +24,7 @@ void setTextColour(QWidget *control, const QColor &colour)
 
 } // namespace
 
-QSize tamanoLogo(QSize logo, int alto, int ancho)
+QSize logoSize(QSize logo, int alto, int ancho)
 {
     if (alto <= 0 || ancho <= 0 || logo.isEmpty())
         return QSize();
@@ -40,7 +42,7 @@ StartPanel::StartPanel(QWidget *window)
     : QFrame(window)
     , m_lbtexto(new QLabel(this))
     , m_imglogo(new QLabel(this))
-    , m_image1(new ClickLabel(this))
+    , m_image1(new modcol::ClickLabel(this))
 {
     setObjectName(QStringLiteral("frmimagen"));
     setAutoFillBackground(true);
@@ -60,17 +62,17 @@ StartPanel::StartPanel(QWidget *window)
     placeControl(m_imglogo, 360, 1200, 1935, 975);
 
     m_image1->setObjectName(QStringLiteral("Image1"));
-    m_image1->setPixmap(pictures::makerLogo());
+    m_image1->setPixmap(makerLogo());
     m_image1->setScaledContents(true);
-    m_image1->setCursor(pictures::handCursor());
+    m_image1->setCursor(handCursor());
     placeControl(m_image1, 3360, 5280, 4950, 1125);
-    connect(m_image1, &ClickLabel::clicked, this, &StartPanel::fabricantePulsado);
+    connect(m_image1, &modcol::ClickLabel::clicked, this, &StartPanel::fabricantePulsado);
 
     // Opens the record card without an offer, once the program has a card.
-    auto *label4 = new ClickLabel(QStringLiteral("Mas información"), this);
+    auto *label4 = new modcol::ClickLabel(QStringLiteral("Mas información"), this);
     label4->setObjectName(QStringLiteral("Label4"));
     setTextColour(label4, Azul);
-    label4->setCursor(pictures::handCursor());
+    label4->setCursor(handCursor());
     placeControl(label4, 8760, 6240, 1425, 225);
     setDesignFont(label4, 9);
 }
@@ -100,7 +102,7 @@ void StartPanel::AjustaLogo()
     const auto alto = static_cast<int>(catalogue::nearestEven(pixelsToTwips(m_image1->y()) - 200 - pixelsToTwips(m_lbtexto->y())
                                                               - pixelsToTwips(m_lbtexto->height())));
     const auto ancho = static_cast<int>(catalogue::nearestEven(pixelsToTwips(width()) - 400));
-    const QSize logo = tamanoLogo(QSize(int(pixelsToTwips(m_imglogo->width())), int(pixelsToTwips(m_imglogo->height()))), alto, ancho);
+    const QSize logo = logoSize(QSize(int(pixelsToTwips(m_imglogo->width())), int(pixelsToTwips(m_imglogo->height()))), alto, ancho);
     if (logo.isEmpty()) {
         m_imglogo->hide();
         return;
@@ -108,3 +110,5 @@ void StartPanel::AjustaLogo()
     m_imglogo->resize(twipsToPixels(logo.width()), twipsToPixels(logo.height()));
     m_imglogo->move(twipsToPixels((pixelsToTwips(width()) - pixelsToTwips(m_imglogo->width())) / 2), m_imglogo->y());
 }
+
+} // namespace results

@@ -3,13 +3,18 @@
 #include <QFrame>
 #include <QSize>
 
-class ClickLabel;
 class QLabel;
+
+namespace modcol {
+class ClickLabel;
+}
+
+namespace results {
 
 // The size, in twips, of a logo of `logo` twips in a room of `alto` by
 // `ancho` twips: shrunk with its proportions kept when it does not fit,
 // never enlarged. An empty size when there is no room at all.
-QSize tamanoLogo(QSize logo, int alto, int ancho);
+QSize logoSize(QSize logo, int alto, int ancho);
 
 // The start panel `frmimagen`: the agency's name and logo and the maker's
 // logo, over the result grid until the first search.
@@ -36,5 +41,7 @@ private:
 
     QLabel *m_lbtexto;
     QLabel *m_imglogo;
-    ClickLabel *m_image1;
+    modcol::ClickLabel *m_image1;
 };
+
+} // namespace results

@@ -3,19 +3,18 @@
 #include <QImageReader>
 
 #include "startup/cataloguepaths.h"
-#include "startup/modcol.h"
 
-namespace thumbnail {
+namespace results {
 
-QString archivoMiniatura(const QString &codOfer, const QString &ruta)
+QString thumbnailFile(const modcol::BaseFolders &folders, const QString &codOfer, const QString &ruta)
 {
     // "cd" right after the key: offer 12 never takes the thumbnail of offer 123.
     const QString prefix = codOfer + QStringLiteral("cd");
-    QString path = modcol::firstFileStartingWith(modcol::RutaBd, QStringLiteral("colimg"), prefix);
+    QString path = modcol::firstFileStartingWith(folders.bd, QStringLiteral("colimg"), prefix);
     if (path.isEmpty())
-        path = modcol::firstFileStartingWith(modcol::RutaApp, QStringLiteral("fotos"), prefix);
+        path = modcol::firstFileStartingWith(folders.app, QStringLiteral("fotos"), prefix);
     if (path.isEmpty())
-        path = modcol::photoFile(ruta);
+        path = modcol::photoFile(folders, ruta);
     return path;
 }
 
@@ -33,4 +32,4 @@ QImage decodeToBox(const QString &path, const QSize &box)
     return reader.read();
 }
 
-} // namespace thumbnail
+} // namespace results

@@ -4,7 +4,6 @@
 #include <QRegularExpression>
 
 #include "startup/folderindex.h"
-#include "startup/modcol.h"
 
 namespace modcol {
 namespace {
@@ -81,23 +80,23 @@ QString firstFileStartingWith(const QString &base, const QString &folder, const 
     return QString();
 }
 
-QString photoFile(const QString &ruta)
+QString photoFile(const BaseFolders &folders, const QString &ruta)
 {
-    const QString inProgramFolder = existingFile(RutaApp, ruta);
-    return !inProgramFolder.isEmpty() ? inProgramFolder : existingFile(RutaBd, ruta);
+    const QString inProgramFolder = existingFile(folders.app, ruta);
+    return !inProgramFolder.isEmpty() ? inProgramFolder : existingFile(folders.bd, ruta);
 }
 
-void prepareFolderLookups()
+void prepareFolderLookups(const BaseFolders &folders)
 {
-    QStringList folders;
-    for (const QString &base : {RutaApp, RutaBd}) {
+    QStringList listed;
+    for (const QString &base : {folders.app, folders.bd}) {
         for (const QString &name : {QStringLiteral("fotos"), QStringLiteral("colimg")}) {
             if (!base.isEmpty())
-                folders.append(resolve(base, {name}));
+                listed.append(resolve(base, {name}));
         }
     }
-    folders.removeAll(QString());
-    FolderIndex::prepare(folders);
+    listed.removeAll(QString());
+    FolderIndex::prepare(listed);
 }
 
 } // namespace modcol

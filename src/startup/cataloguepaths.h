@@ -19,12 +19,21 @@ QString existingFile(const QString &base, const QString &cataloguePath);
 // Windows makes for `prefix*.*`), or the empty text.
 QString firstFileStartingWith(const QString &base, const QString &folder, const QString &prefix);
 
+// The two base folders of photos and thumbnails, each ending with "/": the
+// program's folder and the second base folder of the settings (empty when
+// there is none).
+struct BaseFolders
+{
+    QString app;
+    QString bd;
+};
+
 // A photo's file: below the program's folder, else below the second base
 // folder, else the empty text.
-QString photoFile(const QString &ruta);
+QString photoFile(const BaseFolders &folders, const QString &ruta);
 
 // Starts listing the photo and thumbnail folders of both base folders in the
 // background, so that the first page of thumbnails does not wait for them.
-void prepareFolderLookups();
+void prepareFolderLookups(const BaseFolders &folders);
 
 } // namespace modcol

@@ -2,6 +2,8 @@
 
 #include <QMouseEvent>
 
+namespace modcol {
+
 void ClickLabel::mousePressEvent(QMouseEvent *event)
 {
     m_pressed = event->button() == Qt::LeftButton;
@@ -21,3 +23,5 @@ void ClickLabel::mouseDoubleClickEvent(QMouseEvent *event)
     if (event->button() == Qt::LeftButton)
         emit doubleClicked();
 }
+
+} // namespace modcol

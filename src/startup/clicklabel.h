@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+namespace modcol {
+
 // A label or picture box that reports clicks, as the windows' image boxes
 // and link labels do.
 class ClickLabel : public QLabel
@@ -23,3 +25,5 @@ protected:
 private:
     bool m_pressed = false;
 };
+
+} // namespace modcol

@@ -31,9 +31,8 @@ void endProgram(const QString &message)
         return;
     ending = true;
     QMetaObject::invokeMethod(qApp, [message] {
-        QMessageBox::critical(QApplication::activeWindow(), TituloAplicacion, message);
-        // Ends at once, as the failing program always did: nothing after the
-        // failure may run on half-done state.
+        QMessageBox::critical(QApplication::activeWindow(), ApplicationTitle, message);
+        // Ends at once: nothing after the failure may run on half-done state.
         std::fflush(nullptr);
         std::_Exit(EXIT_FAILURE);
     }, Qt::QueuedConnection);

@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include <QLoggingCategory>
 #include <QString>
 
 // The three ways a procedure of this program meets a failure. Catalogue and
@@ -17,26 +18,16 @@ void endProgram(const QString &message);
 // The message for an exception, in Spanish.
 QString failureMessage(const std::exception_ptr &failure);
 
-// A failing statement is skipped and the next one runs.
+// A failing statement is skipped and the next one runs. The failure leaves
+// a debug line in `log`, the caller's layer, so that a missing photo or box
+// can be traced (QT_LOGGING_RULES="colaborador.*.debug=true").
 template <typename Statement>
-void skipFailure(Statement &&statement) noexcept
+void skipFailure(const QLoggingCategory &log, Statement &&statement) noexcept
 {
     try {
         statement();
     } catch (...) {
-    }
-}
-
-// An error trap: the procedure stops at the failure and leaves things as
-// they are. Returns whether it ran to its end.
-template <typename Procedure>
-bool trapFailure(Procedure &&procedure) noexcept
-{
-    try {
-        procedure();
-        return true;
-    } catch (...) {
-        return false;
+        qCDebug(log) << "skipped:" << failureMessage(std::current_exception());
     }
 }
 

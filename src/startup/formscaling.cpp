@@ -7,7 +7,7 @@
 #include <QScreen>
 #include <QWidget>
 
-#include "catalogue/regional.h"
+#include "catalogue/rounding.h"
 
 namespace modcol {
 namespace {
@@ -29,12 +29,12 @@ bool hasOwnHeight(const QWidget *control)
 
 double pixelsToTwips(int pixels)
 {
-    return pixels * TwipsPorPixel;
+    return pixels * TwipsPerPixel;
 }
 
 int twipsToPixels(double value)
 {
-    return static_cast<int>(catalogue::nearestEven(value / TwipsPorPixel));
+    return static_cast<int>(catalogue::nearestEven(value / TwipsPerPixel));
 }
 
 void placeControl(QWidget *control, int left, int top, int width, int height)

@@ -10,7 +10,7 @@ class QWidget;
 // between the actual screen and that design screen.
 namespace modcol {
 
-constexpr double TwipsPorPixel = 15.0;
+constexpr double TwipsPerPixel = 15.0;
 
 int twipsToPixels(double twips);
 double pixelsToTwips(int pixels);

@@ -7,6 +7,7 @@
 #include "startup/agencyname.h"
 #include "startup/cataloguepaths.h"
 #include "startup/registro.h"
+#include "startup/statements.h"
 #include "startup/workingcopy.h"
 
 namespace modcol {
@@ -17,20 +18,27 @@ QString RutaBd;
 QString NombreInmo;
 std::unique_ptr<catalogue::Database> BaseDatos;
 
+BaseFolders baseFolders()
+{
+    return {RutaApp, RutaBd};
+}
+
 void Main()
 {
-    RutaBd = carpetaDe(LeeRegistro());
+    RutaBd = folderOf(LeeRegistro());
     RutaApp = QCoreApplication::applicationDirPath() + QLatin1Char('/');
     RutaTemp = workingCopyPath(QDir::tempPath(), QDateTime::currentDateTime());
-    prepareFolderLookups();
+    prepareFolderLookups(baseFolders());
     copyCatalogue(existingFile(RutaApp, QStringLiteral("brezomar.mdb")), RutaTemp);
     NombreInmo = readAgencyName(existingFile(RutaApp, QStringLiteral("nombreinmobiliaria.txt")));
 }
 
 void AbreBaseDatos()
 {
-    if (!BaseDatos)
-        BaseDatos = catalogue::Database::OpenDatabase(RutaTemp, false, false, QStringLiteral(";PWD=pinoverdes_"));
+    if (BaseDatos)
+        return;
+    BaseDatos = catalogue::Database::OpenDatabase(RutaTemp, QStringLiteral(";PWD=pinoverdes_"));
+    declareStatementIndexes(*BaseDatos);
 }
 
 } // namespace modcol

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include "startup/cataloguepaths.h"
+
 namespace catalogue {
 class Database;
 }
@@ -12,7 +14,7 @@ class Database;
 namespace modcol {
 
 // The application's title: the caption of the main window and of every message box.
-inline const QString TituloAplicacion = QStringLiteral("PROPIEDADES COLABORADOR");
+inline const QString ApplicationTitle = QStringLiteral("PROPIEDADES COLABORADOR");
 
 extern QString RutaApp;    // the program's folder, ending with "/"
 extern QString RutaTemp;   // the run's working copy of the catalogue
@@ -22,12 +24,16 @@ extern QString NombreInmo; // the agency's display name
 // The catalogue, opened once per run on the working copy and shared by every window.
 extern std::unique_ptr<catalogue::Database> BaseDatos;
 
+// The base folders of photos and thumbnails as the shared state holds them.
+BaseFolders baseFolders();
+
 // Fills the shared state and makes the working copy of the catalogue. No
 // failure stops it: what cannot be read stays empty, and a catalogue that
 // could not be copied shows when it is opened.
 void Main();
 
-// Opens the working copy as BaseDatos unless it is open already. Throws
+// Opens the working copy as BaseDatos unless it is open already, and asks
+// for the indexes of the program's statements. Throws
 // catalogue::CatalogueError when it cannot be opened.
 void AbreBaseDatos();
 

@@ -12,7 +12,7 @@ QString LeeRegistro()
     return value.typeId() == QMetaType::QString ? value.toString() : QString();
 }
 
-QString carpetaDe(const QString &path)
+QString folderOf(const QString &path)
 {
     const qsizetype cut = std::max(path.lastIndexOf(QLatin1Char('\\')), path.lastIndexOf(QLatin1Char('/')));
     QString folder = path.left(cut + 1);

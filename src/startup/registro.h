@@ -11,6 +11,6 @@ QString LeeRegistro();
 
 // The folder part of a path, up to and including its last separator, with
 // "/" between folders; the empty text when the path has no separator.
-QString carpetaDe(const QString &path);
+QString folderOf(const QString &path);
 
 } // namespace modcol

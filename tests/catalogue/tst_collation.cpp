@@ -7,7 +7,7 @@
 
 #include "catalogue/database.h"
 #include "catalogue/recordset.h"
-#include "catalogue/spanishcollation.h"
+#include "catalogue/private/spanishcollation.h"
 #include "testcatalogue.h"
 
 using namespace catalogue;
@@ -68,7 +68,7 @@ INSERT INTO lugares VALUES (1, 'Badajoz', 1), (2, 'Ávila', 2), (3, 'Nuzez', 1),
 CREATE TABLE provincias (nombre TEXT(50), capital TEXT(50));
 INSERT INTO provincias VALUES ('MÁLAGA', 'sí'), ('cadiz', 'no');
 )sql");
-        m_db = Database::OpenDatabase(testsupport::writeCatalogue(m_dir, script), false, false, QString());
+        m_db = Database::OpenDatabase(testsupport::writeCatalogue(m_dir, script), QString());
     }
 
     void sqlite_data()

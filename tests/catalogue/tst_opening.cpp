@@ -110,11 +110,11 @@ private slots:
             m_dir, QStringLiteral("CREATE TABLE a (x INTEGER); CREATE TABLE b (y TEXT(5)); CREATE TABLE c (z BOOLEAN);"),
             stored, QStringLiteral("clave.mdb"));
         if (opens) {
-            QCOMPARE(Database::OpenDatabase(path, false, false, connect)->TableDefCount(), 3);
+            QCOMPARE(Database::OpenDatabase(path, connect)->TableDefCount(), 3);
             return;
         }
         try {
-            Database::OpenDatabase(path, false, false, connect);
+            Database::OpenDatabase(path, connect);
             QFAIL("opened with a wrong password");
         } catch (const CatalogueError &error) {
             QVERIFY(error.message().contains(QStringLiteral("contraseña")));
@@ -144,7 +144,7 @@ private slots:
         if (!bytes.isNull())
             store(path, bytes);
         try {
-            Database::OpenDatabase(path, false, false, QString());
+            Database::OpenDatabase(path, QString());
             QFAIL("opened");
         } catch (const CatalogueError &error) {
             QVERIFY2(error.message().contains(reason), qPrintable(error.message()));
@@ -154,7 +154,7 @@ private slots:
 
     void directoryIsNotADatabase()
     {
-        QVERIFY_THROWS_EXCEPTION(CatalogueError, Database::OpenDatabase(m_dir.path(), false, false, QString()));
+        QVERIFY_THROWS_EXCEPTION(CatalogueError, Database::OpenDatabase(m_dir.path(), QString()));
     }
 
     void damagedFiles_data()
@@ -192,7 +192,7 @@ private slots:
         const QString path = m_dir.filePath(QStringLiteral("danada.mdb"));
         store(path, bytes);
         try {
-            const auto db = Database::OpenDatabase(path, false, false, QString());
+            const auto db = Database::OpenDatabase(path, QString());
             const auto rs = db->OpenRecordset(QStringLiteral("select * from t"));
             QFAIL("read a damaged file");
         } catch (const CatalogueError &error) {
@@ -203,7 +203,7 @@ private slots:
 
     void healthyFileReadsWhole()
     {
-        const auto db = Database::OpenDatabase(m_healthy, false, false, QString());
+        const auto db = Database::OpenDatabase(m_healthy, QString());
         const auto rs = db->OpenRecordset(QStringLiteral("select nota from t"));
         QCOMPARE(rs->Fields(0).Value.toString(), QString(3000, u'x'));
     }

@@ -4,10 +4,10 @@
 
 #include <QTest>
 
-#include "catalogue/catalogueschema.h"
-#include "catalogue/numberpattern.h"
+#include "catalogue/private/storednames.h"
+#include "catalogue/private/numberpattern.h"
 #include "catalogue/regional.h"
-#include "catalogue/statementtranslator.h"
+#include "catalogue/private/statementtranslator.h"
 #include "spanishlocale.h"
 
 using namespace catalogue;
@@ -126,14 +126,13 @@ private slots:
 
     void windowFormats()
     {
-        QCOMPARE(formatEuros(1234567.6), QStringLiteral("1.234.568 €"));
-        QCOMPARE(groupedWhole(1234), QStringLiteral("1.234"));
+        QCOMPARE(Format(1234567.6, QStringLiteral("#,##0 €")), QStringLiteral("1.234.568 €"));
         QCOMPARE(numberAsText(QVariant(114.5)), QStringLiteral("114,5"));
         QCOMPARE(numberAsText(QVariant()), QString());
     }
 
 private:
-    CatalogueSchema m_schema;
+    StoredNames m_schema;
 };
 
 QTEST_GUILESS_MAIN(TestTranslation)

@@ -42,7 +42,7 @@ INSERT INTO valores VALUES (1, NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL);
 INSERT INTO valores VALUES (2, 'Ñandú € 日本 😀', '%1', -32768, 255, 0.1, 1234567.6, '2024-01-15 13:45:30', 1);
 INSERT INTO valores VALUES (4, 'cuatro', 'x', 32767, 1, -2.5, 0.0001, '1900-01-01', 1);
 )sql").arg(longMemo());
-        m_db = Database::OpenDatabase(testsupport::writeCatalogue(m_dir, script), false, false, QString());
+        m_db = Database::OpenDatabase(testsupport::writeCatalogue(m_dir, script), QString());
     }
 
     void rowsComeInFileOrder()

@@ -9,7 +9,7 @@
 namespace {
 
 // Room for the demo's longest memo, past libmdb's 16 KB default.
-constexpr std::size_t kBindSize = 256 * 1024;
+constexpr std::size_t BindSize = 256 * 1024;
 
 MdbTable readTable(MdbCatalogEntry *entry)
 {
@@ -27,7 +27,7 @@ MdbTable readTable(MdbCatalogEntry *entry)
     for (unsigned i = 0; i < columnCount; ++i) {
         const auto *column = static_cast<MdbColumn *>(g_ptr_array_index(table->columns, i));
         result.columns << QString::fromUtf8(column->name);
-        values[i] = std::make_unique<char[]>(kBindSize);
+        values[i] = std::make_unique<char[]>(BindSize);
         mdb_bind_column(table, static_cast<int>(i) + 1, values[i].get(), &lengths[i]);
     }
     while (mdb_fetch_row(table)) {
@@ -48,7 +48,7 @@ std::vector<MdbTable> readMdbTables(const QString &path)
     MdbHandle *mdb = mdb_open(QFile::encodeName(path).constData(), MDB_NOFLAGS);
     if (!mdb)
         return tables;
-    mdb_set_bind_size(mdb, kBindSize);
+    mdb_set_bind_size(mdb, BindSize);
     mdb_read_catalog(mdb, MDB_TABLE);
     for (unsigned i = 0; i < mdb->num_catalog; ++i) {
         auto *entry = static_cast<MdbCatalogEntry *>(g_ptr_array_index(mdb->catalog, i));

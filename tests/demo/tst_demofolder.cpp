@@ -25,7 +25,7 @@ using namespace demofolder;
 namespace {
 
 // Enough offers for every peculiarity, few photos to stay quick.
-const DemoOptions kOptions{35, 2, 5};
+const DemoOptions WriteOptions{35, 2, 5};
 
 // Relative path -> SHA-1 of every file below `root`.
 std::map<QString, QByteArray> fileHashes(const QString &root)
@@ -77,9 +77,9 @@ private slots:
         QVERIFY(m_dir.isValid());
         m_first = m_dir.filePath(QStringLiteral("first"));
         m_second = m_dir.filePath(QStringLiteral("second"));
-        makeDemoFolder(m_first, kOptions);
-        makeDemoFolder(m_second, kOptions);
-        m_plan = planCatalogue(kOptions);
+        makeDemoFolder(m_first, WriteOptions);
+        makeDemoFolder(m_second, WriteOptions);
+        m_plan = planCatalogue(WriteOptions);
         m_tables = readMdbTables(m_first + QStringLiteral("/brezomar.mdb"));
     }
 
@@ -104,7 +104,7 @@ private slots:
         program.write("program");
         program.close();
 
-        makeDemoFolder(folder, kOptions);
+        makeDemoFolder(folder, WriteOptions);
         auto hashes = fileHashes(folder);
         QVERIFY(hashes.erase(QStringLiteral("colaborador")) == 1);
         QVERIFY(hashes == fileHashes(m_first));
@@ -206,7 +206,7 @@ private slots:
         fotos.setNameFilters({key + QStringLiteral("cd*")});
         QCOMPARE(fotos.entryList(QDir::Files), found);
         for (const QString &name : found)
-            QCOMPARE(QImageReader(fotos.filePath(name)).size().width(), PhotoPlanner::kThumbnailWidth);
+            QCOMPARE(QImageReader(fotos.filePath(name)).size().width(), PhotoPlanner::ThumbnailWidth);
     }
 
     // One photo is stored sideways with an orientation tag: upright only to
@@ -237,7 +237,7 @@ private slots:
         QVERIFY(lines.size() >= 2);
         QVERIFY(lines[0].endsWith('\r'));
         QVERIFY(lines[0].startsWith(' '));
-        QCOMPARE(QString::fromLatin1(lines[0]).trimmed(), QString::fromUtf8(kAgencyName));
+        QCOMPARE(QString::fromLatin1(lines[0]).trimmed(), QString::fromUtf8(AgencyName));
 
         QCOMPARE(QImageReader(m_first + QStringLiteral("/logocolaborador.jpg")).format(), QByteArray("jpeg"));
         QFile help(m_first + QStringLiteral("/funcionesbrezomar.pdf"));
@@ -251,7 +251,7 @@ private slots:
     void pooledPhotosShareTheirBytes()
     {
         const QString folder = m_dir.filePath(QStringLiteral("pooled"));
-        const DemoOptions options{PhotoPlanner::kOffersWithOwnPictures + 12, 1, 2};
+        const DemoOptions options{PhotoPlanner::OffersWithOwnPictures + 12, 1, 2};
         makeDemoFolder(folder, options);
         const CataloguePlan plan = planCatalogue(options);
         std::map<int, std::uintmax_t> linksByPicture;

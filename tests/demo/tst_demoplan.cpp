@@ -57,7 +57,7 @@ private:
     sqlite3 *m_db = nullptr;
 };
 
-const DemoOptions kSmall{40, 3, 7};
+const DemoOptions Small{40, 3, 7};
 
 } // namespace
 
@@ -68,7 +68,7 @@ class TestDemoPlan : public QObject
 private slots:
     void initTestCase()
     {
-        m_plan = planCatalogue(kSmall);
+        m_plan = planCatalogue(Small);
         m_db = std::make_unique<PlanDatabase>(m_plan);
     }
 
@@ -78,9 +78,9 @@ private slots:
             const PlanDatabase db(planCatalogue(options));
             return db.rows(QStringLiteral("SELECT * FROM ofertas")) + db.rows(QStringLiteral("SELECT * FROM fotos"));
         };
-        QCOMPARE(dump(kSmall), m_db->rows(QStringLiteral("SELECT * FROM ofertas"))
+        QCOMPARE(dump(Small), m_db->rows(QStringLiteral("SELECT * FROM ofertas"))
                                    + m_db->rows(QStringLiteral("SELECT * FROM fotos")));
-        QVERIFY(dump({kSmall.offers, kSmall.photosPerOffer, kSmall.seed + 1}) != dump(kSmall));
+        QVERIFY(dump({Small.offers, Small.photosPerOffer, Small.seed + 1}) != dump(Small));
     }
 
     // Each peculiarity that a part of the program is tested against, as a
@@ -150,7 +150,7 @@ private slots:
     void joinsFindTheIntendedOffers()
     {
         const int offers = m_db->count(QStringLiteral("SELECT * FROM ofertas"));
-        QCOMPARE(offers, kSmall.offers);
+        QCOMPARE(offers, Small.offers);
         QCOMPARE(m_db->count(QStringLiteral(
                      "SELECT cod_ofer FROM ciudad, ofertas, tipo, zonas "
                      "WHERE key_loca = cod_ciu AND key_zona = cod_zona AND key_tipo = cod_tipo")),
@@ -237,11 +237,11 @@ private slots:
     // their own, so a benchmark catalogue stays quick to make and small.
     void largeCatalogueSharesPictures()
     {
-        const CataloguePlan plan = planCatalogue({PhotoPlanner::kOffersWithOwnPictures + 50, 2, 1});
+        const CataloguePlan plan = planCatalogue({PhotoPlanner::OffersWithOwnPictures + 50, 2, 1});
         QVERIFY(!plan.pool.empty() && plan.pool.size() <= 8);
         for (const PhotoRow &photo : plan.photos) {
             const bool own = std::find_if(plan.offers.begin(), plan.offers.end(), [&](const OfferRow &o) { return o.key == photo.keyOfe; })
-                             - plan.offers.begin() < PhotoPlanner::kOffersWithOwnPictures;
+                             - plan.offers.begin() < PhotoPlanner::OffersWithOwnPictures;
             QVERIFY(own ? photo.kind != PhotoFileKind::Pooled : photo.kind == PhotoFileKind::Pooled);
         }
     }

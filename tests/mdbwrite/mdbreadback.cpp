@@ -9,7 +9,7 @@
 namespace {
 
 // Memos of the tests are longer than libmdb's default bind size.
-constexpr size_t kBindSize = 300000;
+constexpr size_t BindSize = 300000;
 
 MdbHandle *handle(void *mdb)
 {
@@ -35,7 +35,7 @@ MdbReadback::MdbReadback(const QString &path)
 {
     if (!m_mdb)
         return;
-    mdb_set_bind_size(handle(m_mdb), kBindSize);
+    mdb_set_bind_size(handle(m_mdb), BindSize);
     mdb_set_date_fmt(handle(m_mdb), "%Y-%m-%d %H:%M:%S");
     mdb_set_boolean_fmt_numbers(handle(m_mdb));
 }
@@ -72,7 +72,7 @@ ReadTable MdbReadback::table(const QString &name) const
     mdb_rewind_table(table);
 
     const unsigned int count = table->num_cols;
-    std::vector<std::vector<char>> buffers(count, std::vector<char>(kBindSize));
+    std::vector<std::vector<char>> buffers(count, std::vector<char>(BindSize));
     for (unsigned int c = 0; c < count; ++c) {
         auto *column = static_cast<MdbColumn *>(g_ptr_array_index(table->columns, c));
         result.columns.append({QString::fromUtf8(column->name), column->col_type, column->col_size});

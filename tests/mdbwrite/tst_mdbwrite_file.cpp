@@ -15,10 +15,10 @@
 
 namespace {
 
-constexpr int kPageSize = 4096;
+constexpr int PageSize = 4096;
 
 // The fixed keystream readers XOR onto bytes 0x18..0x97 of page 0.
-const unsigned char kHeaderKeystream[128] = {
+const unsigned char HeaderKeystream[128] = {
     0xb5, 0x6f, 0x03, 0x62, 0x61, 0x08, 0xc2, 0x55, 0xeb, 0xa9, 0x67, 0x72, 0x43, 0x3f, 0x00, 0x9c,
     0x7a, 0x9f, 0x90, 0xff, 0x80, 0x9a, 0x31, 0xc5, 0x79, 0xba, 0xed, 0x30, 0xbc, 0xdf, 0xcc, 0x9d,
     0x63, 0xd9, 0xe4, 0xc3, 0x7b, 0x42, 0xfb, 0x8a, 0xbc, 0x4e, 0x86, 0xfb, 0xec, 0x37, 0x5d, 0x44,
@@ -38,9 +38,9 @@ struct Header {
 
 Header decodeHeader(const QByteArray &file)
 {
-    QByteArray page = file.left(kPageSize);
+    QByteArray page = file.left(PageSize);
     for (int i = 0; i < 128; ++i)
-        page[0x18 + i] = char(page[0x18 + i] ^ kHeaderKeystream[i]);
+        page[0x18 + i] = char(page[0x18 + i] ^ HeaderKeystream[i]);
     const auto *bytes = reinterpret_cast<const uchar *>(page.constData());
     Header header;
     header.version = bytes[0x14];
@@ -69,7 +69,7 @@ quint16 at16(const QByteArray &file, qsizetype offset)
     return qFromLittleEndian<quint16>(file.constData() + offset);
 }
 
-const std::string kSample = R"(
+const std::string Sample = R"(
     CREATE TABLE ofertas (Cod_Ofer INTEGER, ref TEXT(20), notas MEMO, alta DATETIME);
     WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 700)
     INSERT INTO ofertas SELECT i, 'REF-' || i, replace(hex(zeroblob(i * 7)), '00', 'ñ€'), '2024-05-17 10:30' FROM n;
@@ -141,27 +141,27 @@ void TestMdbwriteFile::sameInputGivesSameBytes()
     mdbwrite::Options options;
     options.password = "pinoverdes_";
     options.creationDate = 45429.4375;
-    const QByteArray first = contents(writeScriptFile(m_dir, "uno.mdb", kSample, options));
-    const QByteArray second = contents(writeScriptFile(m_dir, "dos.mdb", kSample, options));
-    QVERIFY(first.size() > 100 * kPageSize);
+    const QByteArray first = contents(writeScriptFile(m_dir, "uno.mdb", Sample, options));
+    const QByteArray second = contents(writeScriptFile(m_dir, "dos.mdb", Sample, options));
+    QVERIFY(first.size() > 100 * PageSize);
     QVERIFY(first == second);
     options.creationDate += 1;
-    QVERIFY(contents(writeScriptFile(m_dir, "tres.mdb", kSample, options)) != first);
+    QVERIFY(contents(writeScriptFile(m_dir, "tres.mdb", Sample, options)) != first);
 }
 
 // What readers do not check but a later writer would rely on: free space, packed rows.
 void TestMdbwriteFile::pagesAreConsistent()
 {
-    const QByteArray file = contents(writeScriptFile(m_dir, "paginas.mdb", kSample));
+    const QByteArray file = contents(writeScriptFile(m_dir, "paginas.mdb", Sample));
     QVERIFY(!file.isEmpty());
-    QCOMPARE(file.size() % kPageSize, 0);
-    for (qsizetype page = 0; page < file.size(); page += kPageSize) {
-        const QString where = QStringLiteral("page %1").arg(page / kPageSize);
+    QCOMPARE(file.size() % PageSize, 0);
+    for (qsizetype page = 0; page < file.size(); page += PageSize) {
+        const QString where = QStringLiteral("page %1").arg(page / PageSize);
         const char type = file[page];
         if (type == 0x01) {
             const int rows = at16(file, page + 12);
             QVERIFY2(rows >= 1 && rows <= 255, qPrintable(where));
-            int end = kPageSize;
+            int end = PageSize;
             int used = 0;
             for (int r = 0; r < rows; ++r) {
                 const int start = at16(file, page + 14 + 2 * r);
@@ -248,9 +248,9 @@ void TestMdbwriteFile::refusedValues()
 
 void TestMdbwriteFile::failedWriteKeepsTheOldFile()
 {
-    const QString path = writeScriptFile(m_dir, "anterior.mdb", kSample);
+    const QString path = writeScriptFile(m_dir, "anterior.mdb", Sample);
     const QByteArray before = contents(path);
-    QVERIFY(writeScriptFile(m_dir, "anterior.mdb", kSample + "INSERT INTO fotos VALUES (1, 1e10, 0);").isEmpty());
+    QVERIFY(writeScriptFile(m_dir, "anterior.mdb", Sample + "INSERT INTO fotos VALUES (1, 1e10, 0);").isEmpty());
     QVERIFY(contents(path) == before);
 }
 

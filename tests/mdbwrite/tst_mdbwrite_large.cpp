@@ -11,7 +11,7 @@
 
 namespace {
 
-const std::string kScript = R"(
+const std::string Script = R"(
     CREATE TABLE ofertas (Cod_Ofer INTEGER, ref TEXT(20), descripcion MEMO, precioinmo CURRENCY);
     WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 3000)
     INSERT INTO ofertas SELECT i, 'REF-' || i,
@@ -40,7 +40,7 @@ class TestMdbwriteLarge : public QObject
 private:
     QTemporaryDir m_dir;
     QString m_path;
-    SqliteSource m_source{kScript};
+    SqliteSource m_source{Script};
 
 private slots:
     void initTestCase();
@@ -52,7 +52,7 @@ private slots:
 void TestMdbwriteLarge::initTestCase()
 {
     QVERIFY2(m_source.error().isEmpty(), qPrintable(m_source.error()));
-    m_path = writeScriptFile(m_dir, "grande.mdb", kScript);
+    m_path = writeScriptFile(m_dir, "grande.mdb", Script);
     QVERIFY(!m_path.isEmpty());
 }
 

@@ -16,7 +16,7 @@
 
 namespace {
 
-const std::string kScript = R"(
+const std::string Script = R"(
     CREATE TABLE ofertas (Cod_Ofer INTEGER, ref TEXT(20), precioinmo CURRENCY, piscina_prop BOOLEAN,
         alta DATETIME, baños TINYINT, planta SMALLINT, m_uties DOUBLE, descripción MEMO);
     INSERT INTO ofertas VALUES
@@ -33,7 +33,7 @@ const std::string kScript = R"(
     CREATE TABLE vacia (a INTEGER);
 )";
 
-const char *const kPassword = "pinoverdes_";
+const char *const Password = "pinoverdes_";
 
 // The expected JSON value of a SQLite value in a column of this mdb-reader type.
 QJsonValue expected(const QVariant &value, const QString &type)
@@ -77,8 +77,8 @@ void TestMdbwriteMdbReader::readsWhatWasWritten()
 
     const QTemporaryDir dir;
     mdbwrite::Options options;
-    options.password = kPassword;
-    const QString path = writeScriptFile(dir, "lector.mdb", kScript, options);
+    options.password = Password;
+    const QString path = writeScriptFile(dir, "lector.mdb", Script, options);
     QVERIFY(!path.isEmpty());
     QProcess process;
     process.start(node, {scripts.filePath("readback.mjs"), path});
@@ -86,8 +86,8 @@ void TestMdbwriteMdbReader::readsWhatWasWritten()
     QVERIFY2(process.exitCode() == 0, process.readAllStandardError().constData());
     const QJsonObject read = QJsonDocument::fromJson(process.readAllStandardOutput()).object();
 
-    QCOMPARE(read["password"].toString(), kPassword);
-    const SqliteSource source(kScript);
+    QCOMPARE(read["password"].toString(), Password);
+    const SqliteSource source(Script);
     const QJsonArray tables = read["tables"].toArray();
     QCOMPARE(tables.size(), 3);
     for (const QJsonValue &tableValue : tables) {

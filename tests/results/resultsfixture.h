@@ -11,6 +11,8 @@
 
 namespace resultstest {
 
+using results::frmresul;
+
 // One offer of a test catalogue.
 struct Oferta
 {

@@ -17,6 +17,8 @@
 #include "startup/modcol.h"
 #include "testcatalogue.h"
 
+using namespace results;
+
 namespace {
 
 void print(const QString &line)

@@ -10,6 +10,8 @@
 #include "startup/clicklabel.h"
 #include "startup/modcol.h"
 
+using namespace results;
+
 // Stands in for the desktop's opener.
 class Opener : public QObject
 {
@@ -67,7 +69,7 @@ private slots:
     {
         frmbrezomar window(nullptr);
         window.show();
-        QTest::mouseClick(window.findChild<ClickLabel *>("Label1"), Qt::LeftButton);
+        QTest::mouseClick(window.findChild<modcol::ClickLabel *>("Label1"), Qt::LeftButton);
         QCOMPARE(m_opener.opened.size(), 1);
         QCOMPARE(m_opener.opened.first().scheme(), QString("http"));
     }
@@ -96,7 +98,7 @@ private slots:
     }
 
 private:
-    static ClickLabel *icon(frmbrezomar &window) { return window.findChild<ClickLabel *>("Image1"); }
+    static modcol::ClickLabel *icon(frmbrezomar &window) { return window.findChild<modcol::ClickLabel *>("Image1"); }
 
     std::unique_ptr<QTemporaryDir> m_folder;
     Opener m_opener;

@@ -17,6 +17,7 @@
 #include "startup/modcol.h"
 
 using namespace resultstest;
+using namespace results;
 
 class TestFrmResul : public QObject
 {
@@ -96,7 +97,7 @@ private slots:
         QFETCH(int, alto);
         QFETCH(int, ancho);
         QFETCH(QSize, fitted);
-        QCOMPARE(tamanoLogo(logo, alto, ancho), fitted);
+        QCOMPARE(results::logoSize(logo, alto, ancho), fitted);
     }
 
     // The agency's logo on the panel: its top where the design puts it, at
@@ -171,7 +172,7 @@ private slots:
         });
         closer.start(5);
         QTest::mouseClick(m_fixture->control<QWidget>("Image1"), Qt::LeftButton);
-        QCOMPARE(opened, QString("frmbrezomar on"));
+        QCOMPARE(opened, QString("results::frmbrezomar on"));
     }
 
     // The catalogue is opened once per run, also when it lists no type.

@@ -14,6 +14,7 @@
 #include "startup/registro.h"
 
 using namespace resultstest;
+using namespace results;
 
 namespace {
 
@@ -96,7 +97,7 @@ private slots:
         start(ofertas);
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_fixture->bdFolder() + "/ajustes");
         QSettings("Brezomar").setValue("Rutabd", m_fixture->bdFolder() + "/datos.mdb");
-        modcol::RutaBd = modcol::carpetaDe(modcol::LeeRegistro());
+        modcol::RutaBd = modcol::folderOf(modcol::LeeRegistro());
         writePicture(m_fixture->bdFolder() + "/colimg/12cd.jpg", QSize(250, 170), Qt::red);
         writePicture(m_fixture->bdFolder() + "/colimg/123cd.jpg", QSize(250, 170), Qt::green);
         writePicture(m_fixture->appFolder() + "/fotos/00012_01.jpg", QSize(900, 600), Qt::blue);

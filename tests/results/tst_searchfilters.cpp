@@ -17,6 +17,7 @@
 #include "resultsfixture.h"
 
 using namespace resultstest;
+using namespace results;
 
 namespace {
 

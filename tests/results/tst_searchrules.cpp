@@ -4,12 +4,12 @@
 
 #include <QTest>
 
-#include "results/montafiltro.h"
+#include "results/filterclauses.h"
 #include "results/pagearithmetic.h"
 
-using namespace pagearithmetic;
+using namespace results;
 
-Q_DECLARE_METATYPE(FiltroBusqueda)
+Q_DECLARE_METATYPE(FilterValues)
 
 class TestSearchRules : public QObject
 {
@@ -18,41 +18,41 @@ class TestSearchRules : public QObject
 private slots:
     void clauses_data()
     {
-        QTest::addColumn<FiltroBusqueda>("filtro");
+        QTest::addColumn<FilterValues>("filtro");
         QTest::addColumn<bool>("incluirTodo");
         QTest::addColumn<QString>("clauses");
         const QString pool = QStringLiteral(" and (ofertas.piscina_prop=true or ofertas.piscina_com=true)");
 
-        QTest::newRow("nothing chosen") << FiltroBusqueda{} << true << " ";
+        QTest::newRow("nothing chosen") << FilterValues{} << true << " ";
         QTest::newRow("type, city, lower bound and pool, in that order")
-            << FiltroBusqueda{"Piso", "Málaga", "", "100000", "", true} << true
+            << FilterValues{"Piso", "Málaga", "", "100000", "", true} << true
             << " and tipo.tipo_ofer='Piso'  and ciudad.ciudad='Málaga'  and ofertas.precioinmo>=100000" + pool + " ";
         QTest::newRow("every filter")
-            << FiltroBusqueda{"Chalet", "Nerja", "Centro", "1", "2", true} << true
+            << FilterValues{"Chalet", "Nerja", "Centro", "1", "2", true} << true
             << " and tipo.tipo_ofer='Chalet'  and ciudad.ciudad='Nerja'  and zonas.zona='Centro'  and "
                "ofertas.precioinmo>=1 and ofertas.precioinmo<=2" + pool + " ";
         QTest::newRow("lists only: zone, bounds and pool left out")
-            << FiltroBusqueda{"Chalet", "Nerja", "Centro", "1", "2", true} << false
+            << FilterValues{"Chalet", "Nerja", "Centro", "1", "2", true} << false
             << " and tipo.tipo_ofer='Chalet'  and ciudad.ciudad='Nerja'  ";
         QTest::newRow("apostrophes doubled")
-            << FiltroBusqueda{"", "L'alfàs del pi", "Playa de l'albir", "", "", false} << true
+            << FilterValues{"", "L'alfàs del pi", "Playa de l'albir", "", "", false} << true
             << " and ciudad.ciudad='L''alfàs del pi'  and zonas.zona='Playa de l''albir'  ";
-        QTest::newRow("blanks-only type adds nothing") << FiltroBusqueda{"   ", "", "", "", "", false} << true << " ";
-        QTest::newRow("a name keeps its blanks") << FiltroBusqueda{" Piso ", "", "", "", "", false} << true
+        QTest::newRow("blanks-only type adds nothing") << FilterValues{"   ", "", "", "", "", false} << true << " ";
+        QTest::newRow("a name keeps its blanks") << FilterValues{" Piso ", "", "", "", "", false} << true
                                                  << " and tipo.tipo_ofer=' Piso '  ";
         QTest::newRow("bounds as typed, leading zeros kept")
-            << FiltroBusqueda{"", "", "", "007", "0900", false} << true
+            << FilterValues{"", "", "", "007", "0900", false} << true
             << " and ofertas.precioinmo>=007 and ofertas.precioinmo<=0900 ";
-        QTest::newRow("upper bound alone") << FiltroBusqueda{"", "", "", "", "5", false} << true
+        QTest::newRow("upper bound alone") << FilterValues{"", "", "", "", "5", false} << true
                                            << " and ofertas.precioinmo<=5 ";
     }
 
     void clauses()
     {
-        QFETCH(FiltroBusqueda, filtro);
+        QFETCH(FilterValues, filtro);
         QFETCH(bool, incluirTodo);
         QFETCH(QString, clauses);
-        QCOMPARE(MontaFiltro(filtro, incluirTodo), clauses);
+        QCOMPARE(filterClauses(filtro, incluirTodo), clauses);
     }
 
     // Pages for a number of offers, which is also the 1-based page of the
@@ -77,7 +77,7 @@ private slots:
     {
         QFETCH(int, n);
         QFETCH(int, pages);
-        QCOMPARE(NumeroPaginas(n), pages);
+        QCOMPARE(pageCount(n), pages);
     }
 };
 

@@ -11,6 +11,8 @@
 
 using resultstest::writePicture;
 
+using namespace results;
+
 class TestThumbnail : public QObject
 {
     Q_OBJECT
@@ -52,7 +54,7 @@ private slots:
         QFETCH(QString, chosen);
         for (const QString &file : files)
             writePicture(onDisk(file), QSize(8, 8));
-        QCOMPARE(thumbnail::archivoMiniatura("12", "fotos\\00012_01.jpg"), chosen.isEmpty() ? QString() : onDisk(chosen));
+        QCOMPARE(thumbnailFile(modcol::baseFolders(), "12", "fotos\\00012_01.jpg"), chosen.isEmpty() ? QString() : onDisk(chosen));
     }
 
     // A photo stored lying on its side, red on the left and blue on the
@@ -72,7 +74,7 @@ private slots:
         file.write(demofolder::withExifOrientation(jpeg, 6));
         file.close();
 
-        const QImage image = thumbnail::decodeToBox(file.fileName(), QSize(60, 100));
+        const QImage image = results::decodeToBox(file.fileName(), QSize(60, 100));
         QCOMPARE(image.size(), QSize(60, 100));
         QVERIFY(isMostly(image.pixelColor(10, 10), Qt::red));
         QVERIFY(isMostly(image.pixelColor(10, 90), Qt::blue));
@@ -84,8 +86,8 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("\xFF\xD8\xFF\xE0 esto no es una foto");
         file.close();
-        QVERIFY(thumbnail::decodeToBox(file.fileName(), QSize(165, 134)).isNull());
-        QVERIFY(thumbnail::decodeToBox(onDisk("app/no-existe.jpg"), QSize(165, 134)).isNull());
+        QVERIFY(results::decodeToBox(file.fileName(), QSize(165, 134)).isNull());
+        QVERIFY(results::decodeToBox(onDisk("app/no-existe.jpg"), QSize(165, 134)).isNull());
     }
 
 private:

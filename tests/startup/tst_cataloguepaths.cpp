@@ -77,7 +77,7 @@ private slots:
         RutaBd.clear();
         QVERIFY(existingFile(RutaBd, "fotos\\a.jpg").isEmpty());
         RutaApp = QString();
-        QVERIFY(photoFile("fotos\\a.jpg").isEmpty());
+        QVERIFY(photoFile({QString(), QString()}, "fotos\\a.jpg").isEmpty());
         QDir::setCurrent(previous);
     }
 
@@ -86,9 +86,9 @@ private slots:
         touch(RutaApp + "fotos/both.jpg");
         touch(RutaBd + "fotos/both.jpg");
         touch(RutaBd + "fotos/ONLY_bd.jpg");
-        QCOMPARE(photoFile("fotos\\both.jpg"), RutaApp + "fotos/both.jpg");
-        QCOMPARE(photoFile("fotos\\only_bd.jpg"), RutaBd + "fotos/ONLY_bd.jpg");
-        QVERIFY(photoFile("fotos\\nowhere.jpg").isEmpty());
+        QCOMPARE(photoFile(baseFolders(), "fotos\\both.jpg"), RutaApp + "fotos/both.jpg");
+        QCOMPARE(photoFile(baseFolders(), "fotos\\only_bd.jpg"), RutaBd + "fotos/ONLY_bd.jpg");
+        QVERIFY(photoFile(baseFolders(), "fotos\\nowhere.jpg").isEmpty());
     }
 
     void wildcardTakesFirstOrdinaryFileByName()

@@ -56,7 +56,7 @@ private slots:
             if (stored.isValid())
                 settings.setValue("Rutabd", stored);
         }
-        QCOMPARE(carpetaDe(LeeRegistro()), rutaBd);
+        QCOMPARE(folderOf(LeeRegistro()), rutaBd);
     }
 
     void workingCopyName()

@@ -30,7 +30,7 @@ QString catalogueSchemaSql()
 QString queryText(const QString &catalogue, const QString &password, const QString &sql)
 {
     const auto database = catalogue::Database::OpenDatabase(
-        catalogue, false, false, password.isEmpty() ? QString() : QStringLiteral(";PWD=") + password);
+        catalogue, password.isEmpty() ? QString() : QStringLiteral(";PWD=") + password);
     const auto recordset = database->OpenRecordset(sql);
     QStringList rows;
     for (; !recordset->Eof(); recordset->MoveNext()) {

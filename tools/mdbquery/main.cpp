@@ -73,7 +73,7 @@ int run(const Arguments &arguments)
     const QString connect = arguments.password.isEmpty()
         ? QString()
         : QStringLiteral(";PWD=") + arguments.password;
-    auto database = Database::OpenDatabase(arguments.file, false, false, connect);
+    auto database = Database::OpenDatabase(arguments.file, connect);
     auto recordset = database->OpenRecordset(arguments.statement);
     QStringList names;
     for (int i = 0; i < recordset->FieldCount(); ++i)

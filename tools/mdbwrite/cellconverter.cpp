@@ -15,7 +15,7 @@ namespace mdbwrite {
 namespace {
 
 // Long values carry their stored length in 24 bits.
-constexpr size_t kMaxLongValueBytes = 0xFFFFFF;
+constexpr size_t MaxLongValueBytes = 0xFFFFFF;
 
 std::string_view textOf(sqlite3_stmt *statement, int index)
 {
@@ -147,7 +147,7 @@ void convertCell(sqlite3_stmt *statement, int index, const JetColumn &column, Ce
     }
     case JetType::Memo:
         appendStoredText(text(statement, index), column.compressible, cell.bytes);
-        if (cell.bytes.size() > kMaxLongValueBytes)
+        if (cell.bytes.size() > MaxLongValueBytes)
             throw ValueError("memo of " + std::to_string(cell.bytes.size())
                              + " stored bytes is longer than 16 MiB");
         break;

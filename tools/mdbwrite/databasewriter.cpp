@@ -12,10 +12,10 @@ namespace mdbwrite {
 
 namespace {
 
-constexpr uint32_t kHeaderPage = 0;
-constexpr uint32_t kGlobalUsageMapPage = 1;
-constexpr uint32_t kGlobalUsageMapOwner = 1; // what Access writes there
-constexpr size_t kUsageMapRowsPerPage = (kPageSize - 14) / (kUsageMapRowBytes + 2);
+constexpr uint32_t HeaderPage = 0;
+constexpr uint32_t GlobalUsageMapPage = 1;
+constexpr uint32_t GlobalUsageMapOwner = 1; // what Access writes there
+constexpr size_t UsageMapRowsPerPage = (PageSize - 14) / (UsageMapRowBytes + 2);
 
 } // namespace
 
@@ -37,9 +37,9 @@ void DatabaseWriter::write(const std::string &path)
 {
     PageFile file(path);
     // Pages 0 (header), 1 (global usage map) and 2 (catalog definition) have fixed roles.
-    while (file.pageCount() <= kCatalogDefinitionPage)
+    while (file.pageCount() <= CatalogDefinitionPage)
         file.allocate();
-    m_tables.front().definitionPages = {kCatalogDefinitionPage};
+    m_tables.front().definitionPages = {CatalogDefinitionPage};
 
     planUsageMapRows(file);
     planDefinitions(file);
@@ -48,7 +48,7 @@ void DatabaseWriter::write(const std::string &path)
     writeUsageMapRows(file);
     writeDefinitions(file);
     writeGlobalUsageMap(file);
-    file.write(kHeaderPage, headerPage(m_password, m_creationDate));
+    file.write(HeaderPage, headerPage(m_password, m_creationDate));
     file.commit();
 }
 
@@ -59,9 +59,9 @@ void DatabaseWriter::planUsageMapRows(PageFile &file)
     size_t next = 0;
     const auto place = [&] {
         const size_t index = next++;
-        if (index / kUsageMapRowsPerPage == m_usageMapPages.size())
+        if (index / UsageMapRowsPerPage == m_usageMapPages.size())
             m_usageMapPages.push_back(file.allocate());
-        return rowPointer(m_usageMapPages.back(), static_cast<uint8_t>(index % kUsageMapRowsPerPage));
+        return rowPointer(m_usageMapPages.back(), static_cast<uint8_t>(index % UsageMapRowsPerPage));
     };
     for (Table &table : m_tables) {
         table.definition.ownedPagesMap = place();
@@ -89,7 +89,7 @@ void DatabaseWriter::writeCatalog(PageFile &file)
     for (size_t t = 1; t < m_tables.size(); ++t)
         entries.push_back({m_tables[t].name, m_tables[t].definitionPages.front()});
     Table &catalog = m_tables.front();
-    TableWriter writer(file, catalog.layout, kCatalogDefinitionPage);
+    TableWriter writer(file, catalog.layout, CatalogDefinitionPage);
     for (const std::vector<Cell> &row : systemCatalogRows(entries, m_creationDate))
         writer.addRow(row);
     catalog.content = writer.finish();
@@ -119,8 +119,8 @@ void DatabaseWriter::writeUsageMapRows(PageFile &file)
     }
     for (size_t p = 0; p < m_usageMapPages.size(); ++p) {
         DataPage page(m_usageMapPages[p], 0);
-        const size_t end = std::min(rows.size(), (p + 1) * kUsageMapRowsPerPage);
-        for (size_t r = p * kUsageMapRowsPerPage; r < end; ++r)
+        const size_t end = std::min(rows.size(), (p + 1) * UsageMapRowsPerPage);
+        for (size_t r = p * UsageMapRowsPerPage; r < end; ++r)
             page.add(rows[r].data(), rows[r].size());
         file.write(page.number(), page.bytes());
     }
@@ -140,7 +140,7 @@ void DatabaseWriter::writeDefinitions(PageFile &file)
 // Written last: it lists every page of the file as used.
 void DatabaseWriter::writeGlobalUsageMap(PageFile &file)
 {
-    DataPage page(kGlobalUsageMapPage, kGlobalUsageMapOwner);
+    DataPage page(GlobalUsageMapPage, GlobalUsageMapOwner);
     const UsageMapRow freePages = freePagesMap(file);
     const UsageMapRow unused{};
     page.add(freePages.data(), freePages.size());

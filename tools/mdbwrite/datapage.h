@@ -15,7 +15,7 @@ public:
     // Owner: the table's definition page, "LVAL" for long values, 0 for usage maps.
     DataPage(uint32_t number, uint32_t owner);
 
-    static constexpr uint32_t kLongValueOwner = 0x4C41564C; // "LVAL"
+    static constexpr uint32_t LongValueOwner = 0x4C41564C; // "LVAL"
 
     bool fits(size_t rowBytes) const;
     // Returns the row's number on the page; the row must fit.
@@ -30,7 +30,7 @@ private:
     uint32_t m_number;
     size_t m_rowCount = 0;
     size_t m_free;
-    size_t m_rowStart = kPageSize;
+    size_t m_rowStart = PageSize;
 };
 
 } // namespace mdbwrite

@@ -1,6 +1,6 @@
 #include "headerpage.h"
 
-#include "catalogue/jetheaderkey.h"
+#include "jetheaderkey.h"
 #include "littleendian.h"
 
 #include <cmath>
@@ -10,19 +10,19 @@ namespace mdbwrite {
 
 namespace {
 
-constexpr size_t kObfuscatedLength = 128;
-constexpr size_t kPasswordOffset = 0x42;
-constexpr size_t kPasswordBytes = 40;
+constexpr size_t ObfuscatedLength = 128;
+constexpr size_t PasswordOffset = 0x42;
+constexpr size_t PasswordBytes = 40;
 
 // The password field is masked with the whole days of the creation date.
 void putPassword(uint8_t *field, const std::u16string &password, double creationDate)
 {
-    std::memset(field, 0, kPasswordBytes);
-    for (size_t i = 0; i < password.size() && 2 * i + 1 < kPasswordBytes; ++i)
+    std::memset(field, 0, PasswordBytes);
+    for (size_t i = 0; i < password.size() && 2 * i + 1 < PasswordBytes; ++i)
         put16(field + 2 * i, password[i]);
     uint8_t mask[4];
     put32(mask, static_cast<uint32_t>(static_cast<int32_t>(std::trunc(creationDate))));
-    for (size_t i = 0; i < kPasswordBytes; ++i)
+    for (size_t i = 0; i < PasswordBytes; ++i)
         field[i] ^= mask[i % 4];
 }
 
@@ -42,17 +42,17 @@ Page headerPage(const std::u16string &password, double creationDate)
     std::memcpy(p + 0x18, constantBlock, sizeof constantBlock);
     put16(p + 0x3C, 1252);      // code page
     put32(p + 0x3E, 0);         // database key 0: pages are not encrypted
-    putPassword(p + kPasswordOffset, password, creationDate);
+    putPassword(p + PasswordOffset, password, creationDate);
     put32(p + 0x6A, 0x11A6);
     put16(p + 0x6E, 0x0409);    // default sort order "General"
     putDouble(p + 0x72, creationDate);
-    catalogue::xorJetHeaderKey(p + catalogue::JetHeaderKeyStart, kObfuscatedLength);
+    catalogue::xorJetHeaderKey(p + catalogue::JetHeaderKeyStart, ObfuscatedLength);
 
     const uint8_t versionTag[8] = {0x54, 0x06, 0x00, 0x00, 0x34, 0x2E, 0x30, 0x00};
     std::memcpy(p + 0x98, versionTag, sizeof versionTag);
     p[0xE00] = 0x01;
     p[0xE01] = 0x01;
-    for (size_t at = 0xE02; at < kPageSize; at += 2)
+    for (size_t at = 0xE02; at < PageSize; at += 2)
         p[at + 1] = 0x01;
     return page;
 }

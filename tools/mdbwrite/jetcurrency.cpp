@@ -11,8 +11,8 @@ namespace mdbwrite {
 
 namespace {
 
-constexpr int kDecimals = 4;
-constexpr uint64_t kMaxMagnitude = uint64_t{1} << 63; // |INT64_MIN|
+constexpr int Decimals = 4;
+constexpr uint64_t MaxMagnitude = uint64_t{1} << 63; // |INT64_MIN|
 
 [[noreturn]] void notANumber(std::string_view text)
 {
@@ -80,7 +80,7 @@ int64_t currencyFromDecimal(std::string_view text)
         return 0;
 
     // Scale to ten-thousandths: drop the digits below them, rounding on the first dropped.
-    const long scale = exponent + kDecimals;
+    const long scale = exponent + Decimals;
     long keep = static_cast<long>(digits.size()) + std::min(scale, 0L);
     bool roundUp = false;
     if (keep < 0) {
@@ -101,7 +101,7 @@ int64_t currencyFromDecimal(std::string_view text)
     }
     if (roundUp)
         ++magnitude;
-    if (magnitude > kMaxMagnitude - (negative ? 0 : 1))
+    if (magnitude > MaxMagnitude - (negative ? 0 : 1))
         outOfRange(text);
     return negative ? static_cast<int64_t>(0 - magnitude) : static_cast<int64_t>(magnitude);
 }
@@ -118,11 +118,11 @@ int64_t currencyFromDouble(double value)
 
 int64_t currencyFromInteger(int64_t value)
 {
-    constexpr int64_t kScale = 10000;
-    if (value > std::numeric_limits<int64_t>::max() / kScale
-        || value < std::numeric_limits<int64_t>::min() / kScale)
+    constexpr int64_t Scale = 10000;
+    if (value > std::numeric_limits<int64_t>::max() / Scale
+        || value < std::numeric_limits<int64_t>::min() / Scale)
         outOfRange(std::to_string(value));
-    return value * kScale;
+    return value * Scale;
 }
 
 } // namespace mdbwrite

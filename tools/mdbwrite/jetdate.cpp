@@ -10,7 +10,7 @@ namespace mdbwrite {
 
 namespace {
 
-constexpr double kSecondsPerDay = 86400.0;
+constexpr double SecondsPerDay = 86400.0;
 
 // Days from 1970-01-01 of a proleptic Gregorian date (H. Hinnant's algorithm).
 int64_t daysFromCivil(int64_t year, unsigned month, unsigned day)
@@ -23,7 +23,7 @@ int64_t daysFromCivil(int64_t year, unsigned month, unsigned day)
     return era * 146097 + static_cast<int64_t>(dayOfEra) - 719468;
 }
 
-const int64_t kEpochOffset = daysFromCivil(1899, 12, 30);
+const int64_t EpochOffset = daysFromCivil(1899, 12, 30);
 
 bool leapYear(int year)
 {
@@ -125,8 +125,8 @@ double jetDateFromText(std::string_view text)
     if (year < 100)
         throw ValueError("date " + std::string(text) + " is before the year 100");
 
-    const auto days = static_cast<double>(daysFromCivil(year, month, day) - kEpochOffset);
-    const double time = (hour * 3600 + minute * 60 + second) / kSecondsPerDay;
+    const auto days = static_cast<double>(daysFromCivil(year, month, day) - EpochOffset);
+    const double time = (hour * 3600 + minute * 60 + second) / SecondsPerDay;
     // Before 1899-12-30 the whole days count down while the time of day still counts up.
     return days < 0 ? days - time : days + time;
 }
@@ -135,7 +135,7 @@ double jetDateNow()
 {
     using namespace std::chrono;
     const double seconds = duration<double>(system_clock::now().time_since_epoch()).count();
-    return seconds / kSecondsPerDay - static_cast<double>(kEpochOffset);
+    return seconds / SecondsPerDay - static_cast<double>(EpochOffset);
 }
 
 } // namespace mdbwrite

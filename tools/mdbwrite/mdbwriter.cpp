@@ -12,9 +12,9 @@ namespace mdbwrite {
 
 namespace {
 
-constexpr size_t kMaxPasswordUnits = 20;
+constexpr size_t MaxPasswordUnits = 20;
 // Date/Time values end at 9999-12-31.
-constexpr double kLastJetDay = 2958466;
+constexpr double LastJetDay = 2958466;
 
 std::u16string checkedPassword(const std::string &password)
 {
@@ -24,7 +24,7 @@ std::u16string checkedPassword(const std::string &password)
     } catch (const ValueError &error) {
         throw WriteError(std::string("password: ") + error.what());
     }
-    if (text.size() > kMaxPasswordUnits)
+    if (text.size() > MaxPasswordUnits)
         throw WriteError("the password has more than 20 characters");
     return text;
 }
@@ -33,7 +33,7 @@ double checkedCreationDate(double date)
 {
     if (date == 0)
         return jetDateNow();
-    if (!(date >= 1 && date < kLastJetDay))
+    if (!(date >= 1 && date < LastJetDay))
         throw WriteError("the creation date must lie between 1899-12-31 and 9999-12-31");
     return date;
 }

@@ -50,14 +50,14 @@ PageFile::~PageFile()
 
 uint32_t PageFile::allocate()
 {
-    if (m_pageCount >= kMaxPages)
+    if (m_pageCount >= MaxPages)
         throw WriteError("the database would be larger than 2 GiB, the limit of the format");
     return m_pageCount++;
 }
 
 void PageFile::write(uint32_t number, const Page &page)
 {
-    if (std::fseek(m_file, static_cast<long>(number) * static_cast<long>(kPageSize), SEEK_SET) != 0
+    if (std::fseek(m_file, static_cast<long>(number) * static_cast<long>(PageSize), SEEK_SET) != 0
         || std::fwrite(page.data(), 1, page.size(), m_file) != page.size())
         failed("cannot write", m_path);
 }

@@ -10,14 +10,14 @@ namespace mdbwrite {
 
 namespace {
 
-constexpr size_t kLongValueHeader = 12;
-constexpr size_t kMaxInlineLongValue = 64;
-constexpr uint8_t kInline = 0x80;
+constexpr size_t LongValueHeader = 12;
+constexpr size_t MaxInlineLongValue = 64;
+constexpr uint8_t Inline = 0x80;
 
 void appendLongValueHeader(std::vector<uint8_t> &row, size_t length, LongValueRef ref)
 {
     const size_t at = row.size();
-    row.resize(at + kLongValueHeader, 0);
+    row.resize(at + LongValueHeader, 0);
     put24(&row[at], static_cast<uint32_t>(length));
     row[at + 3] = ref.kind;
     put32(&row[at + 4], ref.pointer);
@@ -41,7 +41,7 @@ size_t RowEncoder::rowSize(const std::vector<Cell> &cells) const
         if (!cells[c].present || !isVariable(type))
             continue;
         if (isLongValue(type))
-            size += kLongValueHeader + (m_inline[c] ? cells[c].bytes.size() : 0);
+            size += LongValueHeader + (m_inline[c] ? cells[c].bytes.size() : 0);
         else
             size += cells[c].bytes.size();
     }
@@ -52,10 +52,10 @@ void RowEncoder::encode(const std::vector<Cell> &cells, LongValueSink &sink, std
 {
     const std::vector<JetColumn> &columns = m_layout.columns();
     for (size_t c : m_layout.longValueColumns())
-        m_inline[c] = cells[c].present && cells[c].bytes.size() <= kMaxInlineLongValue;
+        m_inline[c] = cells[c].present && cells[c].bytes.size() <= MaxInlineLongValue;
 
     size_t size = rowSize(cells);
-    while (size > kMaxRowBytes) {
+    while (size > MaxRowBytes) {
         size_t largest = columns.size();
         for (size_t c : m_layout.longValueColumns()) {
             if (m_inline[c] && !cells[c].bytes.empty()
@@ -64,7 +64,7 @@ void RowEncoder::encode(const std::vector<Cell> &cells, LongValueSink &sink, std
         }
         if (largest == columns.size())
             throw ValueError("the row needs " + std::to_string(size) + " bytes, more than the "
-                             + std::to_string(kMaxRowBytes) + " a row can hold");
+                             + std::to_string(MaxRowBytes) + " a row can hold");
         m_inline[largest] = false;
         size = rowSize(cells);
     }
@@ -89,7 +89,7 @@ void RowEncoder::encode(const std::vector<Cell> &cells, LongValueSink &sink, std
         if (!isLongValue(type)) {
             row.insert(row.end(), cell.bytes.begin(), cell.bytes.end());
         } else if (m_inline[c]) {
-            appendLongValueHeader(row, cell.bytes.size(), {kInline, 0});
+            appendLongValueHeader(row, cell.bytes.size(), {Inline, 0});
             row.insert(row.end(), cell.bytes.begin(), cell.bytes.end());
         } else {
             appendLongValueHeader(row, cell.bytes.size(), sink.storeLongValue(c, cell.bytes));

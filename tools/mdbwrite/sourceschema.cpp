@@ -14,9 +14,9 @@ namespace mdbwrite {
 namespace {
 
 // Access's limits on names and on columns per table.
-constexpr size_t kMaxNameChars = 64;
-constexpr size_t kMaxColumns = 255;
-constexpr int kMaxTextChars = 255;
+constexpr size_t MaxNameChars = 64;
+constexpr size_t MaxColumns = 255;
+constexpr int MaxTextChars = 255;
 
 const std::map<std::string, JetType> &typeNames()
 {
@@ -55,7 +55,7 @@ int textLength(const std::string &arguments, const std::string &where)
     const bool digits = !inner.empty() && inner.size() <= 4
         && std::all_of(inner.begin(), inner.end(), [](unsigned char c) { return std::isdigit(c); });
     const int length = digits ? std::stoi(inner) : 0;
-    if (arguments.front() != '(' || arguments.back() != ')' || length < 1 || length > kMaxTextChars)
+    if (arguments.front() != '(' || arguments.back() != ')' || length < 1 || length > MaxTextChars)
         throw WriteError(where + ": text length must be 1 to 255 characters");
     return length;
 }
@@ -68,7 +68,7 @@ void checkName(const std::string &name, const std::string &what)
     } catch (const ValueError &) {
         throw WriteError(what + " name is not valid UTF-8");
     }
-    if (text.empty() || text.size() > kMaxNameChars)
+    if (text.empty() || text.size() > MaxNameChars)
         throw WriteError(what + " '" + name + "' must have 1 to 64 characters");
 }
 
@@ -90,7 +90,7 @@ JetColumn columnForDeclaredType(const std::string &table, const std::string &nam
             throw WriteError(where + ": declared type '" + declaredType + "' takes no length");
         return JetColumn::user(name, found->second);
     }
-    const int length = open == std::string::npos ? kMaxTextChars : textLength(type.substr(open), where);
+    const int length = open == std::string::npos ? MaxTextChars : textLength(type.substr(open), where);
     return JetColumn::user(name, JetType::Text, static_cast<uint16_t>(length));
 }
 
@@ -116,7 +116,7 @@ std::vector<SourceTable> readSourceTables(sqlite3 *db)
             checkName(name, "table '" + table.name + "', column");
             table.columns.push_back(columnForDeclaredType(table.name, name, info.text(1)));
         }
-        if (table.columns.size() > kMaxColumns)
+        if (table.columns.size() > MaxColumns)
             throw WriteError("table '" + table.name + "' has more than 255 columns");
     }
     return tables;

@@ -9,11 +9,11 @@ namespace {
 
 enum Column { Id, ParentId, Name, Type, DateCreate, DateUpdate, Owner, Flags, ColumnCount = 17 };
 
-constexpr uint32_t kTablesContainer = 0x0F000001;
-constexpr uint32_t kRootContainer = 0x0F000000;
-constexpr uint32_t kSystemObject = 0x80000000;
-constexpr int16_t kContainerType = 3;
-constexpr int16_t kTableType = 1;
+constexpr uint32_t TablesContainer = 0x0F000001;
+constexpr uint32_t RootContainer = 0x0F000000;
+constexpr uint32_t SystemObject = 0x80000000;
+constexpr int16_t ContainerType = 3;
+constexpr int16_t TableType = 1;
 
 JetColumn systemColumn(const char *name, JetType type, uint16_t length, uint8_t flags)
 {
@@ -89,14 +89,14 @@ std::vector<std::vector<Cell>> systemCatalogRows(const std::vector<UserTableEntr
                                                  double creationDate)
 {
     std::vector<Entry> entries = {
-        {kTablesContainer, kRootContainer, "Tables", kContainerType, kSystemObject},
-        {0x0F000002, kRootContainer, "Databases", kContainerType, kSystemObject},
-        {0x0F000003, kRootContainer, "Relationships", kContainerType, kSystemObject},
-        {kCatalogDefinitionPage, kTablesContainer, "MSysObjects", kTableType, kSystemObject},
+        {TablesContainer, RootContainer, "Tables", ContainerType, SystemObject},
+        {0x0F000002, RootContainer, "Databases", ContainerType, SystemObject},
+        {0x0F000003, RootContainer, "Relationships", ContainerType, SystemObject},
+        {CatalogDefinitionPage, TablesContainer, "MSysObjects", TableType, SystemObject},
     };
     // A table's id is its definition page.
     for (const UserTableEntry &table : tables)
-        entries.push_back({table.definitionPage, kTablesContainer, table.name, kTableType, 0});
+        entries.push_back({table.definitionPage, TablesContainer, table.name, TableType, 0});
 
     std::vector<std::vector<Cell>> rows;
     for (const Entry &entry : entries)

@@ -12,7 +12,7 @@
 namespace mdbwrite {
 
 // The catalog's definition must sit on page 2.
-constexpr uint32_t kCatalogDefinitionPage = 2;
+constexpr uint32_t CatalogDefinitionPage = 2;
 
 struct UserTableEntry {
     std::string name;

@@ -10,12 +10,12 @@ namespace mdbwrite {
 
 namespace {
 
-constexpr size_t kHeaderSize = 0x3F;
-constexpr size_t kDescriptorSize = 25;
-constexpr size_t kPageHeaderSize = 8;
-constexpr uint8_t kUserTable = 0x4E;
-constexpr uint8_t kSystemTable = 0x53;
-constexpr uint32_t kConstantTag = 0x0659;
+constexpr size_t HeaderSize = 0x3F;
+constexpr size_t DescriptorSize = 25;
+constexpr size_t PageHeaderSize = 8;
+constexpr uint8_t UserTable = 0x4E;
+constexpr uint8_t SystemTable = 0x53;
+constexpr uint32_t ConstantTag = 0x0659;
 
 void append16(std::vector<uint8_t> &out, uint16_t value)
 {
@@ -34,7 +34,7 @@ void appendDescriptor(std::vector<uint8_t> &out, const TableLayout &layout, size
     const JetColumn &column = layout.columns()[c];
     const auto number = static_cast<uint16_t>(c);
     out.push_back(static_cast<uint8_t>(column.type));
-    append32(out, kConstantTag);
+    append32(out, ConstantTag);
     append16(out, number);
     append16(out, layout.variableIndex(c));
     append16(out, number);
@@ -52,13 +52,13 @@ std::vector<uint8_t> encodeTableDefinition(const TableDefinition &definition)
 {
     const TableLayout &layout = *definition.layout;
     const auto columnCount = static_cast<uint16_t>(layout.columnCount());
-    std::vector<uint8_t> out(kHeaderSize, 0);
+    std::vector<uint8_t> out(HeaderSize, 0);
     out[0] = 0x02;
     out[1] = 0x01;
-    put32(&out[0x0C], kConstantTag);
+    put32(&out[0x0C], ConstantTag);
     put32(&out[0x10], definition.rowCount);
     out[0x18] = 0x01;
-    out[0x28] = definition.system ? kSystemTable : kUserTable;
+    out[0x28] = definition.system ? SystemTable : UserTable;
     put16(&out[0x29], columnCount);
     put16(&out[0x2B], layout.variableCount());
     put16(&out[0x2D], columnCount);
@@ -86,10 +86,10 @@ std::vector<uint8_t> encodeTableDefinition(const TableDefinition &definition)
 
 size_t tableDefinitionPageCount(size_t definitionBytes)
 {
-    if (definitionBytes <= kPageSize)
+    if (definitionBytes <= PageSize)
         return 1;
-    const size_t perContinuation = kPageSize - kPageHeaderSize;
-    return 1 + (definitionBytes - kPageSize + perContinuation - 1) / perContinuation;
+    const size_t perContinuation = PageSize - PageHeaderSize;
+    return 1 + (definitionBytes - PageSize + perContinuation - 1) / perContinuation;
 }
 
 std::vector<Page> tableDefinitionPages(const std::vector<uint8_t> &definition,
@@ -101,16 +101,16 @@ std::vector<Page> tableDefinitionPages(const std::vector<uint8_t> &definition,
         Page &page = pages[i];
         // The definition's own first bytes hold the first page's header; continuation pages
         // get an 8-byte header of their own.
-        const size_t header = i == 0 ? 0 : kPageHeaderSize;
-        const size_t length = std::min(kPageSize - header, definition.size() - at);
+        const size_t header = i == 0 ? 0 : PageHeaderSize;
+        const size_t length = std::min(PageSize - header, definition.size() - at);
         std::memcpy(page.data() + header, definition.data() + at, length);
         at += length;
         page[0] = 0x02;
         page[1] = 0x01;
         const size_t used = header + length;
         const bool last = i + 1 == pages.size();
-        put16(&page[2], static_cast<uint16_t>(last && used + kPageHeaderSize < kPageSize
-                                                  ? kPageSize - kPageHeaderSize - used
+        put16(&page[2], static_cast<uint16_t>(last && used + PageHeaderSize < PageSize
+                                                  ? PageSize - PageHeaderSize - used
                                                   : 0));
         put32(&page[4], last ? 0 : numbers[i + 1]);
     }

@@ -7,8 +7,8 @@ namespace mdbwrite {
 namespace {
 
 // Readers state this limit for compressed values; longer ones are stored plain.
-constexpr size_t kMaxCompressedChars = 1024;
-constexpr size_t kMinCompressedChars = 3;
+constexpr size_t MaxCompressedChars = 1024;
+constexpr size_t MinCompressedChars = 3;
 
 [[noreturn]] void malformed()
 {
@@ -118,8 +118,8 @@ std::u16string storableText(std::string_view utf8)
 
 void appendStoredText(const std::u16string &text, bool allowCompression, std::vector<uint8_t> &out)
 {
-    const bool compress = allowCompression && text.size() >= kMinCompressedChars
-        && text.size() <= kMaxCompressedChars && compressible(text)
+    const bool compress = allowCompression && text.size() >= MinCompressedChars
+        && text.size() <= MaxCompressedChars && compressible(text)
         && compressedSize(text) < 2 * text.size();
     if (compress) {
         appendCompressed(text, out);

@@ -11,8 +11,8 @@
 
 namespace mdbwrite {
 
-constexpr size_t kUsageMapRowBytes = 69;
-using UsageMapRow = std::array<uint8_t, kUsageMapRowBytes>;
+constexpr size_t UsageMapRowBytes = 69;
+using UsageMapRow = std::array<uint8_t, UsageMapRowBytes>;
 
 // A map of no pages (inline, starting at page 0).
 UsageMapRow emptyUsageMap();

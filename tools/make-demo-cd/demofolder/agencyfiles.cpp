@@ -13,7 +13,7 @@ namespace demofolder {
 void writeAgencyNameFile(const QString &path)
 {
     const QString text = QStringLiteral("  %1  \r\nAvda. Papa Luna, 8 - 12598 Peñíscola (Castellón)\r\n")
-                             .arg(QString::fromUtf8(kAgencyName));
+                             .arg(QString::fromUtf8(AgencyName));
     // Every character lies in the range where Windows-1252 and Latin-1 agree.
     writeBytes(path, text.toLatin1());
 }

@@ -5,7 +5,7 @@
 namespace demofolder {
 
 // The agency's name as the partner folder carries it.
-inline constexpr char kAgencyName[] = "Inmobiliaria Peñíscola Costa";
+inline constexpr char AgencyName[] = "Inmobiliaria Peñíscola Costa";
 
 // nombreinmobiliaria.txt as written on Windows: Windows-1252, CR LF line
 // ends, blanks around the name on the first line, an address on the second.

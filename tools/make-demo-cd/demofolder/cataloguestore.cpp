@@ -190,7 +190,7 @@ void writeCatalogueFile(const CataloguePlan &plan, const QString &path)
     MemoryDatabase db;
     fillCatalogue(db.get(), plan);
     mdbwrite::Options options;
-    options.password = kCataloguePassword;
+    options.password = CataloguePassword;
     options.creationDate = plan.creationDate;
     try {
         mdbwrite::writeDatabase(db.get(), QFile::encodeName(path).toStdString(), options);

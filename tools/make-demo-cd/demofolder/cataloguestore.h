@@ -9,7 +9,7 @@ struct sqlite3;
 namespace demofolder {
 
 // The catalogue's database password.
-inline constexpr char kCataloguePassword[] = "pinoverdes_";
+inline constexpr char CataloguePassword[] = "pinoverdes_";
 
 // Creates the catalogue tables in `db` and inserts every row of the plan.
 // Throws DemoError when SQLite refuses a statement.

@@ -16,7 +16,7 @@ namespace demofolder {
 
 namespace {
 
-constexpr double kFirstCreationDate = 45292.5; // 2024-01-01 at noon
+constexpr double FirstCreationDate = 45292.5; // 2024-01-01 at noon
 
 // Removes what an earlier run made, so that nothing stale survives.
 void clearEarlierRun(const QString &outDir)
@@ -42,7 +42,7 @@ CataloguePlan planCatalogue(const DemoOptions &options)
     offers.planLookups();
     offers.planOffers(options.offers);
     PhotoPlanner(plan, random).planPhotos(options.photosPerOffer);
-    plan.creationDate = kFirstCreationDate + options.seed % 1000;
+    plan.creationDate = FirstCreationDate + options.seed % 1000;
     return plan;
 }
 

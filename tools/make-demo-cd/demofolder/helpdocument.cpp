@@ -15,7 +15,7 @@ namespace demofolder {
 
 namespace {
 
-const char kGuide[] = R"html(
+const char Guide[] = R"html(
 <h1>Funciones del programa colaborador</h1>
 <p>Este programa le permite consultar el catálogo de inmuebles de nuestra agencia
 desde la carpeta que le hemos entregado. No modifica el catálogo: puede usarlo
@@ -81,7 +81,7 @@ QByteArray renderGuide()
 
     QTextDocument guide;
     guide.setDefaultFont(QFont(QStringLiteral("Liberation Sans"), 11));
-    guide.setHtml(QString::fromUtf8(kGuide));
+    guide.setHtml(QString::fromUtf8(Guide));
     guide.print(&writer);
     return pdf;
 }

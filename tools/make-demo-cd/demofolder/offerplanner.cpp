@@ -16,17 +16,17 @@ namespace demofolder {
 namespace {
 
 // Keys that have no row in their look-up table.
-constexpr int kUnknownConservation = 9;
-constexpr int kUnknownOrientation = 0;
+constexpr int MissingConservationKey = 9;
+constexpr int MissingOrientationKey = 0;
 
 // Keys of demovocabulary.cpp that the peculiarities name.
-constexpr int kCityWithApostrophe = 5; // L'Alfàs del Pi
-constexpr int kApartment = 2;
-constexpr int kChalet = 3;
-constexpr int kPenthouse = 5;
+constexpr int CityWithApostrophe = 5; // L'Alfàs del Pi
+constexpr int ApartmentType = 2;
+constexpr int ChaletType = 3;
+constexpr int PenthouseType = 5;
 
 // Property types by frequency: flats and apartments lead, as in any catalogue.
-const std::vector<int> kTypeDraw = {1, 1, 1, 1, 2, 2, 2, 3, 3, 4, 4, 5, 6, 7, 8, 9};
+const std::vector<int> TypeDraw = {1, 1, 1, 1, 2, 2, 2, 3, 3, 4, 4, 5, 6, 7, 8, 9};
 
 const CityWords &cityWithKey(int key)
 {
@@ -171,15 +171,15 @@ OfferRow OfferPlanner::makeOffer(int index, int previousKey)
     }
     const CityWords *city = m_random.pick(cities);
     const char *zone = m_random.pick(city->zones);
-    int type = m_random.pick(kTypeDraw);
+    int type = m_random.pick(TypeDraw);
     if (index == ApostropheZone) {
-        city = &cityWithKey(kCityWithApostrophe);
+        city = &cityWithKey(CityWithApostrophe);
         zone = city->zones.front();
     }
     if (index == PrivatePool || index == BothPools)
-        type = kChalet;
+        type = ChaletType;
     if (index == CommunalPool)
-        type = kApartment;
+        type = ApartmentType;
 
     offer.ciudad = city->key;
     offer.zona = zoneKey(zone);
@@ -230,7 +230,7 @@ void OfferPlanner::fillDetails(OfferRow &offer, PropertyKind kind)
         offer.aseos = r.between(0, 1);
         offer.salon = r.chance(1, 8) ? std::optional<int>() : 1;
         offer.numplanta = r.chance(1, 10) ? std::optional<int>()
-                          : offer.tipo == kPenthouse ? r.between(4, 15) : r.between(0, 12);
+                          : offer.tipo == PenthouseType ? r.between(4, 15) : r.between(0, 12);
         offer.mUtiles = surface(r, 35 + 20 * rooms, 60 + 30 * rooms);
         offer.mCons = builtFrom(*offer.mUtiles, r);
         if (r.chance(1, 3))
@@ -284,8 +284,8 @@ void OfferPlanner::fillDetails(OfferRow &offer, PropertyKind kind)
 void OfferPlanner::applyQuirk(OfferRow &offer, int index)
 {
     switch (index) {
-    case UnknownConservation: offer.conservacion = kUnknownConservation; break;
-    case UnknownOrientation: offer.orientacion = kUnknownOrientation; break;
+    case UnknownConservation: offer.conservacion = MissingConservationKey; break;
+    case UnknownOrientation: offer.orientacion = MissingOrientationKey; break;
     case BigPrice: offer.priceCents = 123456760; break;
     case FreePriceA:
     case FreePriceB: offer.priceCents = 0; break;

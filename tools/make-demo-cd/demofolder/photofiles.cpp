@@ -13,10 +13,10 @@ namespace demofolder {
 
 namespace {
 
-constexpr int kPhotoQuality = 85;
-constexpr int kThumbnailQuality = 80;
+constexpr int PhotoQuality = 85;
+constexpr int ThumbnailQuality = 80;
 // Pictures drawn between two writes: keeps memory flat when photos are many.
-constexpr std::size_t kBatchSize = 32;
+constexpr std::size_t BatchSize = 32;
 
 struct EncodedPicture
 {
@@ -41,14 +41,14 @@ EncodedPicture encodePicture(const PhotoLook &look, int exifOrientation, bool wi
     const QImage upright = paintPhoto(look);
     EncodedPicture encoded;
     if (exifOrientation == 1) {
-        encoded.photo = encodeJpeg(upright, kPhotoQuality);
+        encoded.photo = encodeJpeg(upright, PhotoQuality);
     } else {
         const QImage stored = upright.transformed(storedTransform(exifOrientation));
-        encoded.photo = withExifOrientation(encodeJpeg(stored, kPhotoQuality), exifOrientation);
+        encoded.photo = withExifOrientation(encodeJpeg(stored, PhotoQuality), exifOrientation);
     }
     if (withThumbnail) {
-        const QImage small = upright.scaledToWidth(PhotoPlanner::kThumbnailWidth, Qt::SmoothTransformation);
-        encoded.thumbnail = encodeJpeg(small, kThumbnailQuality);
+        const QImage small = upright.scaledToWidth(PhotoPlanner::ThumbnailWidth, Qt::SmoothTransformation);
+        encoded.thumbnail = encodeJpeg(small, ThumbnailQuality);
     }
     return encoded;
 }
@@ -85,9 +85,9 @@ void PhotoFileWriter::writeOwnPictures(const std::vector<int> &thumbnailOf)
         if (m_plan.photos[i].kind == PhotoFileKind::Drawn)
             rows.push_back(i);
     }
-    for (std::size_t start = 0; start < rows.size(); start += kBatchSize) {
+    for (std::size_t start = 0; start < rows.size(); start += BatchSize) {
         const std::vector<std::size_t> batch(rows.begin() + static_cast<std::ptrdiff_t>(start),
-                                             rows.begin() + static_cast<std::ptrdiff_t>(std::min(rows.size(), start + kBatchSize)));
+                                             rows.begin() + static_cast<std::ptrdiff_t>(std::min(rows.size(), start + BatchSize)));
         const auto encoded = QtConcurrent::blockingMapped<std::vector<EncodedPicture>>(
             batch, [this, &thumbnailOf](std::size_t row) {
                 const PhotoRow &photo = m_plan.photos[row];

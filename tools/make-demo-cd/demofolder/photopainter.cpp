@@ -13,10 +13,10 @@ namespace demofolder {
 
 namespace {
 
-const QColor kSkies[] = {{96, 160, 220}, {120, 180, 235}, {70, 130, 200}, {150, 190, 225}};
-const QColor kWalls[] = {{245, 240, 225}, {236, 214, 170}, {250, 250, 250}, {226, 190, 160}, {240, 225, 200}};
-const QColor kRoofs[] = {{170, 70, 50}, {140, 60, 45}, {110, 110, 120}, {190, 100, 60}};
-const QColor kGrounds[] = {{110, 160, 80}, {200, 180, 130}, {90, 140, 70}};
+const QColor Skies[] = {{96, 160, 220}, {120, 180, 235}, {70, 130, 200}, {150, 190, 225}};
+const QColor Walls[] = {{245, 240, 225}, {236, 214, 170}, {250, 250, 250}, {226, 190, 160}, {240, 225, 200}};
+const QColor Roofs[] = {{170, 70, 50}, {140, 60, 45}, {110, 110, 120}, {190, 100, 60}};
+const QColor Grounds[] = {{110, 160, 80}, {200, 180, 130}, {90, 140, 70}};
 
 // Picks one entry of a colour table from a few bits of the palette number.
 template<std::size_t N>
@@ -28,7 +28,7 @@ const QColor &choose(const QColor (&table)[N], std::uint32_t palette, int shift)
 void paintHouse(QPainter &painter, const QRectF &walls, double roofHeight, std::uint32_t palette)
 {
     painter.setPen(QPen(QColor(60, 50, 40), std::max(1.0, walls.width() / 200)));
-    painter.setBrush(choose(kWalls, palette, 4));
+    painter.setBrush(choose(Walls, palette, 4));
     painter.drawRect(walls);
 
     const double eave = walls.width() * 0.06;
@@ -36,7 +36,7 @@ void paintHouse(QPainter &painter, const QRectF &walls, double roofHeight, std::
     roof << QPointF(walls.left() - eave, walls.top())
          << QPointF(walls.center().x(), walls.top() - roofHeight)
          << QPointF(walls.right() + eave, walls.top());
-    painter.setBrush(choose(kRoofs, palette, 8));
+    painter.setBrush(choose(Roofs, palette, 8));
     painter.drawPolygon(roof);
 
     const double doorWidth = walls.width() * 0.16;
@@ -92,7 +92,7 @@ QImage paintPhoto(const PhotoLook &look)
 {
     QImage image(look.size, QImage::Format_RGB32);
     // Antialiased edges blend with what lies below: start from defined pixels.
-    image.fill(choose(kGrounds, look.palette, 14));
+    image.fill(choose(Grounds, look.palette, 14));
     const double w = look.size.width();
     const double h = look.size.height();
     const double horizon = h * 0.68;
@@ -101,7 +101,7 @@ QImage paintPhoto(const PhotoLook &look)
     painter.setRenderHint(QPainter::Antialiasing);
 
     QLinearGradient sky(0, 0, 0, horizon);
-    const QColor skyColour = choose(kSkies, look.palette, 0);
+    const QColor skyColour = choose(Skies, look.palette, 0);
     sky.setColorAt(0, skyColour);
     sky.setColorAt(1, skyColour.lighter(150));
     painter.fillRect(QRectF(0, 0, w, horizon), sky);

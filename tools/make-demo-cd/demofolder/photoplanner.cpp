@@ -10,11 +10,11 @@ namespace demofolder {
 
 namespace {
 
-constexpr int kPoolVariants = 4;
-constexpr int kManyPhotos = 12;
+constexpr int PoolVariants = 4;
+constexpr int ManyPhotosAtLeast = 12;
 
 // Camera and scanner sizes of the time, both orientations.
-const std::vector<QSize> kPhotoSizes = {
+const std::vector<QSize> PhotoSizes = {
     {800, 600}, {1024, 768}, {640, 480}, {1200, 900},
     {600, 800}, {768, 1024}, {900, 600}, {1280, 720},
 };
@@ -44,7 +44,7 @@ void PhotoPlanner::planPhotos(int photosPerOffer)
         if (static_cast<int>(i) == NoPhotos)
             count = 0;
         else if (static_cast<int>(i) == ManyPhotos && photosPerOffer > 0)
-            count = std::max(photosPerOffer, kManyPhotos);
+            count = std::max(photosPerOffer, ManyPhotosAtLeast);
         planOfferPhotos(i, count);
     }
 }
@@ -53,8 +53,8 @@ void PhotoPlanner::planOfferPhotos(std::size_t offerIndex, int photoCount)
 {
     const OfferRow &offer = m_plan.offers[offerIndex];
     const int index = static_cast<int>(offerIndex);
-    const bool ownPictures = index < kOffersWithOwnPictures;
-    const int variant = m_random.below(kPoolVariants);
+    const bool ownPictures = index < OffersWithOwnPictures;
+    const int variant = m_random.below(PoolVariants);
     const std::vector<int> orders = ordersFor(index, photoCount);
     const QString extension = index == UpperCaseExtension ? QStringLiteral(".JPG") : QStringLiteral(".jpg");
     const std::size_t firstRow = m_plan.photos.size();
@@ -129,7 +129,7 @@ QSize PhotoPlanner::sizeFor(int index, int number)
         return {4000, 3000};
     if (number == 1 && index == ExifRotated)
         return {600, 800};
-    return m_random.pick(kPhotoSizes);
+    return m_random.pick(PhotoSizes);
 }
 
 int PhotoPlanner::poolIndexFor(int number, int variant)

@@ -15,8 +15,8 @@ namespace demofolder {
 class PhotoPlanner
 {
 public:
-    static constexpr int kOffersWithOwnPictures = 100;
-    static constexpr int kThumbnailWidth = 250;
+    static constexpr int OffersWithOwnPictures = 100;
+    static constexpr int ThumbnailWidth = 250;
 
     PhotoPlanner(CataloguePlan &plan, DemoRandom &random);
 

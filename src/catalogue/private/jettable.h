@@ -1,0 +1,69 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include <QString>
+#include <mdbtools.h>
+
+#include "catalogue/private/engineonly.h"
+#include "catalogue/private/jetvalue.h"
+#include "catalogue/private/jetvaluedecoder.h"
+
+namespace catalogue {
+
+class JetFile;
+struct JetTableEntry;
+
+struct JetColumn
+{
+    QString name;
+    int type = 0; // libmdb's column type (MDB_TEXT, MDB_LONGINT, ...)
+};
+
+// One table of a Jet file, read row by row in the file's natural order: its
+// data pages in ascending order, the rows of each page in slot order. Its
+// definition and page map are checked before libmdb reads them, since libmdb
+// follows page pointers and counts from the file without questioning them,
+// and quietly skips a listed page that is not the table's.
+class JetTable
+{
+public:
+    // Throws CatalogueError when the table's definition is damaged.
+    JetTable(const JetFile &file, const JetTableEntry &entry);
+    JetTable(const JetTable &) = delete;
+    JetTable &operator=(const JetTable &) = delete;
+
+    const QString &name() const { return m_name; }
+    const std::vector<JetColumn> &columns() const { return m_columns; }
+
+    // Decode only the columns marked true; the others read as Null.
+    void restrictTo(const std::vector<bool> &wanted) { m_wanted = wanted; }
+
+    // Moves to the next row; false after the last one.
+    bool fetch();
+    const std::vector<JetValue> &values() const { return m_values; }
+
+private:
+    void checkDefinition(quint32 page) const;
+    void readUsageMap();
+    void readColumns();
+    bool nextPage();
+    [[noreturn]] void damaged(const QString &what) const;
+
+    const JetFile &m_file;
+    QString m_name;
+    MdbCatalogEntry m_entry{}; // libmdb keeps a pointer to it in the table
+    std::unique_ptr<MdbTableDef, void (*)(MdbTableDef *)> m_table{nullptr, mdb_free_tabledef};
+    std::vector<JetColumn> m_columns;
+    std::vector<quint32> m_pages; // the table's data pages, ascending
+    size_t m_nextPage = 0;
+    int m_nextRow = 0;
+    int m_rowsOnPage = 0;
+    std::vector<bool> m_wanted;
+    std::vector<MdbField> m_fields;
+    std::vector<JetValue> m_values;
+    JetValueDecoder m_decoder;
+};
+
+} // namespace catalogue

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "catalogue/private/engineonly.h"
+
+namespace catalogue {
+
+class JetTable;
+class SqliteConnection;
+
+// Copies one Jet table into the in-memory database: a table of the same name
+// and columns, in the file's row order, with declared types that keep the
+// values' nature (whole numbers, Boolean 1/0, exact Currency, dates, texts
+// with the collation ES).
+void loadTable(JetTable &table, SqliteConnection &connection);
+
+} // namespace catalogue

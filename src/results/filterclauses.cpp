@@ -1,0 +1,46 @@
+#include "results/filterclauses.h"
+
+namespace results {
+
+namespace {
+
+// Only blanks count as empty: a name of blanks alone filters nothing.
+bool isBlank(const QString &text)
+{
+    for (const QChar c : text) {
+        if (c != QLatin1Char(' '))
+            return false;
+    }
+    return true;
+}
+
+QString textClause(const char *column, const QString &value)
+{
+    QString quoted = value;
+    quoted.replace(QLatin1Char('\''), QLatin1String("''"));
+    return QStringLiteral(" and %1='%2' ").arg(QLatin1String(column), quoted);
+}
+
+} // namespace
+
+QString filterClauses(const FilterValues &values, bool includeAll)
+{
+    QString s;
+    if (!isBlank(values.type))
+        s += textClause("tipo.tipo_ofer", values.type);
+    if (!isBlank(values.city))
+        s += textClause("ciudad.ciudad", values.city);
+    if (includeAll) {
+        if (!isBlank(values.zone))
+            s += textClause("zonas.zona", values.zone);
+        if (!values.lowestPrice.isEmpty())
+            s += QStringLiteral(" and ofertas.precioinmo>=") + values.lowestPrice;
+        if (!values.highestPrice.isEmpty())
+            s += QStringLiteral(" and ofertas.precioinmo<=") + values.highestPrice;
+        if (values.pool)
+            s += QStringLiteral(" and (ofertas.piscina_prop=true or ofertas.piscina_com=true)");
+    }
+    return s + QLatin1Char(' ');
+}
+
+} // namespace results

@@ -1,0 +1,5 @@
+#include "results/logging.h"
+
+namespace results {
+Q_LOGGING_CATEGORY(lcResults, "colaborador.results", QtWarningMsg)
+}

@@ -1,0 +1,112 @@
+// The record navigator: binding, its buttons stopping at the ends, and
+// Reposition relayed for moves made by code.
+
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+
+#include "startup/recordnavigator.h"
+#include "catalogue/recordset.h"
+
+using namespace catalogue;
+using modcol::RecordNavigator;
+
+namespace {
+
+std::unique_ptr<Recordset> rows(int count)
+{
+    std::vector<QVariant> values;
+    for (int i = 0; i < count; ++i)
+        values.emplace_back(i);
+    return std::make_unique<Recordset>(QStringList{QStringLiteral("n")}, std::move(values));
+}
+
+void click(RecordNavigator &navigator, const char *button)
+{
+    auto *widget = navigator.findChild<QToolButton *>(QLatin1String(button));
+    QVERIFY(widget);
+    QTest::mouseClick(widget, Qt::LeftButton);
+}
+
+} // namespace
+
+class TestNavigator : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void binding_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("position");
+        QTest::newRow("rows") << 3 << 0;
+        QTest::newRow("empty") << 0 << -1;
+    }
+    void binding()
+    {
+        QFETCH(int, count);
+        QFETCH(int, position);
+        RecordNavigator navigator;
+        QSignalSpy spy(&navigator, &RecordNavigator::Reposition);
+        auto set = rows(count);
+        if (count > 0)
+            set->MoveLast(); // the navigator starts from the first row all the same
+        navigator.setRecordset(std::move(set));
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(navigator.recordset()->AbsolutePosition(), position);
+    }
+
+    void buttons_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<int>("repositions");
+        QTest::newRow("next twice") << 3 << QStringList{"siguiente", "siguiente"} << 2 << 2;
+        QTest::newRow("next stops at the last") << 3 << QStringList{"ultimo", "siguiente"} << 2 << 1;
+        QTest::newRow("previous stops at the first") << 3 << QStringList{"anterior"} << 0 << 0;
+        QTest::newRow("last then first") << 3 << QStringList{"ultimo", "primero"} << 0 << 2;
+        QTest::newRow("nothing to move") << 0 << QStringList{"primero", "siguiente", "anterior", "ultimo"} << -1 << 0;
+    }
+    void buttons()
+    {
+        QFETCH(int, count);
+        QFETCH(QStringList, clicks);
+        QFETCH(int, position);
+        QFETCH(int, repositions);
+        RecordNavigator navigator;
+        navigator.setRecordset(rows(count));
+        navigator.show();
+        QSignalSpy spy(&navigator, &RecordNavigator::Reposition);
+        for (const QString &button : clicks)
+            click(navigator, qPrintable(button));
+        QCOMPARE(navigator.recordset()->AbsolutePosition(), position);
+        QCOMPARE(spy.count(), repositions);
+    }
+
+    void movesByCodeAreRelayed()
+    {
+        RecordNavigator navigator;
+        navigator.setRecordset(rows(3));
+        QSignalSpy spy(&navigator, &RecordNavigator::Reposition);
+        navigator.recordset()->MoveNext();
+        navigator.recordset()->FindFirst(QStringLiteral("n=2"));
+        navigator.recordset()->FindFirst(QStringLiteral("n=7"));
+        QCOMPARE(spy.count(), 2);
+        // Off the end by code: the buttons bring it back.
+        navigator.recordset()->MoveNext();
+        QVERIFY(navigator.recordset()->Eof());
+        click(navigator, "anterior");
+        QCOMPARE(navigator.recordset()->AbsolutePosition(), 2);
+    }
+
+    void caption()
+    {
+        RecordNavigator navigator;
+        navigator.setCaption(QStringLiteral("<b>Fichas</b>"));
+        QCOMPARE(navigator.caption(), QStringLiteral("<b>Fichas</b>"));
+    }
+};
+
+QTEST_MAIN(TestNavigator)
+#include "tst_navigator.moc"
