@@ -28,12 +28,12 @@
 #include "catalogue/recordset.h"
 #include "catalogue/regional.h"
 #include "demofolder/demofolder.h"
-#include "results/frmresul.h"
 #include "results/filterclauses.h"
+#include "results/frmresul.h"
 #include "results/thumbnail.h"
-#include "startup/statements.h"
 #include "startup/cataloguepaths.h"
 #include "startup/modcol.h"
+#include "startup/statements.h"
 
 namespace {
 

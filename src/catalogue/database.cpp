@@ -6,13 +6,13 @@
 #include "catalogue/private/jetfile.h"
 #include "catalogue/private/jettable.h"
 #include "catalogue/private/logging.h"
-#include "catalogue/recordset.h"
 #include "catalogue/private/resultreader.h"
-#include "catalogue/private/sqlnames.h"
 #include "catalogue/private/sqliteconnection.h"
+#include "catalogue/private/sqlnames.h"
 #include "catalogue/private/statementtranslator.h"
 #include "catalogue/private/storednames.h"
 #include "catalogue/private/tableloader.h"
+#include "catalogue/recordset.h"
 
 namespace catalogue {
 

@@ -1,5 +1,7 @@
 #include "results/filterclauses.h"
 
+#include "catalogue/sqltext.h"
+
 namespace results {
 
 namespace {
@@ -16,9 +18,7 @@ bool isBlank(const QString &text)
 
 QString textClause(const char *column, const QString &value)
 {
-    QString quoted = value;
-    quoted.replace(QLatin1Char('\''), QLatin1String("''"));
-    return QStringLiteral(" and %1='%2' ").arg(QLatin1String(column), quoted);
+    return QStringLiteral(" and %1=%2 ").arg(QLatin1String(column), catalogue::textLiteral(value));
 }
 
 } // namespace

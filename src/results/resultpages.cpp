@@ -7,16 +7,16 @@
 #include "catalogue/recordset.h"
 #include "catalogue/regional.h"
 #include "catalogue/rounding.h"
-#include "startup/priceformat.h"
 #include "results/logging.h"
 #include "results/pagearithmetic.h"
 #include "results/pictures.h"
-#include "startup/statements.h"
 #include "results/thumbnail.h"
 #include "startup/clicklabel.h"
 #include "startup/failure.h"
 #include "startup/formscaling.h"
 #include "startup/modcol.h"
+#include "startup/priceformat.h"
+#include "startup/statements.h"
 
 using namespace modcol;
 

@@ -14,10 +14,10 @@
 #include "catalogue/regional.h"
 #include "results/digitsvalidator.h"
 #include "results/filterclauses.h"
-#include "startup/statements.h"
 #include "startup/failure.h"
 #include "startup/formscaling.h"
 #include "startup/modcol.h"
+#include "startup/statements.h"
 
 using namespace modcol;
 

@@ -6,8 +6,8 @@
 #include <QTest>
 
 #include "catalogue/database.h"
-#include "catalogue/recordset.h"
 #include "catalogue/private/spanishcollation.h"
+#include "catalogue/recordset.h"
 #include "testcatalogue.h"
 
 using namespace catalogue;

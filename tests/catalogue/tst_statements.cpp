@@ -9,8 +9,8 @@
 #include "catalogue/catalogueerror.h"
 #include "catalogue/database.h"
 #include "catalogue/recordset.h"
-#include "startup/statements.h"
 #include "spanishlocale.h"
+#include "startup/statements.h"
 #include "testcatalogue.h"
 
 using namespace catalogue;

@@ -4,10 +4,10 @@
 
 #include <QTest>
 
-#include "catalogue/private/storednames.h"
 #include "catalogue/private/numberpattern.h"
-#include "catalogue/regional.h"
 #include "catalogue/private/statementtranslator.h"
+#include "catalogue/private/storednames.h"
+#include "catalogue/regional.h"
 #include "spanishlocale.h"
 
 using namespace catalogue;

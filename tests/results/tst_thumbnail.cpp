@@ -5,8 +5,8 @@
 #include <QTest>
 
 #include "demofolder/exiforientation.h"
-#include "resultsfixture.h"
 #include "results/thumbnail.h"
+#include "resultsfixture.h"
 #include "startup/modcol.h"
 
 using resultstest::writePicture;

@@ -5,8 +5,8 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "startup/recordnavigator.h"
 #include "catalogue/recordset.h"
+#include "startup/recordnavigator.h"
 
 using namespace catalogue;
 using modcol::RecordNavigator;

@@ -1,8 +1,8 @@
 #include "catalogue/private/ordertiebreaker.h"
 
-#include "catalogue/private/storednames.h"
 #include "catalogue/private/sqlnames.h"
 #include "catalogue/private/sqltoken.h"
+#include "catalogue/private/storednames.h"
 
 namespace catalogue {
 

@@ -2,21 +2,15 @@
 
 #include <vector>
 
-#include "catalogue/private/storednames.h"
 #include "catalogue/private/ordertiebreaker.h"
 #include "catalogue/private/sqlnames.h"
 #include "catalogue/private/sqltoken.h"
+#include "catalogue/private/storednames.h"
+#include "catalogue/sqltext.h"
 
 namespace catalogue {
 
 namespace {
-
-QString singleQuoted(const QString &value)
-{
-    QString quoted = value;
-    quoted.replace(u'\'', QStringLiteral("''"));
-    return u'\'' + quoted + u'\'';
-}
 
 class Translator
 {
@@ -62,7 +56,7 @@ private:
         if (!token.closed)
             return token.text; // unterminated: left for SQLite to refuse
         if (token.kind == SqlToken::Kind::String)
-            return token.text.startsWith(u'"') ? singleQuoted(token.name()) : token.text;
+            return token.text.startsWith(u'"') ? textLiteral(token.name()) : token.text;
         if (!token.isName())
             return token.text;
         const QString stored = storedName(qsizetype(s));
