@@ -10,7 +10,7 @@ demo="$here/demo"
 
 packages=(
     cmake g++ make pkg-config
-    qt6-base-dev
+    qt6-base-dev qt6-translations-l10n
     mdbtools mdbtools-dev
     libsqlite3-dev
     fonts-liberation2

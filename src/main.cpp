@@ -5,10 +5,12 @@
 #include "results/pictures.h"
 #include "startup/escapekey.h"
 #include "startup/modcol.h"
+#include "startup/qttranslation.h"
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    modcol::installQtTranslation(app);
     catalogue::useSystemRegionalSettings();
     modcol::ignoreEscapeRepeats(app);
     modcol::Main();

@@ -1,34 +1,21 @@
 #include "startup/agencyname.h"
 
 #include <QFile>
-#include <QStringDecoder>
+
+#include "startup/logging.h"
+#include "startup/textfile.h"
 
 namespace modcol {
-namespace {
-
-QString decode(const QByteArray &bytes)
-{
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString text = utf8(bytes);
-    if (!utf8.hasError())
-        return text;
-    QStringDecoder windows1252("windows-1252");
-    if (windows1252.isValid())
-        return windows1252(bytes);
-    return QString::fromLatin1(bytes);
-}
-
-} // namespace
 
 QString readAgencyName(const QString &file)
 {
     QFile in(file);
-    if (file.isEmpty() || !in.open(QIODevice::ReadOnly))
+    if (file.isEmpty() || !in.open(QIODevice::ReadOnly)) {
+        qCDebug(lcStartup) << "no agency-name file";
         return QString();
-    QByteArray line = in.readLine(64 * 1024);
-    if (line.startsWith("\xEF\xBB\xBF"))
-        line.remove(0, 3);
-    return decode(line).trimmed();   // trimmed also drops the CR LF
+    }
+    // The first line of any sensible name lies well within the first 64 KiB.
+    return textLines(in.read(64 * 1024)).constFirst().trimmed();
 }
 
 } // namespace modcol

@@ -5,8 +5,8 @@
 namespace modcol {
 
 // The agency's name: the first line of the agency file, without the blanks
-// around it; the empty text when there is no file. The file is UTF-8 when it
-// reads as such, otherwise Windows-1252 as Windows writes it.
+// around it; the empty text when there is no file. The file may come from
+// any Windows editor (see textLines).
 QString readAgencyName(const QString &file);
 
 } // namespace modcol

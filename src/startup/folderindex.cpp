@@ -1,15 +1,20 @@
 #include "startup/folderindex.h"
 
 #include <algorithm>
+#include <atomic>
 #include <map>
 #include <memory>
 #include <mutex>
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QFuture>
+#include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
+
+#include "startup/logging.h"
 
 namespace modcol::FolderIndex {
 namespace {
@@ -26,17 +31,37 @@ struct Listing
     QStringList names;           // sorted by lessIgnoringCase
 };
 
-Listing list(const QString &folder)
+// Set when the application quits: background listings stop at once.
+std::atomic_bool quitting{false};
+
+// The listing of `folder`; none when `stoppable` and the application quit
+// before it was whole, as a part of a folder must never pass for all of it.
+std::shared_ptr<const Listing> list(const QString &folder, bool stoppable)
 {
-    Listing listing;
-    listing.modified = QFileInfo(folder).lastModified();
+    auto listing = std::make_shared<Listing>();
+    listing->modified = QFileInfo(folder).lastModified();
     QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     while (it.hasNext()) {
+        if (stoppable && quitting.load(std::memory_order_relaxed))
+            return nullptr;
         it.next();
-        listing.names.append(it.fileName());
+        listing->names.append(it.fileName());
     }
-    std::sort(listing.names.begin(), listing.names.end(), lessIgnoringCase);
+    std::sort(listing->names.begin(), listing->names.end(), lessIgnoringCase);
     return listing;
+}
+
+// The background listings' own threads. Nothing waits for them at exit:
+// quitting stops their listings, and the pool is never destroyed, so a large
+// folder or a slow disc never keeps a closed program alive.
+QThreadPool &listingThreads()
+{
+    static QThreadPool *const pool = [] {
+        if (const QCoreApplication *app = QCoreApplication::instance())
+            QObject::connect(app, &QCoreApplication::aboutToQuit, [] { quitting = true; });
+        return new QThreadPool;
+    }();
+    return *pool;
 }
 
 // One listing per folder, possibly still being taken in the background.
@@ -51,9 +76,11 @@ public:
         if (entry.pending.isValid()) {
             entry.listing = entry.pending.result(); // waits for the background listing
             entry.pending = {};
+            if (!entry.listing)
+                qCDebug(lcStartup) << "the background listing of" << folder << "was stopped; listing it now";
         }
         if (!entry.listing || entry.listing->modified != modified)
-            entry.listing = std::make_shared<const Listing>(list(folder));
+            entry.listing = list(folder, false);
         return entry.listing;
     }
 
@@ -63,7 +90,7 @@ public:
         Entry &entry = m_entries[folder];
         if (entry.listing || entry.pending.isValid())
             return;
-        entry.pending = QtConcurrent::run([folder] { return std::make_shared<const Listing>(list(folder)); });
+        entry.pending = QtConcurrent::run(&listingThreads(), [folder] { return list(folder, true); });
     }
 
 private:

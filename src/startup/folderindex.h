@@ -19,7 +19,8 @@ QString findName(const QString &folder, const QString &name);
 QStringList startingWith(const QString &folder, const QString &prefix);
 
 // Lists the folders now, in the background, so that the first look-up
-// does not wait for a large listing.
+// does not wait for a large listing. Quitting the application stops these
+// listings without waiting for them.
 void prepare(const QStringList &folders);
 
 } // namespace FolderIndex

@@ -1,11 +1,14 @@
 #include "startup/modcol.h"
 
+#include <exception>
+
 #include <QCoreApplication>
 #include <QDir>
 
 #include "catalogue/database.h"
 #include "startup/agencyname.h"
 #include "startup/cataloguepaths.h"
+#include "startup/logging.h"
 #include "startup/registro.h"
 #include "startup/statements.h"
 #include "startup/workingcopy.h"
@@ -18,6 +21,14 @@ QString RutaBd;
 QString NombreInmo;
 std::unique_ptr<catalogue::Database> BaseDatos;
 
+namespace {
+
+// Why the working copy is not in place; the catalogue's first opening
+// reports it, in place of opening whatever has that name.
+std::exception_ptr copyFailure;
+
+} // namespace
+
 BaseFolders baseFolders()
 {
     return {RutaApp, RutaBd};
@@ -29,14 +40,24 @@ void Main()
     RutaApp = QCoreApplication::applicationDirPath() + QLatin1Char('/');
     RutaTemp = workingCopyPath(QDir::tempPath(), QDateTime::currentDateTime());
     prepareFolderLookups(baseFolders());
-    copyCatalogue(existingFile(RutaApp, QStringLiteral("brezomar.mdb")), RutaTemp);
+    const QString catalogue = existingFile(RutaApp, QStringLiteral("brezomar.mdb"));
+    try {
+        copyCatalogue(catalogue.isEmpty() ? RutaApp + QStringLiteral("brezomar.mdb") : catalogue, RutaTemp);
+        copyFailure = nullptr;
+    } catch (...) {
+        copyFailure = std::current_exception();
+    }
     NombreInmo = readAgencyName(existingFile(RutaApp, QStringLiteral("nombreinmobiliaria.txt")));
+    qCDebug(lcStartup) << "RutaApp" << RutaApp << "RutaBd" << RutaBd << "RutaTemp" << RutaTemp << "NombreInmo"
+                       << NombreInmo;
 }
 
 void AbreBaseDatos()
 {
     if (BaseDatos)
         return;
+    if (copyFailure)
+        std::rethrow_exception(copyFailure);
     BaseDatos = catalogue::Database::OpenDatabase(RutaTemp, QStringLiteral(";PWD=pinoverdes_"));
     declareStatementIndexes(*BaseDatos);
 }

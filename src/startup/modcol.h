@@ -28,13 +28,14 @@ extern std::unique_ptr<catalogue::Database> BaseDatos;
 BaseFolders baseFolders();
 
 // Fills the shared state and makes the working copy of the catalogue. No
-// failure stops it: what cannot be read stays empty, and a catalogue that
-// could not be copied shows when it is opened.
+// failure stops it: what cannot be read stays empty, and a working copy that
+// could not be made shows when the catalogue is opened.
 void Main();
 
 // Opens the working copy as BaseDatos unless it is open already, and asks
 // for the indexes of the program's statements. Throws
-// catalogue::CatalogueError when it cannot be opened.
+// catalogue::CatalogueError when it cannot be opened, and the reason when
+// Main could not make it.
 void AbreBaseDatos();
 
 } // namespace modcol

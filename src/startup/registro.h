@@ -4,9 +4,12 @@
 
 namespace modcol {
 
-// The value "Rutabd" of the maker's per-user settings (on Windows the
-// registry key HKEY_CURRENT_USER\Software\Brezomar), or the empty text when
-// it is missing or not a text value.
+// The setting "Rutabd" of the current user, or the empty text when it is
+// missing or not a text value. On Windows it is the value under the
+// registry key HKEY_CURRENT_USER\Software\Brezomar. Elsewhere it is the last
+// line "Rutabd=<path>" of the file Brezomar.conf in the user's configuration
+// folder (~/.config): the key without regard to case, the path as written,
+// with only the blanks and a pair of double quotes around it removed.
 QString LeeRegistro();
 
 // The folder part of a path, up to and including its last separator, with

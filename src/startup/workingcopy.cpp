@@ -1,36 +1,90 @@
 #include "startup/workingcopy.h"
 
+#include <QDir>
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
+
+#include "catalogue/catalogueerror.h"
+#include "startup/logging.h"
+
+using catalogue::CatalogueError;
 
 namespace modcol {
+namespace {
 
-QString workingCopyPath(const QString &tempFolder, const QDateTime &start)
+bool entryExists(const QString &path)
 {
-    QString folder = tempFolder;
-    if (!folder.endsWith(QLatin1Char('/')))
-        folder += QLatin1Char('/');
-    return folder + start.toString(QStringLiteral("yyyyMMddHHmmss")) + QStringLiteral(".mdb");
+    const QFileInfo entry(path);
+    return entry.exists() || entry.isSymLink(); // a dangling link exists too
 }
 
-bool copyCatalogue(const QString &source, const QString &target)
+// Removes a file or a link of that name, never what a link points at. A
+// folder stays.
+bool removeEntry(const QString &path)
 {
-    QFile in(source);
-    QSaveFile out(target);
-    if (source.isEmpty() || !in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly))
-        return false;
+    const QFileInfo entry(path);
+    if (entry.isSymLink())
+        qCWarning(lcStartup) << "removing the link" << path << "to" << entry.symLinkTarget()
+                             << "found in place of the working copy";
+    QFile::remove(path);
+    return !entryExists(path);
+}
+
+bool copyAll(QFile &in, QFile &out)
+{
     constexpr qint64 chunk = 1 << 20;
     while (!in.atEnd()) {
         const QByteArray bytes = in.read(chunk);
-        if (bytes.isEmpty() || out.write(bytes) != bytes.size()) {
-            out.cancelWriting();
-            break;
-        }
+        if (bytes.isEmpty() || out.write(bytes) != bytes.size())
+            return false;
     }
-    if (!out.commit())
-        return false;
-    // The renamed file keeps the permissions of the one it replaced.
-    return QFile::setPermissions(target, QFile::permissions(target) | QFile::ReadOwner | QFile::WriteOwner);
+    return out.flush();
+}
+
+CatalogueError notInPlace(const QString &target, const char *why, const QString &reason = QString())
+{
+    qCWarning(lcStartup) << "no working copy" << target << why << reason;
+    return CatalogueError::missingFile(target);
+}
+
+} // namespace
+
+QString workingCopyPath(const QString &tempFolder, const QDateTime &start)
+{
+    const QString name = start.toString(QStringLiteral("yyyyMMddHHmmss")) + QStringLiteral(".mdb");
+    if (!QFileInfo(tempFolder).isDir()) {
+        qCWarning(lcStartup) << "no temporary folder (" << tempFolder << "); the working copy goes to"
+                             << QDir::currentPath();
+        return name;
+    }
+    return tempFolder.endsWith(QLatin1Char('/')) ? tempFolder + name : tempFolder + QLatin1Char('/') + name;
+}
+
+void copyCatalogue(const QString &source, const QString &target)
+{
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly)) {
+        qCWarning(lcStartup) << "cannot read the catalogue" << source << in.errorString();
+        throw in.exists() ? CatalogueError::unreadable(source, in.errorString()) : CatalogueError::missingFile(source);
+    }
+    if (!removeEntry(target))
+        throw notInPlace(target, "cannot be removed");
+    QFile out(target);
+    // NewOnly creates exclusively (O_EXCL), which never follows a link.
+    if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        if (entryExists(target)) {
+            qCWarning(lcStartup) << "someone else made" << target << "while the working copy was made";
+            throw CatalogueError(QStringLiteral("Otro programa ha creado el archivo «%1» mientras se copiaba el "
+                                                "catálogo. Cierre el programa y vuelva a abrirlo.")
+                                     .arg(QDir::toNativeSeparators(target)));
+        }
+        throw notInPlace(target, "cannot be made", out.errorString());
+    }
+    if (!copyAll(in, out) || !out.setPermissions(out.permissions() | QFile::ReadOwner | QFile::WriteOwner)) {
+        const QString reason = out.error() != QFile::NoError ? out.errorString() : in.errorString();
+        out.remove(); // never left looking complete
+        throw notInPlace(target, "could not be written", reason);
+    }
 }
 
 } // namespace modcol

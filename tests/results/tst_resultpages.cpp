@@ -4,14 +4,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
 
 #include "results/resultpages.h"
 #include "resultsfixture.h"
 #include "startup/modcol.h"
-#include "startup/registro.h"
 
 using namespace resultstest;
 using namespace results;
@@ -85,8 +83,8 @@ private slots:
         QCOMPARE(prices, QStringList({"Consultar", "2 €", "100 €", "100 €", "300 €", "1.000 €", "1.234.568 €"}));
     }
 
-    // The second base folder comes from the settings; its "colimg" holds
-    // the thumbnails of 12 and 123, the program's folder the photos.
+    // The second base folder's "colimg" holds the thumbnails of 12 and 123,
+    // the program's folder the photos.
     void thumbnails()
     {
         QList<Oferta> ofertas{Oferta(12, 1), Oferta(123, 2), Oferta(7, 3), Oferta(8, 4), Oferta(9, 5)};
@@ -95,9 +93,6 @@ private slots:
         ofertas[2].fotos = QStringList{"fotos\\00007_02.jpg", "fotos\\00007_01.jpg"};
         ofertas[3].fotos = QStringList{"fotos\\falta.jpg"};
         start(ofertas);
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_fixture->bdFolder() + "/ajustes");
-        QSettings("Brezomar").setValue("Rutabd", m_fixture->bdFolder() + "/datos.mdb");
-        modcol::RutaBd = modcol::folderOf(modcol::LeeRegistro());
         writePicture(m_fixture->bdFolder() + "/colimg/12cd.jpg", QSize(250, 170), Qt::red);
         writePicture(m_fixture->bdFolder() + "/colimg/123cd.jpg", QSize(250, 170), Qt::green);
         writePicture(m_fixture->appFolder() + "/fotos/00012_01.jpg", QSize(900, 600), Qt::blue);

@@ -2,10 +2,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLoggingCategory>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "startup/cataloguepaths.h"
+#include "startup/folderindex.h"
 #include "startup/modcol.h"
 
 using namespace modcol;
@@ -97,7 +101,7 @@ private slots:
         touch(RutaApp + "fotos/12cd.jpg");
         touch(RutaApp + "fotos/12cd-b.jpg");
         touch(RutaApp + "fotos/7CD.JPG");
-        touch(RutaApp + "fotos/5cd_carpeta/x.jpg");
+        touch(RutaApp + "fotos/5cd-carpeta/x.jpg"); // sorts before 5cd.gif
         touch(RutaApp + "fotos/5cd.gif");
         QCOMPARE(firstFileStartingWith(RutaApp, "fotos", "12cd"), RutaApp + "fotos/12cd-b.jpg");
         QCOMPARE(firstFileStartingWith(RutaApp, "FOTOS", "7cd"), RutaApp + "fotos/7CD.JPG");
@@ -119,6 +123,23 @@ private slots:
         touch(RutaApp + "fotos/2cd.jpg");
         QCOMPARE(existingFile(RutaApp, "fotos\\NUEVA.jpg"), RutaApp + "fotos/nueva.jpg");
         QCOMPARE(firstFileStartingWith(RutaApp, "fotos", "2cd"), RutaApp + "fotos/2cd.jpg");
+    }
+
+    // Quitting stops the background listings and nothing waits for them;
+    // what a stopped listing found is never taken for the whole folder.
+    void quittingStopsBackgroundListings()
+    {
+        touch(RutaApp + "fotos/a.jpg");
+        for (int i = 0; i < 300; ++i)
+            touch(RutaBd + QString("colimg/%1cd.jpg").arg(i));
+        prepareFolderLookups({RutaApp, QString()}); // as the program does at start
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        QCoreApplication::exec();
+
+        QLoggingCategory::setFilterRules("colaborador.startup.debug=true");
+        prepareFolderLookups(baseFolders());
+        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("background listing of .*colimg\" was stopped"));
+        QCOMPARE(firstFileStartingWith(RutaBd, "colimg", "299CD"), RutaBd + "colimg/299cd.jpg");
     }
 
 private:

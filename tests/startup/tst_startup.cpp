@@ -1,9 +1,12 @@
 #include <QFile>
-#include <QSettings>
+#include <QRegularExpression>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "catalogue/catalogueerror.h"
 #include "startup/agencyname.h"
+#include "startup/modcol.h"
 #include "startup/registro.h"
 #include "startup/workingcopy.h"
 
@@ -13,9 +16,21 @@ namespace {
 
 void writeFile(const QString &path, const QByteArray &bytes)
 {
+    QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(bytes);
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray utf16(QStringConverter::Encoding encoding, const QString &text)
+{
+    return QStringEncoder(encoding, QStringConverter::Flag::WriteBom)(text);
 }
 
 } // namespace
@@ -28,83 +43,137 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
-        // Settings of the test live in a folder of its own, never the user's.
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.filePath("settings"));
+        // The settings of the test live in a folder of its own, never the user's.
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.filePath("config")));
     }
 
-    void registryValue_data()
+    // The settings file is written by hand: a path is taken as written.
+    void settingsFile_data()
     {
-        QTest::addColumn<QVariant>("stored");
+        QTest::addColumn<QByteArray>("contents"); // null: no file
         QTest::addColumn<QString>("rutaBd");
-        QTest::newRow("file in a folder") << QVariant("C:\\Datos\\Brezo\\brezomar.mdb") << "C:/Datos/Brezo/";
-        QTest::newRow("unix path") << QVariant("/srv/catalogo/brezomar.mdb") << "/srv/catalogo/";
-        QTest::newRow("drive root") << QVariant("D:\\brezomar.mdb") << "D:/";
-        QTest::newRow("no separator") << QVariant("brezomar.mdb") << "";
-        QTest::newRow("empty text") << QVariant("") << "";
-        QTest::newRow("byte block") << QVariant(QByteArray("C:\\x\\y.mdb")) << "";
-        QTest::newRow("list") << QVariant(QStringList{"C:\\x\\", "y"}) << "";
-        QTest::newRow("missing") << QVariant() << "";
+        QTest::newRow("comma") << QByteArray("Rutabd=/srv/Fotos, 2006/brezomar.mdb\n") << "/srv/Fotos, 2006/";
+        QTest::newRow("semicolon") << QByteArray("Rutabd=/srv/fotos;viejas/brezomar.mdb") << "/srv/fotos;viejas/";
+        QTest::newRow("backslashes, CR LF") << QByteArray("Rutabd=C:\\Datos\\brezomar.mdb\r\nOtro=1\r\n") << "C:/Datos/";
+        QTest::newRow("quoted, other case, in a section")
+            << QByteArray("[General]\nRUTABD = \"/srv/con espacios/brezomar.mdb\"\n") << "/srv/con espacios/";
+        QTest::newRow("empty, lower case") << QByteArray("rutabd=\n") << "";
+        QTest::newRow("no separator") << QByteArray("Rutabd=brezomar.mdb") << "";
+        QTest::newRow("commented out") << QByteArray("#Rutabd=/srv/x/brezomar.mdb\n") << "";
+        QTest::newRow("no file") << QByteArray() << "";
     }
 
-    void registryValue()
+    void settingsFile()
     {
-        QFETCH(QVariant, stored);
+        QFETCH(QByteArray, contents);
         QFETCH(QString, rutaBd);
-        {
-            QSettings settings(QSettings::NativeFormat, QSettings::UserScope, "Brezomar");
-            settings.clear();
-            if (stored.isValid())
-                settings.setValue("Rutabd", stored);
-        }
+        const QString file = m_dir.filePath("config/Brezomar.conf");
+        QFile::remove(file);
+        if (!contents.isNull())
+            writeFile(file, contents);
         QCOMPARE(folderOf(LeeRegistro()), rutaBd);
     }
 
     void workingCopyName()
     {
         const QDateTime start(QDate(2006, 10, 23), QTime(17, 45, 2));
-        QCOMPARE(workingCopyPath("/tmp", start), QString("/tmp/20061023174502.mdb"));
-        QCOMPARE(workingCopyPath("/tmp/", start), QString("/tmp/20061023174502.mdb"));
-        QCOMPARE(workingCopyPath("/tmp", start.addMSecs(900)), workingCopyPath("/tmp", start));
+        const QString name = "20061023174502.mdb";
+        QCOMPARE(workingCopyPath(m_dir.path(), start), m_dir.filePath(name));
+        QCOMPARE(workingCopyPath(m_dir.path() + "/", start.addMSecs(900)), m_dir.filePath(name));
+        QCOMPARE(workingCopyPath(QCoreApplication::applicationFilePath(), start), name); // a file is no folder
     }
 
-    // A catalogue on a CD is read-only; its copy must not be, and it replaces
-    // a read-only leftover of an earlier start in the same second.
-    void workingCopyIsWritableAndReplacesOlder()
+    // TMPDIR naming a missing folder and no catalogue beside the program:
+    // the name stays relative, and opening reports the missing catalogue.
+    void startWithoutTemporaryFolderOrCatalogue()
     {
-        const QString source = m_dir.filePath("brezomar.mdb");
-        const QString target = m_dir.filePath("20061023174502.mdb");
-        writeFile(source, QByteArray(100000, 'j'));
-        writeFile(target, "older");
-        QFile::setPermissions(source, QFile::ReadOwner);
-        QFile::setPermissions(target, QFile::ReadOwner);
+        const QByteArray tmpdir = qgetenv("TMPDIR");
+        qputenv("TMPDIR", QFile::encodeName(m_dir.filePath("missing")));
+        Main();
+        qputenv("TMPDIR", tmpdir);
+        QVERIFY2(QRegularExpression("^\\d{14}\\.mdb$").match(RutaTemp).hasMatch(), qPrintable(RutaTemp));
+        QVERIFY(!QFile::exists(RutaTemp));
+        try {
+            AbreBaseDatos();
+            QFAIL("opened a working copy that was never made");
+        } catch (const catalogue::CatalogueError &e) {
+            QVERIFY2(e.message().contains("brezomar.mdb"), qPrintable(e.message()));
+        }
+    }
 
-        QVERIFY(copyCatalogue(source, target));
+    // The working copy's name is predictable in a shared folder. What lies
+    // under it is replaced, never written through; a read-only catalogue on
+    // a CD still gives a writable copy.
+    void workingCopyNeverWritesThroughALink_data()
+    {
+        QTest::addColumn<bool>("link");  // else a leftover file under the name
+        QTest::addColumn<QFile::Permissions>("planted"); // of the linked or leftover file; none: no file
+        const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+        QTest::newRow("read-only leftover") << false << readOnly;
+        QTest::newRow("link to a read-only file") << true << readOnly;
+        QTest::newRow("link to another's file") << true << (QFile::ReadOwner | QFile::WriteOwner);
+        QTest::newRow("dangling link") << true << QFile::Permissions();
+    }
+
+    void workingCopyNeverWritesThroughALink()
+    {
+        QFETCH(bool, link);
+        QFETCH(QFile::Permissions, planted);
+        QTemporaryDir dir;
+        const QString source = dir.filePath("cd/brezomar.mdb");
+        const QString target = dir.filePath("tmp/20061023174502.mdb");
+        const QString other = dir.filePath("ajena/clave");
+        writeFile(source, QByteArray(100000, 'j'));
+        QFile::setPermissions(source, QFile::ReadOwner);
+        const QString plantedFile = link ? other : target;
+        if (planted) {
+            writeFile(plantedFile, "ajeno");
+            QFile::setPermissions(plantedFile, planted);
+        }
+        const QFile::Permissions plantedMode = QFile::permissions(plantedFile);
+        QDir().mkpath(dir.filePath("tmp"));
+        if (link)
+            QVERIFY(QFile::link(other, target));
+
+        copyCatalogue(source, target);
+        QVERIFY(!QFileInfo(target).isSymLink());
         QFile copy(target);
         QVERIFY(copy.open(QIODevice::ReadWrite));
         QCOMPARE(copy.readAll(), QByteArray(100000, 'j'));
-        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files).size(), 2); // no temporary left behind
+        if (link && planted) {
+            QCOMPARE(readFile(other), QByteArray("ajeno"));
+            QCOMPARE(QFile::permissions(other), plantedMode);
+        }
+        QCOMPARE(QDir(dir.filePath("tmp")).entryList(QDir::Files).size(), 1);
     }
 
-    void missingCatalogueLeavesNoCopy()
+    // A folder under the name stays, and no copy is made.
+    void workingCopyRefusedByAFolder()
     {
-        const QString target = m_dir.filePath("20990101000000.mdb");
-        QVERIFY(!copyCatalogue(m_dir.filePath("no-such.mdb"), target));
-        QVERIFY(!copyCatalogue(QString(), target));
-        QVERIFY(!QFile::exists(target));
+        QTemporaryDir dir;
+        const QString target = dir.filePath("20061023174502.mdb");
+        writeFile(target + "/dentro", "x");
+        writeFile(dir.filePath("brezomar.mdb"), "catalogue");
+        QVERIFY_THROWS_EXCEPTION(catalogue::CatalogueError, copyCatalogue(dir.filePath("brezomar.mdb"), target));
+        QCOMPARE(readFile(target + "/dentro"), QByteArray("x"));
     }
 
     void agencyName_data()
     {
-        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QByteArray>("bytes"); // null: no file
         QTest::addColumn<QString>("name");
         QTest::newRow("Windows-1252, CR LF") << QByteArray("  Inmobiliaria \xD1" "and\xFA  \r\nsegunda\r\n")
                                              << QString("Inmobiliaria Ñandú");
+        QTest::newRow("CR only") << QByteArray("Casas del Sur\rSegunda linea\r") << QString("Casas del Sur");
         QTest::newRow("UTF-8") << QByteArray("\tPeñíscola Costa \n") << QString("Peñíscola Costa");
         QTest::newRow("UTF-8 with mark") << QByteArray("\xEF\xBB\xBF" "Cádiz Casas\r\n") << QString("Cádiz Casas");
-        QTest::newRow("euro sign in 1252") << QByteArray("Casas \x80 ") << QString("Casas €");
-        QTest::newRow("no line end") << QByteArray("Solo") << QString("Solo");
-        QTest::newRow("empty") << QByteArray() << QString();
+        QTest::newRow("UTF-16 LE with mark") << utf16(QStringConverter::Utf16LE, " Inmobiliaria Ñandú\r\nsegunda")
+                                             << QString("Inmobiliaria Ñandú");
+        QTest::newRow("UTF-16 BE with mark") << utf16(QStringConverter::Utf16BE, "Casas € \rsegunda")
+                                             << QString("Casas €");
+        QTest::newRow("empty") << QByteArray("") << QString();
         QTest::newRow("blank first line") << QByteArray("   \r\nNombre\r\n") << QString();
+        QTest::newRow("no file") << QByteArray() << QString();
     }
 
     void agencyName()
@@ -112,14 +181,10 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, name);
         const QString file = m_dir.filePath("nombreinmobiliaria.txt");
-        writeFile(file, bytes);
+        QFile::remove(file);
+        if (!bytes.isNull())
+            writeFile(file, bytes);
         QCOMPARE(readAgencyName(file), name);
-    }
-
-    void agencyNameWithoutFile()
-    {
-        QCOMPARE(readAgencyName(m_dir.filePath("missing.txt")), QString());
-        QCOMPARE(readAgencyName(QString()), QString());
     }
 
 private:
