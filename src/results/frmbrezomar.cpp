@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QUrl>
 
+#include "results/colours.h"
 #include "results/pictures.h"
 #include "startup/cataloguepaths.h"
 #include "startup/clicklabel.h"
@@ -38,11 +39,10 @@ QString helpDocumentPath()
 frmbrezomar::frmbrezomar(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
-    , m_image1(new modcol::ClickLabel(this))
+    , Image1(new modcol::ClickLabel(this))
 {
     setWindowTitle(QStringLiteral("APLICACIONES PARA INMOBILIARIAS"));
-    setAutoFillBackground(true);
-    setPalette(QPalette(Qt::white));
+    setBackColour(this, Qt::white);
     resize(twipsToPixels(8565), twipsToPixels(5115));
 
     auto *image2 = new QLabel(this);
@@ -58,22 +58,22 @@ frmbrezomar::frmbrezomar(QWidget *parent)
     text1->setReadOnly(true);
     text1->setFocusPolicy(Qt::NoFocus);
     text1->setTextInteractionFlags(Qt::NoTextInteraction);
-    text1->setPalette(QPalette(Qt::white));
+    setBackColour(text1, Qt::white);
     placeControl(text1, 360, 1920, 7695, 1815);
     setDesignFont(text1, 9.75);
 
     auto *lbtexto = new QLabel(QStringLiteral("Hacemos demostraciones del Software"), this);
-    lbtexto->setStyleSheet(QStringLiteral("color: #0000ff"));
+    setTextColour(lbtexto, Qt::blue);
     placeControl(lbtexto, 2280, 3840, 4470, 285);
     setDesignFont(lbtexto, 12);
 
-    m_image1->setObjectName(QStringLiteral("Image1"));
-    m_image1->setPixmap(helpIcon());
-    m_image1->setScaledContents(true);
-    m_image1->setToolTip(QStringLiteral("Funciones"));
-    m_image1->setCursor(handCursor());
-    placeControl(m_image1, 3960, 4440, 480, 480);
-    connect(m_image1, &modcol::ClickLabel::clicked, this, &frmbrezomar::Image1_Click);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setPixmap(helpIcon());
+    Image1->setScaledContents(true);
+    Image1->setToolTip(QStringLiteral("Funciones"));
+    Image1->setCursor(handCursor());
+    placeControl(Image1, 3960, 4440, 480, 480);
+    connect(Image1, &modcol::ClickLabel::clicked, this, &frmbrezomar::Image1_Click);
 
     auto *label1 = new modcol::ClickLabel(WebAddress, this);
     label1->setObjectName(QStringLiteral("Label1"));
@@ -88,7 +88,7 @@ frmbrezomar::frmbrezomar(QWidget *parent)
     setDesignFont(label2, 9.75);
 
     if (helpDocumentPath().isEmpty())
-        m_image1->hide();
+        Image1->hide();
     AjustaFormu(this, 0, 0, false);
     setFixedSize(size());
     if (const QScreen *screen = this->screen())
@@ -99,7 +99,7 @@ void frmbrezomar::Image1_Click()
 {
     const QString document = helpDocumentPath();
     if (document.isEmpty())
-        m_image1->hide();
+        Image1->hide();
     else
         QDesktopServices::openUrl(QUrl::fromLocalFile(document));
 }

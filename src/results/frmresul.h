@@ -28,10 +28,10 @@ private:
     void botcerrar_Click();
     void Image1_Click();
 
-    SearchFilters *m_filtros;
-    ResultPages *m_paginas;
-    StartPanel *m_frmimagen;
-    bool m_dispuesta = false;
+    SearchFilters *m_filters;
+    ResultPages *m_pages;
+    StartPanel *frmimagen;
+    bool m_laidOut = false;
 };
 
 } // namespace results

@@ -19,6 +19,18 @@ const char *const AutoSizeProperty = "autoSize";
 constexpr float DesignWidth = 12000.f;
 constexpr float DesignHeight = 9000.f;
 
+// What surrounds a window's inside on the screen, in twips, for the test
+// whether a window already fills the screen: its side borders across; down,
+// its caption, menu bar and top and bottom borders, the task bar, a tool bar
+// where the window has one (`extra`), and a little more on a screen under
+// 9500 twips high (800 by 600 and smaller), where the bars take more room.
+constexpr int SideBorders = 4;
+constexpr int CaptionAndMenuBar = 1400;
+constexpr int TaskBar = 480;
+constexpr int ToolBar = 660;
+constexpr int SmallScreenAllowance = 120;
+constexpr float SmallScreenHeight = 9500.f;
+
 // Combo boxes take their height from their font.
 bool hasOwnHeight(const QWidget *control)
 {
@@ -79,12 +91,12 @@ void AjustaFormu(QWidget *frm, int alto, int ancho, bool extra, QSizeF screen)
         ancho = static_cast<int>(catalogue::nearestEven(pixelsToTwips(frm->width())));
 
     // A window that already fits the screen exactly is left alone.
-    const float testX = static_cast<float>(ancho + 4) / screenWidth;
-    float needed = static_cast<float>(alto) + 1400 + 480;
+    const float testX = static_cast<float>(ancho + SideBorders) / screenWidth;
+    float needed = static_cast<float>(alto) + CaptionAndMenuBar + TaskBar;
     if (extra)
-        needed += 660;
-    if (screenHeight < 9500)
-        needed += 120;
+        needed += ToolBar;
+    if (screenHeight < SmallScreenHeight)
+        needed += SmallScreenAllowance;
     const float testY = needed / screenHeight;
     if (testX == 1.f && testY == 1.f)
         return;
