@@ -1,11 +1,11 @@
 #include "results/frmresul.h"
 
 #include <QCoreApplication>
-#include <QPushButton>
 #include <QScreen>
-#include <QShortcut>
+#include <QKeyEvent>
 
 #include "results/colours.h"
+#include "results/commandbutton.h"
 #include "results/frmbrezomar.h"
 #include "results/resultpages.h"
 #include "results/searchfilters.h"
@@ -36,14 +36,11 @@ frmresul::frmresul(QWidget *parent)
     // The window's cancel button: Escape presses it. It lies outside the
     // window and never takes the focus, so it is never seen and Tab never
     // stops on it.
-    auto *botcerrar = new QPushButton(QStringLiteral("Command1"), this);
+    botcerrar = new CommandButton(QStringLiteral("Command1"), this);
     botcerrar->setObjectName(QStringLiteral("botcerrar"));
     botcerrar->setFocusPolicy(Qt::NoFocus);
-    botcerrar->setAutoDefault(false);
     placeControl(botcerrar, -1000, 960, 255, 495);
     connect(botcerrar, &QPushButton::clicked, this, &frmresul::botcerrar_Click);
-    auto *cancel = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(cancel, &QShortcut::activated, botcerrar, &QPushButton::click);
 
     connect(m_filters, &SearchFilters::buscar, this, &frmresul::botbuscar_Click);
     connect(frmimagen, &StartPanel::fabricantePulsado, this, &frmresul::Image1_Click);
@@ -64,6 +61,17 @@ void frmresul::showEvent(QShowEvent *event)
     m_laidOut = true;
     // Once the window is on screen and its first resizes are through.
     QMetaObject::invokeMethod(this, &frmresul::firstLayout, Qt::QueuedConnection);
+}
+
+void frmresul::keyPressEvent(QKeyEvent *event)
+{
+    // Escape that no control took. An open list, a menu or a message box
+    // takes its own Escape before the window sees it (a window-wide shortcut
+    // would not wait for them).
+    if (event->key() == Qt::Key_Escape)
+        botcerrar->click();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void frmresul::firstLayout()

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+class QPushButton;
+
 namespace results {
 
 class ResultPages;
@@ -19,6 +21,7 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     // Opens the catalogue and fills the lists, once, after the window is
@@ -31,6 +34,7 @@ private:
     SearchFilters *m_filters;
     ResultPages *m_pages;
     StartPanel *frmimagen;
+    QPushButton *botcerrar;
     bool m_laidOut = false;
 };
 

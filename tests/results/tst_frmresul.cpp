@@ -231,6 +231,22 @@ private slots:
             QCOMPARE(lines.last(), QString("exec|0"));
     }
 
+    // Escape closes the drop-down, menu, message or window on top and
+    // nothing else; on the window, also with the focus on a list, it ends the
+    // program.
+    void escapeClosesOnlyWhatIsOnTop()
+    {
+        QProcess probe;
+        probe.start(QCoreApplication::applicationDirPath() + "/resultsprobe", {"emergentes"});
+        QVERIFY(probe.waitForFinished(30000));
+        const QStringList lines = QString::fromUtf8(probe.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines, QStringList({"escape|QComboBoxPrivateContainer", "closed|cbtipo",
+                                     "escape|QComboBoxPrivateContainer", "closed|cbciudad", "escape|QMenu",
+                                     "closed|menu", "escape|QMessageBox", "closed|localidad",
+                                     "escape|QComboBoxPrivateContainer", "closed|cbzona",
+                                     "escape|results::frmbrezomar", "closed|fabricante", "botcerrar", "exec|0"}));
+    }
+
 private:
     std::unique_ptr<ResultsFixture> m_fixture;
 };
