@@ -6,13 +6,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QSignalBlocker>
 
 #include "catalogue/database.h"
 #include "catalogue/recordset.h"
 #include "catalogue/regional.h"
 #include "results/colours.h"
+#include "results/commandbutton.h"
 #include "results/digitsvalidator.h"
 #include "results/filterclauses.h"
 #include "startup/statements.h"
@@ -144,9 +144,8 @@ SearchFilters::SearchFilters(QWidget *parent)
     placeControl(chkpiscina, 9480, 360, 975, 255);
     setDesignFont(chkpiscina, 9.75);
 
-    botbuscar = new QPushButton(QStringLiteral("Buscar"), this);
+    botbuscar = new CommandButton(QStringLiteral("Buscar"), this);
     botbuscar->setObjectName(QStringLiteral("botbuscar"));
-    botbuscar->setAutoDefault(false);
     placeControl(botbuscar, 10680, 120, 975, 495);
     setDesignFont(botbuscar, 9.75);
 

@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -234,6 +235,35 @@ private slots:
         QCOMPARE(hasta->text(), QString("45"));
         QVERIFY(!m_fixture->control<QWidget>("frmimagen")->isHidden());
         QTest::keyClick(hasta, Qt::Key_Enter, Qt::KeypadModifier);
+        QVERIFY(m_fixture->control<QWidget>("frmimagen")->isHidden());
+    }
+
+    // The pool box is painted in the band's grey, not in a button's colour.
+    void poolBoxOnTheBand()
+    {
+        auto *piscina = m_fixture->control<QCheckBox>("chkpiscina");
+        const QImage box = piscina->grab().toImage();
+        const QImage band = m_fixture->control<QWidget>("shape")->grab().toImage();
+        QCOMPARE(box.pixelColor(box.width() - 1, 0), QColor(0xBF, 0xBF, 0xBF));
+        QCOMPARE(band.pixelColor(piscina->x() - 1, piscina->y()), QColor(0xBF, 0xBF, 0xBF));
+    }
+
+    // A focused "Buscar" is pressed by Enter as by Space, yet it is no
+    // default button: Enter in the type list still does nothing.
+    void buscarTakesEnter_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Return") << int(Qt::Key_Return);
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+        QTest::newRow("Space") << int(Qt::Key_Space);
+    }
+
+    void buscarTakesEnter()
+    {
+        QFETCH(int, key);
+        auto *buscar = m_fixture->control<QPushButton>("botbuscar");
+        QVERIFY(!buscar->isDefault() && !buscar->autoDefault());
+        QTest::keyClick(buscar, Qt::Key(key));
         QVERIFY(m_fixture->control<QWidget>("frmimagen")->isHidden());
     }
 
