@@ -1,7 +1,6 @@
 #include "results/frmbrezomar.h"
 
 #include <QDesktopServices>
-#include <QPlainTextEdit>
 #include <QScreen>
 #include <QUrl>
 
@@ -22,12 +21,12 @@ const QString WebAddress = QStringLiteral("www.brezomar.es");
 const QString HelpDocument = QStringLiteral("funcionesbrezomar.pdf");
 
 const QString Advertising = QStringLiteral(
-    "Actualización automática de la página web de la inmobiliaria desde el programa.\r\n"
-    "Envío de ofertas a los portales Casas Hoy, InmoRed, Vivienda Directa y TuPiso.\r\n"
-    "Diseño y construcción de sitios web para inmobiliarias.\r\n"
-    "Comunicación entre oficinas.\r\n"
-    "Grabación automática de CDs para los colaboradores.\r\n"
-    "Y muchas funciones más.\r\n");
+    "Actualización automática de la página web de la inmobiliaria desde el programa.\n"
+    "Envío de ofertas a los portales Casas Hoy, InmoRed, Vivienda Directa y TuPiso.\n"
+    "Diseño y construcción de sitios web para inmobiliarias.\n"
+    "Comunicación entre oficinas.\n"
+    "Grabación automática de CDs para los colaboradores.\n"
+    "Y muchas funciones más.");
 
 QString helpDocumentPath()
 {
@@ -51,13 +50,15 @@ frmbrezomar::frmbrezomar(QWidget *parent)
     image2->setScaledContents(true);
     placeControl(image2, 960, 0, 6630, 1485);
 
-    // The text is for reading only: it never takes the focus, so it never
-    // shows a caret or a selection.
-    auto *text1 = new QPlainTextEdit(Advertising, this);
+    // A box of text for reading only: a label never takes the focus, so it
+    // never shows a caret or a selection, and its lines wrap as a text box's.
+    auto *text1 = new QLabel(Advertising, this);
     text1->setObjectName(QStringLiteral("Text1"));
-    text1->setReadOnly(true);
-    text1->setFocusPolicy(Qt::NoFocus);
-    text1->setTextInteractionFlags(Qt::NoTextInteraction);
+    text1->setTextFormat(Qt::PlainText);
+    text1->setWordWrap(true);
+    text1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    text1->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    text1->setMargin(2);
     setBackColour(text1, Qt::white);
     placeControl(text1, 360, 1920, 7695, 1815);
     setDesignFont(text1, 9.75);

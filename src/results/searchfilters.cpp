@@ -80,6 +80,7 @@ void fillList(QComboBox *list, const QString &sql)
     list->clear();
     list->addItems(names);
     list->setCurrentIndex(-1);
+    fitText(list);
 }
 
 void emptyList(QComboBox *list)

@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStyleOptionComboBox>
 #include <QTest>
 #include <QTimer>
 
@@ -32,6 +33,7 @@ QList<Oferta> ofertasDePrueba()
         Oferta(4, 200000, "ÁTICO", "Nerja", "Centro"),
         Oferta(5, 120000, "Piso", "MÁLAGA", "Limonar"),
         Oferta(0, 1000, "Solar", "Marbella", "Centro"),
+        Oferta(6, 250000, "LOCAL COMERCIAL", "Nerja", "Centro"),
     };
     ofertas[0].piscinaProp = true;
     ofertas[2].piscinaCom = true;
@@ -44,6 +46,19 @@ QStringList entries(const QComboBox *list)
     for (int i = 0; i < list->count(); ++i)
         texts << list->itemText(i);
     return texts;
+}
+
+// Whether every entry, chosen, shows whole in the closed list.
+bool entriesFit(const QComboBox *list)
+{
+    QStyleOptionComboBox option;
+    option.initFrom(list);
+    const int room = list->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list).width();
+    for (const QString &entry : entries(list)) {
+        if (list->fontMetrics().horizontalAdvance(entry) >= room)
+            return false;
+    }
+    return true;
 }
 
 // A choice from the list's drop-down, as the user makes it.
@@ -98,14 +113,17 @@ private slots:
 
     void cleanup() { m_fixture.reset(); }
 
-    // Real offers only, names re-cased, sorted as stored; no text chosen.
+    // Real offers only, names re-cased, sorted as stored, each shown whole
+    // once chosen; no text chosen.
     void listsAfterFirstLayout()
     {
-        QCOMPARE(entries(m_tipo), QStringList({"Ático", "Chalet", "Piso"}));
+        QCOMPARE(entries(m_tipo), QStringList({"Ático", "Chalet", "Local comercial", "Piso"}));
         QCOMPARE(entries(m_ciudad), QStringList({"L'alfàs del pi", "Málaga", "Nerja"}));
         QCOMPARE(m_zona->count(), 0);
-        for (const QComboBox *list : {m_tipo, m_ciudad, m_zona})
+        for (const QComboBox *list : {m_tipo, m_ciudad, m_zona}) {
             QVERIFY(list->currentText().isEmpty());
+            QVERIFY(entriesFit(list));
+        }
     }
 
     void listsCascade()
@@ -138,7 +156,8 @@ private slots:
         const QString all = "Piso|Málaga|Limonar";
         QTest::newRow("type, Delete refills the cities") << "cbtipo" << int(Qt::Key_Delete) << "Piso||" << 0 << false;
         QTest::newRow("type, letter discarded") << "cbtipo" << int(Qt::Key_C) << all << 2 << false;
-        QTest::newRow("type, arrow is a choice of type") << "cbtipo" << int(Qt::Key_Up) << "Chalet||" << 0 << false;
+        QTest::newRow("type, arrow is a choice of type") << "cbtipo" << int(Qt::Key_Up) << "Local comercial||" << 0
+                                                         << false;
         QTest::newRow("type, Enter does not search") << "cbtipo" << int(Qt::Key_Return) << all << 2 << false;
         QTest::newRow("city, Backspace: zones of the type")
             << "cbciudad" << int(Qt::Key_Backspace) << "Piso||" << 3 << false;
@@ -286,7 +305,7 @@ private slots:
             << "Ático" << "Nerja" << "" << "" << false << " and tipo.tipo_ofer='Ático'  and ciudad.ciudad='Nerja'  " << 1;
         QTest::newRow("either pool") << "" << "" << "" << "" << true
                                      << " and (ofertas.piscina_prop=true or ofertas.piscina_com=true) " << 2;
-        QTest::newRow("nothing: every real offer") << "" << "" << "" << "" << false << " " << 5;
+        QTest::newRow("nothing: every real offer") << "" << "" << "" << "" << false << " " << 6;
     }
 
     void searchSendsTheClauses()
