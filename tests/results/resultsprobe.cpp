@@ -2,7 +2,6 @@
 // appears and how the run ended. Run by tst_frmresul.
 //   resultsprobe sin-copia        the working copy is missing
 //   resultsprobe busqueda-falla   the search statement fails at "Buscar"
-//   resultsprobe escape           Escape once the lists are filled
 //   resultsprobe emergentes       Escape on each pop-up the window opens (the
 //                                 lists' drop-downs, a context menu, the zone
 //                                 message, the maker's window), then on a
@@ -50,7 +49,8 @@ INSERT INTO ofertas VALUES (1, 1, 1, 1);
 
 int escapes = 0; // pressed by escapeOnTop
 
-// Presses Escape on whatever pop-up or modal window is on top, and says which.
+// Presses Escape on whatever pop-up or modal window is on top, and says which
+// and over what.
 void escapeOnTop()
 {
     QWidget *top = QApplication::activePopupWidget();
@@ -58,7 +58,9 @@ void escapeOnTop()
         top = QApplication::activeModalWidget();
     if (!top)
         return;
-    print(QStringLiteral("escape|%1").arg(QString::fromLatin1(top->metaObject()->className())));
+    const QWidget *over = top->parentWidget();
+    print(QStringLiteral("escape|%1|%2")
+              .arg(QString::fromLatin1(top->metaObject()->className()), over ? over->objectName() : QString()));
     ++escapes;
     QTest::keyClick(top->focusWidget() ? top->focusWidget() : top, Qt::Key_Escape);
 }
@@ -75,8 +77,8 @@ void openPopups(frmresul &window)
         if (!QTest::qWaitForWindowActive(&window))
             print(QStringLiteral("never active"));
         open();
-        const bool closed = QTest::qWaitFor([&] { return escapes > before && !onTop(); });
-        print(QStringLiteral("%1|%2").arg(QLatin1String(closed ? "closed" : "never closed"), QLatin1String(what)));
+        if (!QTest::qWaitFor([&] { return escapes > before && !onTop(); }))
+            print(QStringLiteral("never closed|%1").arg(QLatin1String(what)));
     };
     for (const char *name : {"cbtipo", "cbciudad"}) {
         step(name, [&] { QTest::mouseClick(window.findChild<QComboBox *>(QLatin1String(name)), Qt::LeftButton); });
@@ -112,7 +114,7 @@ int main(int argc, char *argv[])
     modcol::RutaTemp = dir.filePath(QStringLiteral("copia.mdb"));
     if (mode == QLatin1String("busqueda-falla"))
         writeCatalogueWithoutPrices(dir);
-    else if (mode == QLatin1String("escape") || popups)
+    else if (popups)
         resultstest::writeCatalogue(resultstest::ofertasSeguidas(3), dir, QStringLiteral("copia.mdb"));
 
     QTimer closer;
@@ -141,11 +143,9 @@ int main(int argc, char *argv[])
         }
         if (!QTest::qWaitForWindowActive(&window))
             print(QStringLiteral("never active"));
-        if (popups)
-            openPopups(window);
-        // On a closed list after the pop-ups, on the window itself otherwise.
-        QWidget *target = popups ? window.findChild<QWidget *>(QStringLiteral("cbciudad")) : &window;
-        QTest::keyClick(target, Qt::Key_Escape);
+        openPopups(window);
+        // On a closed list: the window's Escape.
+        QTest::keyClick(window.findChild<QWidget *>(QStringLiteral("cbciudad")), Qt::Key_Escape);
     });
     act.start(10);
     const int status = app.exec();
