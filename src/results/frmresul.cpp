@@ -42,15 +42,15 @@ frmresul::frmresul(QWidget *parent)
     placeControl(botcerrar, -1000, 960, 255, 495);
     connect(botcerrar, &QPushButton::clicked, this, &frmresul::botcerrar_Click);
 
-    connect(m_filters, &SearchFilters::buscar, this, &frmresul::botbuscar_Click);
-    connect(frmimagen, &StartPanel::fabricantePulsado, this, &frmresul::Image1_Click);
+    connect(m_filters, &SearchFilters::searchRequested, this, &frmresul::botbuscar_Click);
+    connect(frmimagen, &StartPanel::makerClicked, this, &frmresul::Image1_Click);
 
     AjustaFormu(this, 0, 0, false);
     // The whole screen also where no window manager maximises windows.
     if (const QScreen *screen = this->screen())
         setGeometry(screen->availableGeometry());
     setWindowState(Qt::WindowMaximized);
-    frmimagen->muestraInmobiliaria(NombreInmo, existingFile(RutaApp, QStringLiteral("logocolaborador.jpg")));
+    frmimagen->showAgency(NombreInmo, existingFile(RutaApp, QStringLiteral("logocolaborador.jpg")));
 }
 
 void frmresul::showEvent(QShowEvent *event)
@@ -85,7 +85,7 @@ void frmresul::firstLayout()
 void frmresul::botbuscar_Click()
 {
     frmimagen->hide();
-    endOnFailure([this] { m_pages->Busca(); });
+    endOnFailure([this] { m_pages->newSearch(); });
 }
 
 void frmresul::botcerrar_Click()

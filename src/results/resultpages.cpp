@@ -74,8 +74,8 @@ ResultPages::ResultPages(std::function<QString()> MontaFiltro, QWidget *parent)
         setTextColour(lbprecio[i], Qt::white);
         setDesignFont(lbprecio[i], 9.75);
 
-        connect(imagen[i], &modcol::ClickLabel::clicked, this, [this, i] { celda_Click(i); });
-        connect(lbprecio[i], &modcol::ClickLabel::clicked, this, [this, i] { celda_Click(i); });
+        connect(imagen[i], &modcol::ClickLabel::clicked, this, [this, i] { imagen_Click(i); });
+        connect(lbprecio[i], &modcol::ClickLabel::clicked, this, [this, i] { imagen_Click(i); });
     }
 
     barra->setObjectName(QStringLiteral("barra"));
@@ -90,7 +90,7 @@ ResultPages::ResultPages(std::function<QString()> MontaFiltro, QWidget *parent)
 
 ResultPages::~ResultPages() = default;
 
-void ResultPages::Busca()
+void ResultPages::newSearch()
 {
     Pagina = 0;
     m_offers.reset();
@@ -112,7 +112,7 @@ void ResultPages::MuestraPagina()
     const QString where = m_montaFiltro();
     catalogue::Recordset &rs = searchOffers(where);
     m_whereOnScreen = where;
-    int c = 0;
+    int filled = 0;
     if (rs.RecordCount() == 0) {
         window()->setWindowTitle(ApplicationTitle);
         barra->hide();
@@ -128,13 +128,13 @@ void ResultPages::MuestraPagina()
         barra->setVisible(NumPaginas > 1);
         rs.MoveFirst();
         rs.Move(Pagina * CellsPerPage);
-        for (; !rs.Eof() && c < CellsPerPage; ++c) {
-            CargaCelda(rs, c);
+        for (; !rs.Eof() && filled < CellsPerPage; ++filled) {
+            CargaCelda(rs, filled);
             rs.MoveNext();
         }
         window()->setWindowTitle(ApplicationTitle + QStringLiteral("  ( Página %1 )").arg(Pagina + 1));
     }
-    OcultaCeldas(c);
+    OcultaCeldas(filled);
 }
 
 void ResultPages::CargaCelda(catalogue::Recordset &rs, int i)
@@ -151,10 +151,10 @@ void ResultPages::CargaCelda(catalogue::Recordset &rs, int i)
 void ResultPages::loadThumbnail(int i, const QString &codOfer)
 {
     imagen[i]->clear();
-    const auto ph = BaseDatos->OpenRecordset(firstPhotoStatement(codOfer.toInt()));
-    if (ph->RecordCount() == 0)
+    const auto photos = BaseDatos->OpenRecordset(firstPhotoStatement(codOfer.toInt()));
+    if (photos->RecordCount() == 0)
         return;
-    const QString ruta = catalogue::numberAsText(ph->Fields(0).Value);
+    const QString ruta = catalogue::numberAsText(photos->Fields(0).Value);
     const qreal ratio = imagen[i]->devicePixelRatioF();
     QPixmap picture = QPixmap::fromImage(
         decodeToBox(thumbnailFile(baseFolders(), codOfer, ruta), imagen[i]->size() * ratio));
@@ -171,7 +171,7 @@ void ResultPages::OcultaCeldas(int desde)
     }
 }
 
-void ResultPages::celda_Click(int i)
+void ResultPages::imagen_Click(int i)
 {
     emit ofertaPulsada(m_whereOnScreen, m_cellKeys[i].toInt());
 }

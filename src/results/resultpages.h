@@ -36,7 +36,7 @@ public:
     ~ResultPages() override;
 
     // A new search: runs the search statement and shows the first page.
-    void Busca();
+    void newSearch();
 
     // Shows page `Pagina` of the offers that the filters find now, or the
     // last page when they find fewer. Throws catalogue::CatalogueError when
@@ -56,7 +56,7 @@ private:
     // The cell's picture: the offer's thumbnail, decoded at the cell's size.
     void loadThumbnail(int i, const QString &codOfer);
     void OcultaCeldas(int desde);
-    void celda_Click(int i);
+    void imagen_Click(int i);
     void barra_Change(int value);
 
     std::function<QString()> m_montaFiltro;

@@ -154,9 +154,9 @@ SearchFilters::SearchFilters(QWidget *parent)
         list->installEventFilter(this);
     connect(cbtipo, &QComboBox::activated, this, [this] { endOnFailure([this] { CargaCiudades(); }); });
     connect(cbciudad, &QComboBox::activated, this, [this] { endOnFailure([this] { CargaZonas(); }); });
-    connect(txtdesde, &QLineEdit::returnPressed, this, &SearchFilters::buscar);
-    connect(txthasta, &QLineEdit::returnPressed, this, &SearchFilters::buscar);
-    connect(botbuscar, &QPushButton::clicked, this, &SearchFilters::buscar);
+    connect(txtdesde, &QLineEdit::returnPressed, this, &SearchFilters::searchRequested);
+    connect(txthasta, &QLineEdit::returnPressed, this, &SearchFilters::searchRequested);
+    connect(botbuscar, &QPushButton::clicked, this, &SearchFilters::searchRequested);
 }
 
 void SearchFilters::fillTypeList()
@@ -251,7 +251,7 @@ bool SearchFilters::cbciudad_KeyDown(const QKeyEvent *key)
         cbciudad->setCurrentIndex(-1);
         endOnFailure([this] { CargaZonas(); });
     } else if (isEnter(key)) {
-        emit buscar();
+        emit searchRequested();
     }
     return true;
 }
@@ -261,7 +261,7 @@ bool SearchFilters::cbzona_KeyDown(const QKeyEvent *key)
     if (isErase(key))
         cbzona->setCurrentIndex(-1);
     else if (isEnter(key))
-        emit buscar();
+        emit searchRequested();
     return true;
 }
 

@@ -32,7 +32,7 @@ public:
     QString MontaFiltro(bool IncluirTodo) const;
 
 signals:
-    void buscar(); // "Buscar", or Enter where Enter searches
+    void searchRequested(); // "Buscar", or Enter where Enter searches
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

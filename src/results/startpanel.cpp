@@ -57,7 +57,7 @@ StartPanel::StartPanel(QWidget *parent)
     Image1->setScaledContents(true);
     Image1->setCursor(handCursor());
     placeControl(Image1, 3360, 5280, 4950, 1125);
-    connect(Image1, &modcol::ClickLabel::clicked, this, &StartPanel::fabricantePulsado);
+    connect(Image1, &modcol::ClickLabel::clicked, this, &StartPanel::makerClicked);
 
     // Opens the record card without an offer, once the program has a card.
     auto *label4 = new modcol::ClickLabel(QStringLiteral("Mas información"), this);
@@ -68,9 +68,9 @@ StartPanel::StartPanel(QWidget *parent)
     setDesignFont(label4, 9);
 }
 
-void StartPanel::muestraInmobiliaria(const QString &nombre, const QString &logoFile)
+void StartPanel::showAgency(const QString &name, const QString &logoFile)
 {
-    lbtexto->setText(nombre);
+    lbtexto->setText(name);
     lbtexto->adjustSize();
     if (logoFile.isEmpty())
         return;

@@ -28,10 +28,10 @@ public:
 
     // Shows the agency's name and, when `logoFile` is a readable picture,
     // its logo fitted by AjustaLogo. Runs once the window is scaled.
-    void muestraInmobiliaria(const QString &nombre, const QString &logoFile);
+    void showAgency(const QString &name, const QString &logoFile);
 
 signals:
-    void fabricantePulsado(); // the maker's logo was clicked
+    void makerClicked(); // the maker's logo was clicked
 
 private:
     // Shrinks the logo, proportions kept, into the room between the agency's

@@ -91,7 +91,7 @@ private slots:
         m_band->fillTypeList();
         m_band->show();
         QVERIFY(QTest::qWaitForWindowActive(m_band.get()));
-        m_searches = std::make_unique<QSignalSpy>(m_band.get(), &SearchFilters::buscar);
+        m_searches = std::make_unique<QSignalSpy>(m_band.get(), &SearchFilters::searchRequested);
         m_tipo = control<QComboBox>("cbtipo");
         m_ciudad = control<QComboBox>("cbciudad");
         m_zona = control<QComboBox>("cbzona");
