@@ -1,8 +1,8 @@
 #include "results/frmresul.h"
 
 #include <QCoreApplication>
-#include <QScreen>
 #include <QKeyEvent>
+#include <QScreen>
 
 #include "results/colours.h"
 #include "results/commandbutton.h"
