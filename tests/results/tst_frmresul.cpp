@@ -247,7 +247,7 @@ private:
     {
         QProcess run;
         run.start(QCoreApplication::applicationDirPath() + "/resultsprobe", {mode});
-        if (!run.waitForFinished(30000) || run.exitStatus() != QProcess::NormalExit)
+        if (!run.waitForFinished(20000) || run.exitStatus() != QProcess::NormalExit)
             return {"crashed or hung"};
         status = run.exitCode();
         return QString::fromUtf8(run.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
