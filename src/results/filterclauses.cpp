@@ -25,22 +25,22 @@ QString textClause(const char *column, const QString &value)
 
 QString filterClauses(const FilterValues &values, bool includeAll)
 {
-    QString s;
+    QString clauses;
     if (!isBlank(values.type))
-        s += textClause("tipo.tipo_ofer", values.type);
+        clauses += textClause("tipo.tipo_ofer", values.type);
     if (!isBlank(values.city))
-        s += textClause("ciudad.ciudad", values.city);
+        clauses += textClause("ciudad.ciudad", values.city);
     if (includeAll) {
         if (!isBlank(values.zone))
-            s += textClause("zonas.zona", values.zone);
+            clauses += textClause("zonas.zona", values.zone);
         if (!values.lowestPrice.isEmpty())
-            s += QStringLiteral(" and ofertas.precioinmo>=") + values.lowestPrice;
+            clauses += QStringLiteral(" and ofertas.precioinmo>=") + values.lowestPrice;
         if (!values.highestPrice.isEmpty())
-            s += QStringLiteral(" and ofertas.precioinmo<=") + values.highestPrice;
+            clauses += QStringLiteral(" and ofertas.precioinmo<=") + values.highestPrice;
         if (values.pool)
-            s += QStringLiteral(" and (ofertas.piscina_prop=true or ofertas.piscina_com=true)");
+            clauses += QStringLiteral(" and (ofertas.piscina_prop=true or ofertas.piscina_com=true)");
     }
-    return s + QLatin1Char(' ');
+    return clauses + QLatin1Char(' ');
 }
 
 } // namespace results

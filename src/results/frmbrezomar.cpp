@@ -1,10 +1,10 @@
 #include "results/frmbrezomar.h"
 
 #include <QDesktopServices>
-#include <QPlainTextEdit>
 #include <QScreen>
 #include <QUrl>
 
+#include "results/colours.h"
 #include "results/pictures.h"
 #include "startup/cataloguepaths.h"
 #include "startup/clicklabel.h"
@@ -21,12 +21,12 @@ const QString WebAddress = QStringLiteral("www.brezomar.es");
 const QString HelpDocument = QStringLiteral("funcionesbrezomar.pdf");
 
 const QString Advertising = QStringLiteral(
-    "Actualización automática de la página web de la inmobiliaria desde el programa.\r\n"
-    "Envío de ofertas a los portales Casas Hoy, InmoRed, Vivienda Directa y TuPiso.\r\n"
-    "Diseño y construcción de sitios web para inmobiliarias.\r\n"
-    "Comunicación entre oficinas.\r\n"
-    "Grabación automática de CDs para los colaboradores.\r\n"
-    "Y muchas funciones más.\r\n");
+    "Actualización automática de la página web de la inmobiliaria desde el programa.\n"
+    "Envío de ofertas a los portales Casas Hoy, InmoRed, Vivienda Directa y TuPiso.\n"
+    "Diseño y construcción de sitios web para inmobiliarias.\n"
+    "Comunicación entre oficinas.\n"
+    "Grabación automática de CDs para los colaboradores.\n"
+    "Y muchas funciones más.");
 
 QString helpDocumentPath()
 {
@@ -38,11 +38,10 @@ QString helpDocumentPath()
 frmbrezomar::frmbrezomar(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
-    , m_image1(new modcol::ClickLabel(this))
+    , Image1(new modcol::ClickLabel(this))
 {
     setWindowTitle(QStringLiteral("APLICACIONES PARA INMOBILIARIAS"));
-    setAutoFillBackground(true);
-    setPalette(QPalette(Qt::white));
+    setBackColour(this, Qt::white);
     resize(twipsToPixels(8565), twipsToPixels(5115));
 
     auto *image2 = new QLabel(this);
@@ -51,29 +50,31 @@ frmbrezomar::frmbrezomar(QWidget *parent)
     image2->setScaledContents(true);
     placeControl(image2, 960, 0, 6630, 1485);
 
-    // The text is for reading only: it never takes the focus, so it never
-    // shows a caret or a selection.
-    auto *text1 = new QPlainTextEdit(Advertising, this);
+    // A box of text for reading only: a label never takes the focus, so it
+    // never shows a caret or a selection, and its lines wrap as a text box's.
+    auto *text1 = new QLabel(Advertising, this);
     text1->setObjectName(QStringLiteral("Text1"));
-    text1->setReadOnly(true);
-    text1->setFocusPolicy(Qt::NoFocus);
-    text1->setTextInteractionFlags(Qt::NoTextInteraction);
-    text1->setPalette(QPalette(Qt::white));
+    text1->setTextFormat(Qt::PlainText);
+    text1->setWordWrap(true);
+    text1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    text1->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    text1->setMargin(2);
+    setBackColour(text1, Qt::white);
     placeControl(text1, 360, 1920, 7695, 1815);
     setDesignFont(text1, 9.75);
 
     auto *lbtexto = new QLabel(QStringLiteral("Hacemos demostraciones del Software"), this);
-    lbtexto->setStyleSheet(QStringLiteral("color: #0000ff"));
+    setTextColour(lbtexto, Qt::blue);
     placeControl(lbtexto, 2280, 3840, 4470, 285);
     setDesignFont(lbtexto, 12);
 
-    m_image1->setObjectName(QStringLiteral("Image1"));
-    m_image1->setPixmap(helpIcon());
-    m_image1->setScaledContents(true);
-    m_image1->setToolTip(QStringLiteral("Funciones"));
-    m_image1->setCursor(handCursor());
-    placeControl(m_image1, 3960, 4440, 480, 480);
-    connect(m_image1, &modcol::ClickLabel::clicked, this, &frmbrezomar::Image1_Click);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setPixmap(helpIcon());
+    Image1->setScaledContents(true);
+    Image1->setToolTip(QStringLiteral("Funciones"));
+    Image1->setCursor(handCursor());
+    placeControl(Image1, 3960, 4440, 480, 480);
+    connect(Image1, &modcol::ClickLabel::clicked, this, &frmbrezomar::Image1_Click);
 
     auto *label1 = new modcol::ClickLabel(WebAddress, this);
     label1->setObjectName(QStringLiteral("Label1"));
@@ -88,7 +89,7 @@ frmbrezomar::frmbrezomar(QWidget *parent)
     setDesignFont(label2, 9.75);
 
     if (helpDocumentPath().isEmpty())
-        m_image1->hide();
+        Image1->hide();
     AjustaFormu(this, 0, 0, false);
     setFixedSize(size());
     if (const QScreen *screen = this->screen())
@@ -99,7 +100,7 @@ void frmbrezomar::Image1_Click()
 {
     const QString document = helpDocumentPath();
     if (document.isEmpty())
-        m_image1->hide();
+        Image1->hide();
     else
         QDesktopServices::openUrl(QUrl::fromLocalFile(document));
 }

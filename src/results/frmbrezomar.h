@@ -21,7 +21,7 @@ private:
     void Image1_Click();
     void Label1_Click();
 
-    modcol::ClickLabel *m_image1;   // the help document's icon
+    modcol::ClickLabel *Image1; // the help document's icon
 };
 
 } // namespace results

@@ -1,10 +1,11 @@
 #include "results/frmresul.h"
 
 #include <QCoreApplication>
-#include <QPushButton>
+#include <QKeyEvent>
 #include <QScreen>
-#include <QShortcut>
 
+#include "results/colours.h"
+#include "results/commandbutton.h"
 #include "results/frmbrezomar.h"
 #include "results/resultpages.h"
 #include "results/searchfilters.h"
@@ -24,59 +25,67 @@ frmresul::frmresul(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmresul"));
     setWindowTitle(ApplicationTitle);
-    setAutoFillBackground(true);
-    QPalette background = palette();
-    background.setColor(QPalette::Window, QColor(40, 130, 164));
-    setPalette(background);
+    setBackColour(this, QColor(40, 130, 164));
     resize(twipsToPixels(11880), twipsToPixels(8490));
 
     // Created in tab order; the start panel lies over the grid.
-    m_filtros = new SearchFilters(this);
-    m_paginas = new ResultPages(this, [this] { return m_filtros->MontaFiltro(true); });
-    m_frmimagen = new StartPanel(this);
+    m_filters = new SearchFilters(this);
+    m_pages = new ResultPages([this] { return m_filters->MontaFiltro(true); }, this);
+    frmimagen = new StartPanel(this);
 
-    auto *botcerrar = new QPushButton(QStringLiteral("Command1"), this);
+    // The window's cancel button: Escape presses it. It lies outside the
+    // window and never takes the focus, so it is never seen and Tab never
+    // stops on it.
+    botcerrar = new CommandButton(QStringLiteral("Command1"), this);
     botcerrar->setObjectName(QStringLiteral("botcerrar"));
     botcerrar->setFocusPolicy(Qt::NoFocus);
-    botcerrar->setAutoDefault(false);
     placeControl(botcerrar, -1000, 960, 255, 495);
     connect(botcerrar, &QPushButton::clicked, this, &frmresul::botcerrar_Click);
-    auto *cancel = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(cancel, &QShortcut::activated, botcerrar, &QPushButton::click);
 
-    connect(m_filtros, &SearchFilters::buscar, this, &frmresul::botbuscar_Click);
-    connect(m_frmimagen, &StartPanel::fabricantePulsado, this, &frmresul::Image1_Click);
+    connect(m_filters, &SearchFilters::searchRequested, this, &frmresul::botbuscar_Click);
+    connect(frmimagen, &StartPanel::makerClicked, this, &frmresul::Image1_Click);
 
     AjustaFormu(this, 0, 0, false);
     // The whole screen also where no window manager maximises windows.
     if (const QScreen *screen = this->screen())
         setGeometry(screen->availableGeometry());
     setWindowState(Qt::WindowMaximized);
-    m_frmimagen->muestraInmobiliaria(NombreInmo, existingFile(RutaApp, QStringLiteral("logocolaborador.jpg")));
+    frmimagen->showAgency(NombreInmo, existingFile(RutaApp, QStringLiteral("logocolaborador.jpg")));
 }
 
 void frmresul::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    if (m_dispuesta)
+    if (m_laidOut)
         return;
-    m_dispuesta = true;
+    m_laidOut = true;
     // Once the window is on screen and its first resizes are through.
     QMetaObject::invokeMethod(this, &frmresul::firstLayout, Qt::QueuedConnection);
+}
+
+void frmresul::keyPressEvent(QKeyEvent *event)
+{
+    // Escape that no control took. An open list, a menu or a message box
+    // takes its own Escape before the window sees it (a window-wide shortcut
+    // would not wait for them).
+    if (event->key() == Qt::Key_Escape)
+        botcerrar->click();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void frmresul::firstLayout()
 {
     endOnFailure([this] {
         AbreBaseDatos();
-        m_filtros->fillTypeList();
+        m_filters->fillTypeList();
     });
 }
 
 void frmresul::botbuscar_Click()
 {
-    m_frmimagen->hide();
-    endOnFailure([this] { m_paginas->Busca(); });
+    frmimagen->hide();
+    endOnFailure([this] { m_pages->newSearch(); });
 }
 
 void frmresul::botcerrar_Click()

@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+class QPushButton;
+
 namespace results {
 
 class ResultPages;
@@ -19,6 +21,7 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     // Opens the catalogue and fills the lists, once, after the window is
@@ -28,10 +31,11 @@ private:
     void botcerrar_Click();
     void Image1_Click();
 
-    SearchFilters *m_filtros;
-    ResultPages *m_paginas;
-    StartPanel *m_frmimagen;
-    bool m_dispuesta = false;
+    SearchFilters *m_filters;
+    ResultPages *m_pages;
+    StartPanel *frmimagen;
+    QPushButton *botcerrar;
+    bool m_laidOut = false;
 };
 
 } // namespace results

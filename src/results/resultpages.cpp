@@ -7,8 +7,8 @@
 #include "catalogue/recordset.h"
 #include "catalogue/regional.h"
 #include "catalogue/rounding.h"
+#include "results/colours.h"
 #include "results/logging.h"
-#include "results/pagearithmetic.h"
 #include "results/pictures.h"
 #include "results/thumbnail.h"
 #include "startup/clicklabel.h"
@@ -24,7 +24,10 @@ namespace results {
 
 namespace {
 
-// Design positions of the grid, in twips.
+// Design positions on the window, in twips. The grid's widget starts at the
+// window's left edge and at the top of the first row, so the columns keep
+// the window's positions and the rows move up by GridTop.
+constexpr int GridTop = 960;
 constexpr int CellLeft[] = {240, 3360, 6480, 9720};
 constexpr int ImageTop[] = {960, 3480, 6000};
 constexpr int PriceTop[] = {2565, 5080, 7600};
@@ -41,144 +44,141 @@ QString priceText(const QVariant &precio)
     return modcol::formatEuros(whole);
 }
 
+modcol::ClickLabel *addCellPart(QWidget *grid, const QString &name, int left, int top, int height)
+{
+    auto *part = new modcol::ClickLabel(grid);
+    part->setObjectName(name);
+    part->setCursor(handCursor());
+    placeControl(part, left, top - GridTop, CellWidth, height);
+    part->hide();
+    return part;
+}
+
 } // namespace
 
-ResultPages::ResultPages(QWidget *window, std::function<QString()> MontaFiltro)
-    : QObject(window)
-    , m_window(window)
+ResultPages::ResultPages(std::function<QString()> MontaFiltro, QWidget *parent)
+    : QWidget(parent)
     , m_montaFiltro(std::move(MontaFiltro))
-    , m_barra(new QScrollBar(Qt::Horizontal, window))
+    , barra(new QScrollBar(Qt::Horizontal, this))
 {
-    QPalette white = window->palette();
-    white.setColor(QPalette::WindowText, Qt::white);
+    setObjectName(QStringLiteral("resultGrid"));
+    placeControl(this, 0, GridTop, 11655, 8415 - GridTop);
     for (int i = 0; i < CellsPerPage; ++i) {
         const int left = CellLeft[i % 4];
-        auto *imagen = new modcol::ClickLabel(window);
-        imagen->setObjectName(QStringLiteral("imagen%1").arg(i));
-        imagen->setScaledContents(true);
-        imagen->setCursor(handCursor());
-        placeControl(imagen, left, ImageTop[i / 4], CellWidth, ImageHeight);
-        imagen->hide();
+        imagen[i] = addCellPart(this, QStringLiteral("imagen%1").arg(i), left, ImageTop[i / 4], ImageHeight);
+        imagen[i]->setScaledContents(true);
 
-        auto *lbprecio = new modcol::ClickLabel(window);
-        lbprecio->setObjectName(QStringLiteral("lbprecio%1").arg(i));
-        lbprecio->setAlignment(Qt::AlignCenter);
-        lbprecio->setTextFormat(Qt::PlainText);
-        lbprecio->setPalette(white);
-        lbprecio->setCursor(handCursor());
-        placeControl(lbprecio, left, PriceTop[i / 4], CellWidth, PriceHeight);
-        setDesignFont(lbprecio, 9.75);
-        lbprecio->hide();
+        lbprecio[i] = addCellPart(this, QStringLiteral("lbprecio%1").arg(i), left, PriceTop[i / 4], PriceHeight);
+        lbprecio[i]->setAlignment(Qt::AlignCenter);
+        lbprecio[i]->setTextFormat(Qt::PlainText);
+        setTextColour(lbprecio[i], Qt::white);
+        setDesignFont(lbprecio[i], 9.75);
 
-        m_celdas[i] = {imagen, lbprecio, QString()};
-        connect(imagen, &modcol::ClickLabel::clicked, this, [this, i] { celda_Click(i); });
-        connect(lbprecio, &modcol::ClickLabel::clicked, this, [this, i] { celda_Click(i); });
+        connect(imagen[i], &modcol::ClickLabel::clicked, this, [this, i] { imagen_Click(i); });
+        connect(lbprecio[i], &modcol::ClickLabel::clicked, this, [this, i] { imagen_Click(i); });
     }
 
-    m_barra->setObjectName(QStringLiteral("barra"));
+    barra->setObjectName(QStringLiteral("barra"));
     // The page changes when a drag ends, not at every step of it.
-    m_barra->setTracking(false);
-    m_barra->setRange(1, 1);
-    m_barra->setPageStep(1);
-    placeControl(m_barra, 240, 8040, 11415, 375);
-    m_barra->hide();
-    connect(m_barra, &QScrollBar::valueChanged, this, &ResultPages::barra_Change);
+    barra->setTracking(false);
+    barra->setRange(1, 1);
+    barra->setPageStep(1);
+    placeControl(barra, 240, 8040 - GridTop, 11415, 375);
+    barra->hide();
+    connect(barra, &QScrollBar::valueChanged, this, &ResultPages::barra_Change);
 }
 
 ResultPages::~ResultPages() = default;
 
-void ResultPages::Busca()
+void ResultPages::newSearch()
 {
-    m_pagina = 0;
-    m_busqueda.reset();
+    Pagina = 0;
+    m_offers.reset();
     MuestraPagina();
 }
 
-catalogue::Recordset &ResultPages::busqueda(const QString &where)
+catalogue::Recordset &ResultPages::searchOffers(const QString &where)
 {
     const QString sql = searchStatement(where);
-    if (!m_busqueda || sql != m_sqlBusqueda) {
-        m_busqueda = BaseDatos->OpenRecordset(sql);
-        m_sqlBusqueda = sql;
+    if (!m_offers || sql != m_offersStatement) {
+        m_offers = BaseDatos->OpenRecordset(sql);
+        m_offersStatement = sql;
     }
-    return *m_busqueda;
+    return *m_offers;
 }
 
 void ResultPages::MuestraPagina()
 {
-    m_cargando = true;
     const QString where = m_montaFiltro();
-    catalogue::Recordset &rs = busqueda(where);
-    m_whereEnPantalla = where;
-    int c = 0;
+    catalogue::Recordset &rs = searchOffers(where);
+    m_whereOnScreen = where;
+    int filled = 0;
     if (rs.RecordCount() == 0) {
-        m_window->setWindowTitle(ApplicationTitle);
-        m_barra->hide();
+        window()->setWindowTitle(ApplicationTitle);
+        barra->hide();
     } else {
-        m_numPaginas = pageCount(rs.RecordCount());
-        m_pagina = clampPage(m_pagina, m_numPaginas);
+        NumPaginas = pageCount(rs.RecordCount());
+        Pagina = clampPage(Pagina, NumPaginas);
         {
-            const QSignalBlocker blocker(m_barra);
-            m_barra->setRange(1, m_numPaginas);
-            m_barra->setValue(m_pagina + 1);
+            // Setting the range and the page is no page change.
+            const QSignalBlocker blocker(barra);
+            barra->setRange(1, NumPaginas);
+            barra->setValue(Pagina + 1);
         }
-        m_barra->setVisible(m_numPaginas > 1);
+        barra->setVisible(NumPaginas > 1);
         rs.MoveFirst();
-        rs.Move(m_pagina * CellsPerPage);
-        for (; !rs.Eof() && c < CellsPerPage; ++c) {
-            CargaCelda(rs, c);
+        rs.Move(Pagina * CellsPerPage);
+        for (; !rs.Eof() && filled < CellsPerPage; ++filled) {
+            CargaCelda(rs, filled);
             rs.MoveNext();
         }
-        m_window->setWindowTitle(ApplicationTitle + QStringLiteral("  ( Página %1 )").arg(m_pagina + 1));
+        window()->setWindowTitle(ApplicationTitle + QStringLiteral("  ( Página %1 )").arg(Pagina + 1));
     }
-    OcultaCeldas(c);
-    m_cargando = false;
+    OcultaCeldas(filled);
 }
 
 void ResultPages::CargaCelda(catalogue::Recordset &rs, int i)
 {
-    Celda &celda = m_celdas[i];
     QString codOfer;
     skipFailure(lcResults(), [&] { codOfer = catalogue::numberAsText(rs.Fields(0).Value); });
-    skipFailure(lcResults(), [&] {
-        celda.imagen->clear();
-        const auto ph = BaseDatos->OpenRecordset(firstPhotoStatement(codOfer.toInt()));
-        if (ph->RecordCount() > 0) {
-            const QString ruta = catalogue::numberAsText(ph->Fields(0).Value);
-            const qreal ratio = celda.imagen->devicePixelRatioF();
-            QPixmap picture = QPixmap::fromImage(
-                decodeToBox(thumbnailFile(baseFolders(), codOfer, ruta), celda.imagen->size() * ratio));
-            picture.setDevicePixelRatio(ratio);
-            celda.imagen->setPixmap(picture);
-        }
-    });
-    skipFailure(lcResults(), [&] { celda.lbprecio->setText(priceText(rs.Fields(QStringLiteral("precioinmo")).Value)); });
-    celda.Tag = codOfer;
-    celda.imagen->show();
-    celda.lbprecio->show();
+    skipFailure(lcResults(), [&] { loadThumbnail(i, codOfer); });
+    skipFailure(lcResults(), [&] { lbprecio[i]->setText(priceText(rs.Fields(QStringLiteral("precioinmo")).Value)); });
+    m_cellKeys[i] = codOfer;
+    imagen[i]->show();
+    lbprecio[i]->show();
+}
+
+void ResultPages::loadThumbnail(int i, const QString &codOfer)
+{
+    imagen[i]->clear();
+    const auto photos = BaseDatos->OpenRecordset(firstPhotoStatement(codOfer.toInt()));
+    if (photos->RecordCount() == 0)
+        return;
+    const QString ruta = catalogue::numberAsText(photos->Fields(0).Value);
+    const qreal ratio = imagen[i]->devicePixelRatioF();
+    QPixmap picture = QPixmap::fromImage(
+        decodeToBox(thumbnailFile(baseFolders(), codOfer, ruta), imagen[i]->size() * ratio));
+    picture.setDevicePixelRatio(ratio);
+    imagen[i]->setPixmap(picture);
 }
 
 void ResultPages::OcultaCeldas(int desde)
 {
     for (int i = desde; i < CellsPerPage; ++i) {
-        m_celdas[i].imagen->hide();
-        m_celdas[i].Tag.clear();
-        m_celdas[i].lbprecio->hide();
+        imagen[i]->hide();
+        m_cellKeys[i].clear();
+        lbprecio[i]->hide();
     }
 }
 
-void ResultPages::celda_Click(int i)
+void ResultPages::imagen_Click(int i)
 {
-    // The record card opens here, on this offer among those of the page on
-    // screen; on its return the page that holds its last offer is shown.
-    emit ofertaPulsada(m_whereEnPantalla, m_celdas[i].Tag.toInt());
+    emit ofertaPulsada(m_whereOnScreen, m_cellKeys[i].toInt());
 }
 
 void ResultPages::barra_Change(int value)
 {
-    if (m_cargando)
-        return;
-    m_pagina = value - 1;
+    Pagina = value - 1;
     endOnFailure([this] { MuestraPagina(); });
 }
 

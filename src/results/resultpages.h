@@ -4,11 +4,12 @@
 #include <functional>
 #include <memory>
 
-#include <QObject>
 #include <QString>
+#include <QWidget>
+
+#include "results/pagearithmetic.h"
 
 class QScrollBar;
-class QWidget;
 
 namespace modcol {
 class ClickLabel;
@@ -23,56 +24,53 @@ namespace results {
 // The result grid of the results window: twelve cells of thumbnail and
 // price, four across and three down, the scroll bar that pages, and the
 // window's caption that names the page.
-class ResultPages : public QObject
+class ResultPages : public QWidget
 {
     Q_OBJECT
 
 public:
-    // Places the cells and the scroll bar on `window`, hidden. `MontaFiltro`
-    // gives the filter clauses as the controls hold them at each call.
-    ResultPages(QWidget *window, std::function<QString()> MontaFiltro);
+    // The grid at its design place on `parent`, every cell hidden.
+    // `MontaFiltro` gives the filter clauses as the controls hold them at
+    // each call.
+    explicit ResultPages(std::function<QString()> MontaFiltro, QWidget *parent = nullptr);
     ~ResultPages() override;
 
     // A new search: runs the search statement and shows the first page.
-    void Busca();
+    void newSearch();
 
-    // Shows page `m_pagina` of the offers that the filters find now, or the
+    // Shows page `Pagina` of the offers that the filters find now, or the
     // last page when they find fewer. Throws catalogue::CatalogueError when
     // the search statement fails.
     void MuestraPagina();
 
 signals:
     // A cell was clicked: the offer `codOfer` among the offers that the
-    // clauses `where` of the page on screen find.
+    // clauses `where` of the page on screen find. This is where the record
+    // card is opened from: the grid itself opens nothing.
     void ofertaPulsada(const QString &where, int codOfer);
 
 private:
-    struct Celda
-    {
-        modcol::ClickLabel *imagen;
-        modcol::ClickLabel *lbprecio;
-        QString Tag; // the offer's key, empty while the cell is unused
-    };
-
     // The offers that the clauses `where` find, cheapest first.
-    catalogue::Recordset &busqueda(const QString &where);
+    catalogue::Recordset &searchOffers(const QString &where);
     void CargaCelda(catalogue::Recordset &rs, int i);
+    // The cell's picture: the offer's thumbnail, decoded at the cell's size.
+    void loadThumbnail(int i, const QString &codOfer);
     void OcultaCeldas(int desde);
-    void celda_Click(int i);
+    void imagen_Click(int i);
     void barra_Change(int value);
 
-    QWidget *m_window;
     std::function<QString()> m_montaFiltro;
-    std::array<Celda, 12> m_celdas;
-    QScrollBar *m_barra;
-    bool m_cargando = false;
-    int m_pagina = 0;
-    int m_numPaginas = 0;
-    QString m_whereEnPantalla; // the clauses that found the offers on screen
+    std::array<modcol::ClickLabel *, CellsPerPage> imagen{};
+    std::array<modcol::ClickLabel *, CellsPerPage> lbprecio{};
+    std::array<QString, CellsPerPage> m_cellKeys; // the cells' offer keys, empty while unused
+    QScrollBar *barra;
+    int Pagina = 0;
+    int NumPaginas = 0;
+    QString m_whereOnScreen; // the clauses that found the offers on screen
     // The last search's offers. The catalogue is read once and never
     // changes during a run, so paging with the same clauses reuses them.
-    std::unique_ptr<catalogue::Recordset> m_busqueda;
-    QString m_sqlBusqueda;
+    std::unique_ptr<catalogue::Recordset> m_offers;
+    QString m_offersStatement;
 };
 
 } // namespace results

@@ -6,12 +6,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QSignalBlocker>
 
 #include "catalogue/database.h"
 #include "catalogue/recordset.h"
 #include "catalogue/regional.h"
+#include "results/colours.h"
+#include "results/commandbutton.h"
 #include "results/digitsvalidator.h"
 #include "results/filterclauses.h"
 #include "startup/failure.h"
@@ -27,25 +28,17 @@ namespace {
 
 const QColor Gris(0xBF, 0xBF, 0xBF);
 
-void setBackground(QWidget *control, const QColor &colour)
+void addLabel(QWidget *band, const char *name, const QString &caption, int left, int width)
 {
-    control->setAutoFillBackground(true);
-    QPalette palette = control->palette();
-    palette.setColor(QPalette::Window, colour);
-    control->setPalette(palette);
-}
-
-void addLabel(QWidget *window, const char *name, const QString &caption, int left, int width)
-{
-    auto *label = new QLabel(caption, window);
+    auto *label = new QLabel(caption, band);
     label->setObjectName(QLatin1String(name));
     placeControl(label, left, 120, width, 225);
     setDesignFont(label, 9);
 }
 
-QComboBox *addList(QWidget *window, const char *name, int left, int width)
+QComboBox *addList(QWidget *band, const char *name, int left, int width)
 {
-    auto *list = new QComboBox(window);
+    auto *list = new QComboBox(band);
     list->setObjectName(QLatin1String(name));
     // Focus by click or Tab only: the wheel never reaches a list.
     list->setFocusPolicy(Qt::StrongFocus);
@@ -54,9 +47,9 @@ QComboBox *addList(QWidget *window, const char *name, int left, int width)
     return list;
 }
 
-QLineEdit *addPriceBox(QWidget *window, const char *name, int left, int width)
+QLineEdit *addPriceBox(QWidget *band, const char *name, int left, int width)
 {
-    auto *box = new QLineEdit(window);
+    auto *box = new QLineEdit(band);
     box->setObjectName(QLatin1String(name));
     box->setValidator(new DigitsValidator(box));
     placeControl(box, left, 360, width, 285);
@@ -65,12 +58,12 @@ QLineEdit *addPriceBox(QWidget *window, const char *name, int left, int width)
 }
 
 // A catalogue name as the lists show it: lower case, first letter capital.
-QString displayForm(const QString &nombre)
+QString displayForm(const QString &name)
 {
-    QString texto = nombre.toLower();
-    if (!texto.isEmpty())
-        texto[0] = texto[0].toUpper();
-    return texto;
+    QString text = name.toLower();
+    if (!text.isEmpty())
+        text[0] = text[0].toUpper();
+    return text;
 }
 
 // The list holds the names the statement finds, in its order, and no text.
@@ -79,14 +72,15 @@ void fillList(QComboBox *list, const QString &sql)
     QStringList names;
     const auto rs = BaseDatos->OpenRecordset(sql);
     for (; !rs->Eof(); rs->MoveNext()) {
-        const QString nombre = catalogue::numberAsText(rs->Fields(0).Value);
-        if (!nombre.isEmpty())
-            names.append(displayForm(nombre));
+        const QString name = catalogue::numberAsText(rs->Fields(0).Value);
+        if (!name.isEmpty())
+            names.append(displayForm(name));
     }
     const QSignalBlocker blocker(list);
     list->clear();
     list->addItems(names);
     list->setCurrentIndex(-1);
+    fitText(list);
 }
 
 void emptyList(QComboBox *list)
@@ -125,89 +119,88 @@ bool reachesNoHandler(const QKeyEvent *key)
 
 } // namespace
 
-SearchFilters::SearchFilters(QWidget *window)
-    : QObject(window)
-    , m_window(window)
+SearchFilters::SearchFilters(QWidget *parent)
+    : QWidget(parent)
 {
-    auto *shape = new QFrame(window);
-    shape->setObjectName(QStringLiteral("shape"));
-    setBackground(shape, Gris);
-    placeControl(shape, 0, 0, 12975, 800);
+    // The band lies at the window's top left corner, so its controls keep
+    // the window's design positions.
+    setObjectName(QStringLiteral("shape"));
+    setBackColour(this, Gris);
+    placeControl(this, 0, 0, 12975, 800);
 
-    addLabel(window, "Label1", QStringLiteral("Seleccione Tipo"), 240, 1350);
-    m_cbtipo = addList(window, "cbtipo", 240, 1575);
-    addLabel(window, "Label2_0", QStringLiteral("Seleccione Ciudad"), 2040, 1575);
-    m_cbciudad = addList(window, "cbciudad", 2040, 1935);
-    addLabel(window, "Label3", QStringLiteral("Seleccione Zona"), 4200, 1410);
-    m_cbzona = addList(window, "cbzona", 4200, 1935);
-    addLabel(window, "Label2_1", QStringLiteral("Precio Desde"), 6360, 1140);
-    m_txtdesde = addPriceBox(window, "txtdesde", 6360, 1215);
-    addLabel(window, "Label2_2", QStringLiteral("Precio Hasta"), 8040, 1095);
-    m_txthasta = addPriceBox(window, "txthasta", 8040, 1095);
+    addLabel(this, "Label1", QStringLiteral("Seleccione Tipo"), 240, 1350);
+    cbtipo = addList(this, "cbtipo", 240, 1575);
+    addLabel(this, "Label2_0", QStringLiteral("Seleccione Ciudad"), 2040, 1575);
+    cbciudad = addList(this, "cbciudad", 2040, 1935);
+    addLabel(this, "Label3", QStringLiteral("Seleccione Zona"), 4200, 1410);
+    cbzona = addList(this, "cbzona", 4200, 1935);
+    addLabel(this, "Label2_1", QStringLiteral("Precio Desde"), 6360, 1140);
+    txtdesde = addPriceBox(this, "txtdesde", 6360, 1215);
+    addLabel(this, "Label2_2", QStringLiteral("Precio Hasta"), 8040, 1095);
+    txthasta = addPriceBox(this, "txthasta", 8040, 1095);
 
-    m_chkpiscina = new QCheckBox(QStringLiteral("Piscina"), window);
-    m_chkpiscina->setObjectName(QStringLiteral("chkpiscina"));
-    setBackground(m_chkpiscina, Gris);
-    placeControl(m_chkpiscina, 9480, 360, 975, 255);
-    setDesignFont(m_chkpiscina, 9.75);
+    chkpiscina = new QCheckBox(QStringLiteral("Piscina"), this);
+    chkpiscina->setObjectName(QStringLiteral("chkpiscina"));
+    setBackColour(chkpiscina, Gris);
+    placeControl(chkpiscina, 9480, 360, 975, 255);
+    setDesignFont(chkpiscina, 9.75);
 
-    m_botbuscar = new QPushButton(QStringLiteral("Buscar"), window);
-    m_botbuscar->setObjectName(QStringLiteral("botbuscar"));
-    m_botbuscar->setAutoDefault(false);
-    placeControl(m_botbuscar, 10680, 120, 975, 495);
-    setDesignFont(m_botbuscar, 9.75);
+    botbuscar = new CommandButton(QStringLiteral("Buscar"), this);
+    botbuscar->setObjectName(QStringLiteral("botbuscar"));
+    placeControl(botbuscar, 10680, 120, 975, 495);
+    setDesignFont(botbuscar, 9.75);
 
-    for (QComboBox *list : {m_cbtipo, m_cbciudad, m_cbzona})
+    for (QComboBox *list : {cbtipo, cbciudad, cbzona})
         list->installEventFilter(this);
-    connect(m_cbtipo, &QComboBox::activated, this, [this] { endOnFailure([this] { CargaCiudades(); }); });
-    connect(m_cbciudad, &QComboBox::activated, this, [this] { endOnFailure([this] { CargaZonas(); }); });
-    connect(m_txtdesde, &QLineEdit::returnPressed, this, &SearchFilters::buscar);
-    connect(m_txthasta, &QLineEdit::returnPressed, this, &SearchFilters::buscar);
-    connect(m_botbuscar, &QPushButton::clicked, this, &SearchFilters::buscar);
+    connect(cbtipo, &QComboBox::activated, this, [this] { endOnFailure([this] { CargaCiudades(); }); });
+    connect(cbciudad, &QComboBox::activated, this, [this] { endOnFailure([this] { CargaZonas(); }); });
+    connect(txtdesde, &QLineEdit::returnPressed, this, &SearchFilters::searchRequested);
+    connect(txthasta, &QLineEdit::returnPressed, this, &SearchFilters::searchRequested);
+    connect(botbuscar, &QPushButton::clicked, this, &SearchFilters::searchRequested);
 }
 
 void SearchFilters::fillTypeList()
 {
-    fillList(m_cbtipo, typeListStatement());
+    fillList(cbtipo, typeListStatement());
     CargaCiudades();
 }
 
 QString SearchFilters::MontaFiltro(bool IncluirTodo) const
 {
     FilterValues values;
-    values.type = m_cbtipo->currentText();
-    values.city = m_cbciudad->currentText();
-    values.zone = m_cbzona->currentText();
-    values.lowestPrice = m_txtdesde->text();
-    values.highestPrice = m_txthasta->text();
-    values.pool = m_chkpiscina->checkState() == Qt::Checked;
+    values.type = cbtipo->currentText();
+    values.city = cbciudad->currentText();
+    values.zone = cbzona->currentText();
+    values.lowestPrice = txtdesde->text();
+    values.highestPrice = txthasta->text();
+    values.pool = chkpiscina->checkState() == Qt::Checked;
     return filterClauses(values, IncluirTodo);
 }
 
 void SearchFilters::CargaCiudades()
 {
-    emptyList(m_cbciudad);
-    emptyList(m_cbzona);
-    fillList(m_cbciudad, cityListStatement(MontaFiltro(false)));
+    emptyList(cbciudad);
+    emptyList(cbzona);
+    fillList(cbciudad, cityListStatement(MontaFiltro(false)));
 }
 
 void SearchFilters::CargaZonas()
 {
-    emptyList(m_cbzona);
-    fillList(m_cbzona, zoneListStatement(MontaFiltro(false)));
+    emptyList(cbzona);
+    fillList(cbzona, zoneListStatement(MontaFiltro(false)));
 }
 
 bool SearchFilters::eventFilter(QObject *watched, QEvent *event)
 {
-    const bool zonaSinCiudad = watched == m_cbzona && m_cbciudad->currentText().isEmpty();
+    const bool zoneWithoutCity = watched == cbzona && cbciudad->currentText().isEmpty();
     switch (event->type()) {
     case QEvent::KeyPress: {
         const auto *key = static_cast<const QKeyEvent *>(event);
         if (reachesNoHandler(key))
             return false;
-        if (watched == m_cbtipo)
+        if (watched == cbtipo)
             return cbtipo_KeyDown(key);
-        if (watched == m_cbciudad)
+        if (watched == cbciudad)
             return cbciudad_KeyDown(key);
         return cbzona_KeyDown(key);
     }
@@ -217,16 +210,16 @@ bool SearchFilters::eventFilter(QObject *watched, QEvent *event)
         // Focus that comes back when the window is activated or a drop-down
         // closes is no attempt to enter the list.
         const Qt::FocusReason reason = static_cast<const QFocusEvent *>(event)->reason();
-        if (zonaSinCiudad && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            pideLocalidad();
+        if (zoneWithoutCity && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            askForCity();
         return false;
     }
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
         // The zones are no choice until a city is chosen: no drop-down.
-        if (zonaSinCiudad)
-            pideLocalidad();
-        return zonaSinCiudad;
+        if (zoneWithoutCity)
+            askForCity();
+        return zoneWithoutCity;
     default:
         return false;
     }
@@ -255,10 +248,10 @@ bool SearchFilters::cbtipo_KeyDown(const QKeyEvent *key)
 bool SearchFilters::cbciudad_KeyDown(const QKeyEvent *key)
 {
     if (isErase(key)) {
-        m_cbciudad->setCurrentIndex(-1);
+        cbciudad->setCurrentIndex(-1);
         endOnFailure([this] { CargaZonas(); });
     } else if (isEnter(key)) {
-        emit buscar();
+        emit searchRequested();
     }
     return true;
 }
@@ -266,26 +259,26 @@ bool SearchFilters::cbciudad_KeyDown(const QKeyEvent *key)
 bool SearchFilters::cbzona_KeyDown(const QKeyEvent *key)
 {
     if (isErase(key))
-        m_cbzona->setCurrentIndex(-1);
+        cbzona->setCurrentIndex(-1);
     else if (isEnter(key))
-        emit buscar();
+        emit searchRequested();
     return true;
 }
 
-void SearchFilters::pideLocalidad()
+void SearchFilters::askForCity()
 {
     // The focus leaves the zone list before the message shows, so that the
     // message, when it closes, gives the focus back to the city list.
-    m_cbciudad->setFocus(Qt::OtherFocusReason);
-    if (m_pidiendoLocalidad)
+    cbciudad->setFocus(Qt::OtherFocusReason);
+    if (m_askingForCity)
         return;
-    m_pidiendoLocalidad = true;
+    m_askingForCity = true;
     QMetaObject::invokeMethod(this, [this] {
         QMessageBox box(QMessageBox::Information, ApplicationTitle, QStringLiteral("Debes de seleccionar una Localidad"),
-                        QMessageBox::Ok, m_window);
+                        QMessageBox::Ok, window());
         box.exec();
-        m_cbciudad->setFocus(Qt::OtherFocusReason);
-        m_pidiendoLocalidad = false;
+        cbciudad->setFocus(Qt::OtherFocusReason);
+        m_askingForCity = false;
     }, Qt::QueuedConnection);
 }
 

@@ -1,28 +1,28 @@
 #pragma once
 
-#include <QObject>
 #include <QString>
+#include <QWidget>
 
 class QCheckBox;
 class QComboBox;
 class QKeyEvent;
 class QLineEdit;
 class QPushButton;
-class QWidget;
 
 namespace results {
 
-// The filter band of the results window: the cascading lists of type, city
-// and zone, the price bounds, the pool box and "Buscar". The lists are
-// filled from the catalogue, and a list's text is always empty or one of its
-// entries; the keys each control takes are its own (see eventFilter).
-class SearchFilters : public QObject
+// The filter band `shape` of the results window and its controls: the
+// cascading lists of type, city and zone, the price bounds, the pool box and
+// "Buscar". The lists are filled from the catalogue, and a list's text is
+// always empty or one of its entries; the keys each control takes are its own
+// (see eventFilter).
+class SearchFilters : public QWidget
 {
     Q_OBJECT
 
 public:
-    // Places the band and its controls on `window` at their design positions.
-    explicit SearchFilters(QWidget *window);
+    // The band at its design place on `parent`, its controls on it.
+    explicit SearchFilters(QWidget *parent = nullptr);
 
     // Fills the type list and the city list for every type. Throws
     // catalogue::CatalogueError when a list's statement fails.
@@ -32,7 +32,7 @@ public:
     QString MontaFiltro(bool IncluirTodo) const;
 
 signals:
-    void buscar(); // "Buscar", or Enter where Enter searches
+    void searchRequested(); // "Buscar", or Enter where Enter searches
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -44,17 +44,16 @@ private:
     bool cbciudad_KeyDown(const QKeyEvent *key);
     bool cbzona_KeyDown(const QKeyEvent *key);
     // Entering the zone list before a city is chosen.
-    void pideLocalidad();
+    void askForCity();
 
-    QWidget *m_window;
-    QComboBox *m_cbtipo;
-    QComboBox *m_cbciudad;
-    QComboBox *m_cbzona;
-    QLineEdit *m_txtdesde;
-    QLineEdit *m_txthasta;
-    QCheckBox *m_chkpiscina;
-    QPushButton *m_botbuscar;
-    bool m_pidiendoLocalidad = false; // the message is queued or on screen
+    QComboBox *cbtipo;
+    QComboBox *cbciudad;
+    QComboBox *cbzona;
+    QLineEdit *txtdesde;
+    QLineEdit *txthasta;
+    QCheckBox *chkpiscina;
+    QPushButton *botbuscar;
+    bool m_askingForCity = false; // the message is queued or on screen
 };
 
 } // namespace results

@@ -3,6 +3,7 @@
 #include <QImageReader>
 
 #include "catalogue/rounding.h"
+#include "results/colours.h"
 #include "results/pictures.h"
 #include "startup/clicklabel.h"
 #include "startup/formscaling.h"
@@ -14,13 +15,6 @@ namespace results {
 namespace {
 
 const QColor Azul(0, 0, 255);
-
-void setTextColour(QWidget *control, const QColor &colour)
-{
-    QPalette palette = control->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    control->setPalette(palette);
-}
 
 } // namespace
 
@@ -38,35 +32,32 @@ QSize logoSize(QSize logo, int alto, int ancho)
     return byWidth.height() <= alto ? byWidth : scaled(double(alto) / logo.height());
 }
 
-StartPanel::StartPanel(QWidget *window)
-    : QFrame(window)
-    , m_lbtexto(new QLabel(this))
-    , m_imglogo(new QLabel(this))
-    , m_image1(new modcol::ClickLabel(this))
+StartPanel::StartPanel(QWidget *parent)
+    : QFrame(parent)
+    , lbtexto(new QLabel(this))
+    , imglogo(new QLabel(this))
+    , Image1(new modcol::ClickLabel(this))
 {
     setObjectName(QStringLiteral("frmimagen"));
-    setAutoFillBackground(true);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
+    setBackColour(this, Qt::white);
     placeControl(this, 240, 960, 11415, 6615);
 
-    m_lbtexto->setObjectName(QStringLiteral("lbtexto"));
-    m_lbtexto->setTextFormat(Qt::PlainText);
-    setTextColour(m_lbtexto, Azul);
-    placeControl(m_lbtexto, 240, 360, 0, 0);
-    setDesignFont(m_lbtexto, 27.75);
-    setAutoSize(m_lbtexto);
+    lbtexto->setObjectName(QStringLiteral("lbtexto"));
+    lbtexto->setTextFormat(Qt::PlainText);
+    setTextColour(lbtexto, Azul);
+    placeControl(lbtexto, 240, 360, 0, 0);
+    setDesignFont(lbtexto, 27.75);
+    setAutoSize(lbtexto);
 
-    m_imglogo->setObjectName(QStringLiteral("imglogo"));
-    placeControl(m_imglogo, 360, 1200, 1935, 975);
+    imglogo->setObjectName(QStringLiteral("imglogo"));
+    placeControl(imglogo, 360, 1200, 1935, 975);
 
-    m_image1->setObjectName(QStringLiteral("Image1"));
-    m_image1->setPixmap(makerLogo());
-    m_image1->setScaledContents(true);
-    m_image1->setCursor(handCursor());
-    placeControl(m_image1, 3360, 5280, 4950, 1125);
-    connect(m_image1, &modcol::ClickLabel::clicked, this, &StartPanel::fabricantePulsado);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setPixmap(makerLogo());
+    Image1->setScaledContents(true);
+    Image1->setCursor(handCursor());
+    placeControl(Image1, 3360, 5280, 4950, 1125);
+    connect(Image1, &modcol::ClickLabel::clicked, this, &StartPanel::makerClicked);
 
     // Opens the record card without an offer, once the program has a card.
     auto *label4 = new modcol::ClickLabel(QStringLiteral("Mas información"), this);
@@ -77,38 +68,38 @@ StartPanel::StartPanel(QWidget *window)
     setDesignFont(label4, 9);
 }
 
-void StartPanel::muestraInmobiliaria(const QString &nombre, const QString &logoFile)
+void StartPanel::showAgency(const QString &name, const QString &logoFile)
 {
-    m_lbtexto->setText(nombre);
-    m_lbtexto->adjustSize();
+    lbtexto->setText(name);
+    lbtexto->adjustSize();
     if (logoFile.isEmpty())
         return;
     QImageReader reader(logoFile);
     reader.setAutoTransform(true);
     const QImage logo = reader.read();
     if (logo.isNull()) {
-        m_imglogo->hide();
+        imglogo->hide();
         return;
     }
     // Until it stretches, the box takes the picture's own size.
-    m_imglogo->resize(logo.size());
-    m_imglogo->setPixmap(QPixmap::fromImage(logo));
-    m_imglogo->setScaledContents(true);
+    imglogo->resize(logo.size());
+    imglogo->setPixmap(QPixmap::fromImage(logo));
+    imglogo->setScaledContents(true);
     AjustaLogo();
 }
 
 void StartPanel::AjustaLogo()
 {
-    const auto alto = static_cast<int>(catalogue::nearestEven(pixelsToTwips(m_image1->y()) - 200 - pixelsToTwips(m_lbtexto->y())
-                                                              - pixelsToTwips(m_lbtexto->height())));
+    const auto alto = static_cast<int>(catalogue::nearestEven(pixelsToTwips(Image1->y()) - 200 - pixelsToTwips(lbtexto->y())
+                                                              - pixelsToTwips(lbtexto->height())));
     const auto ancho = static_cast<int>(catalogue::nearestEven(pixelsToTwips(width()) - 400));
-    const QSize logo = logoSize(QSize(int(pixelsToTwips(m_imglogo->width())), int(pixelsToTwips(m_imglogo->height()))), alto, ancho);
+    const QSize logo = logoSize(QSize(int(pixelsToTwips(imglogo->width())), int(pixelsToTwips(imglogo->height()))), alto, ancho);
     if (logo.isEmpty()) {
-        m_imglogo->hide();
+        imglogo->hide();
         return;
     }
-    m_imglogo->resize(twipsToPixels(logo.width()), twipsToPixels(logo.height()));
-    m_imglogo->move(twipsToPixels((pixelsToTwips(width()) - pixelsToTwips(m_imglogo->width())) / 2), m_imglogo->y());
+    imglogo->resize(twipsToPixels(logo.width()), twipsToPixels(logo.height()));
+    imglogo->move(twipsToPixels((pixelsToTwips(width()) - pixelsToTwips(imglogo->width())) / 2), imglogo->y());
 }
 
 } // namespace results

@@ -23,15 +23,15 @@ class StartPanel : public QFrame
     Q_OBJECT
 
 public:
-    // Places the panel and its controls on `window` at their design positions.
-    explicit StartPanel(QWidget *window);
+    // The panel at its design place on `parent`, its controls on it.
+    explicit StartPanel(QWidget *parent = nullptr);
 
     // Shows the agency's name and, when `logoFile` is a readable picture,
     // its logo fitted by AjustaLogo. Runs once the window is scaled.
-    void muestraInmobiliaria(const QString &nombre, const QString &logoFile);
+    void showAgency(const QString &name, const QString &logoFile);
 
 signals:
-    void fabricantePulsado(); // the maker's logo was clicked
+    void makerClicked(); // the maker's logo was clicked
 
 private:
     // Shrinks the logo, proportions kept, into the room between the agency's
@@ -39,9 +39,9 @@ private:
     // that fits keeps its size; one without any room is left out.
     void AjustaLogo();
 
-    QLabel *m_lbtexto;
-    QLabel *m_imglogo;
-    modcol::ClickLabel *m_image1;
+    QLabel *lbtexto;
+    QLabel *imglogo;
+    modcol::ClickLabel *Image1;
 };
 
 } // namespace results

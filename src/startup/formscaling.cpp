@@ -2,9 +2,12 @@
 
 #include <algorithm>
 
+#include <QAbstractButton>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QScreen>
+#include <QStyleOption>
 #include <QWidget>
 
 #include "catalogue/rounding.h"
@@ -14,15 +17,86 @@ namespace {
 
 const char *const ControlProperty = "designControl";
 const char *const AutoSizeProperty = "autoSize";
+// The font size the design and the scaling gave a control, before fitText.
+const char *const FullSizeProperty = "fullPointSize";
 
 // The design screen: 800 by 600 pixels.
 constexpr float DesignWidth = 12000.f;
 constexpr float DesignHeight = 9000.f;
 
+// What surrounds a window's inside on the screen, in twips, for the test
+// whether a window already fills the screen: its side borders across; down,
+// its caption, menu bar and top and bottom borders, the task bar, a tool bar
+// where the window has one (`extra`), and a little more on a screen under
+// 9500 twips high (800 by 600 and smaller), where the bars take more room.
+constexpr int SideBorders = 4;
+constexpr int CaptionAndMenuBar = 1400;
+constexpr int TaskBar = 480;
+constexpr int ToolBar = 660;
+constexpr int SmallScreenAllowance = 120;
+constexpr float SmallScreenHeight = 9500.f;
+
 // Combo boxes take their height from their font.
 bool hasOwnHeight(const QWidget *control)
 {
     return !qobject_cast<const QComboBox *>(control);
+}
+
+// Whether `text` in the control's font fits `room` (pixels).
+bool fitsIn(const QWidget *control, const QString &text, const QRect &room)
+{
+    const QSize needed = control->fontMetrics().size(0, text);
+    return needed.width() <= room.width() && needed.height() <= room.height();
+}
+
+// The room a button's style leaves for its caption.
+QRect captionRoom(const QAbstractButton *button)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    const bool checkBox = qobject_cast<const QCheckBox *>(button);
+    return button->style()->subElementRect(checkBox ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents,
+                                           &option, button);
+}
+
+// The room a closed list leaves for its text: its edit field, less the
+// pixel the style keeps clear on either side.
+QRect listTextRoom(const QComboBox *list)
+{
+    QStyleOptionComboBox option;
+    option.initFrom(list);
+    option.editable = list->isEditable();
+    option.frame = list->hasFrame();
+    return list->style()
+        ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list)
+        .adjusted(1, 0, -1, 0);
+}
+
+// Whether the control's fixed text fits its box in its font as it is now: a
+// caption on one line, or a label's text wrapped to its width. Typed text,
+// and controls without text, always fit.
+bool textFits(const QWidget *control)
+{
+    if (const auto *label = qobject_cast<const QLabel *>(control)) {
+        if (label->text().isEmpty())
+            return true;
+        if (label->wordWrap())
+            return label->heightForWidth(label->width()) <= label->height();
+        const int margin = label->margin();
+        return fitsIn(label, label->text(), label->contentsRect().adjusted(margin, margin, -margin, -margin));
+    }
+    if (const auto *button = qobject_cast<const QAbstractButton *>(control))
+        return fitsIn(button, button->text(), captionRoom(button));
+    if (const auto *list = qobject_cast<const QComboBox *>(control)) {
+        const QRect room = listTextRoom(list);
+        for (int i = 0; i < list->count(); ++i) {
+            if (!fitsIn(list, list->itemText(i), room))
+                return false;
+        }
+        return true;
+    }
+    return true;
 }
 
 } // namespace
@@ -49,6 +123,25 @@ void setDesignFont(QWidget *control, double points, bool bold)
     font.setPointSizeF(points);
     font.setBold(bold);
     control->setFont(font);
+    control->setProperty(FullSizeProperty, points);
+}
+
+void fitText(QWidget *control)
+{
+    // Hinted glyphs do not grow in step with the font, and a substitute for
+    // Arial may run wider: the size that fitted at design size can overflow.
+    constexpr double Step = 0.25;
+    constexpr double Smallest = 1.0;
+    const double full = control->property(FullSizeProperty).toDouble();
+    if (full <= 0)
+        return;
+    QFont font = control->font();
+    font.setPointSizeF(full);
+    control->setFont(font);
+    while (!textFits(control) && font.pointSizeF() - Step >= Smallest) {
+        font.setPointSizeF(font.pointSizeF() - Step);
+        control->setFont(font);
+    }
 }
 
 void setAutoSize(QLabel *label)
@@ -79,12 +172,12 @@ void AjustaFormu(QWidget *frm, int alto, int ancho, bool extra, QSizeF screen)
         ancho = static_cast<int>(catalogue::nearestEven(pixelsToTwips(frm->width())));
 
     // A window that already fits the screen exactly is left alone.
-    const float testX = static_cast<float>(ancho + 4) / screenWidth;
-    float needed = static_cast<float>(alto) + 1400 + 480;
+    const float testX = static_cast<float>(ancho + SideBorders) / screenWidth;
+    float needed = static_cast<float>(alto) + CaptionAndMenuBar + TaskBar;
     if (extra)
-        needed += 660;
-    if (screenHeight < 9500)
-        needed += 120;
+        needed += ToolBar;
+    if (screenHeight < SmallScreenHeight)
+        needed += SmallScreenAllowance;
     const float testY = needed / screenHeight;
     if (testX == 1.f && testY == 1.f)
         return;
@@ -107,6 +200,7 @@ void AjustaControl(QWidget *ctl, float rx, float ry)
         QFont font = ctl->font();
         font.setPointSizeF(font.pointSizeF() / std::max(rx, ry));
         ctl->setFont(font);
+        ctl->setProperty(FullSizeProperty, font.pointSizeF());
     }
     const QRect design = ctl->geometry();
     const int height = hasOwnHeight(ctl) ? twipsToPixels(pixelsToTwips(design.height()) / ry) : ctl->sizeHint().height();
@@ -116,6 +210,8 @@ void AjustaControl(QWidget *ctl, float rx, float ry)
     ctl->setGeometry(left, top, width, height);
     if (ctl->property(AutoSizeProperty).toBool())
         ctl->adjustSize();
+    else
+        fitText(ctl);
 }
 
 } // namespace modcol

@@ -25,6 +25,12 @@ void setDesignFont(QWidget *control, double points, bool bold = true);
 // A label that fits its caption, and fits it again after scaling.
 void setAutoSize(QLabel *label);
 
+// Shrinks the control's font, from the size the design and the scaling gave
+// it, until its fixed text fits its box: a caption, every entry of a list, a
+// word-wrapped label's whole text. Scaling fits every control it scales; a
+// list filled later is fitted again after each fill.
+void fitText(QWidget *control);
+
 // The window's screen in twips: its logical pixels times 15.
 QSizeF screenTwips(const QWidget *window);
 

@@ -27,10 +27,6 @@ private slots:
         QTest::newRow("type, city, lower bound and pool, in that order")
             << FilterValues{"Piso", "Málaga", "", "100000", "", true} << true
             << " and tipo.tipo_ofer='Piso'  and ciudad.ciudad='Málaga'  and ofertas.precioinmo>=100000" + pool + " ";
-        QTest::newRow("every filter")
-            << FilterValues{"Chalet", "Nerja", "Centro", "1", "2", true} << true
-            << " and tipo.tipo_ofer='Chalet'  and ciudad.ciudad='Nerja'  and zonas.zona='Centro'  and "
-               "ofertas.precioinmo>=1 and ofertas.precioinmo<=2" + pool + " ";
         QTest::newRow("lists only: zone, bounds and pool left out")
             << FilterValues{"Chalet", "Nerja", "Centro", "1", "2", true} << false
             << " and tipo.tipo_ofer='Chalet'  and ciudad.ciudad='Nerja'  ";
@@ -38,13 +34,9 @@ private slots:
             << FilterValues{"", "L'alfàs del pi", "Playa de l'albir", "", "", false} << true
             << " and ciudad.ciudad='L''alfàs del pi'  and zonas.zona='Playa de l''albir'  ";
         QTest::newRow("blanks-only type adds nothing") << FilterValues{"   ", "", "", "", "", false} << true << " ";
-        QTest::newRow("a name keeps its blanks") << FilterValues{" Piso ", "", "", "", "", false} << true
-                                                 << " and tipo.tipo_ofer=' Piso '  ";
         QTest::newRow("bounds as typed, leading zeros kept")
             << FilterValues{"", "", "", "007", "0900", false} << true
             << " and ofertas.precioinmo>=007 and ofertas.precioinmo<=0900 ";
-        QTest::newRow("upper bound alone") << FilterValues{"", "", "", "", "5", false} << true
-                                           << " and ofertas.precioinmo<=5 ";
     }
 
     void clauses()
@@ -62,14 +54,11 @@ private slots:
         QTest::addColumn<int>("n");
         QTest::addColumn<int>("pages");
         QTest::newRow("none") << 0 << 0;
-        QTest::newRow("one") << 1 << 1;
         QTest::newRow("12: one full page") << 12 << 1;
         QTest::newRow("13") << 13 << 2;
         QTest::newRow("18: 1.5 rounds up to enough") << 18 << 2;
         QTest::newRow("25th offer is on page 3") << 25 << 3;
         QTest::newRow("30: 2.5 rounds to 2, one more") << 30 << 3;
-        QTest::newRow("36") << 36 << 3;
-        QTest::newRow("beyond 2,731 pages") << 2732 * 12 + 1 << 2733;
         QTest::newRow("largest count") << std::numeric_limits<int>::max() << 178956971;
     }
 

@@ -1,5 +1,6 @@
 // Which picture a result cell shows, and how it is decoded.
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QPainter>
 #include <QTest>
@@ -26,8 +27,8 @@ private slots:
         modcol::RutaBd = m_bd->path() + '/';
     }
 
-    // Files as "app/..." or "bd/..." below the two base folders; the offer
-    // is 12, its first photo "fotos\00012_01.jpg".
+    // Files as "app/..." or "bd/..." below the two base folders, folders
+    // ending with "/"; the offer is 12, its first photo "fotos\00012_01.jpg".
     void choice_data()
     {
         QTest::addColumn<QStringList>("files");
@@ -46,14 +47,22 @@ private slots:
         QTest::newRow("a name without a dot") << QStringList{"app/fotos/12cd"} << "app/fotos/12cd";
         QTest::newRow("first by name") << QStringList{"app/fotos/12cd_b.jpg", "app/fotos/12CD_a.jpg"}
                                        << "app/fotos/12CD_a.jpg";
+        QTest::newRow("a folder first by name is passed over")
+            << QStringList{"bd/colimg/12cd/", "bd/colimg/12cd_b.jpg"} << "bd/colimg/12cd_b.jpg";
+        QTest::newRow("a folder alone is no thumbnail")
+            << QStringList{"bd/colimg/12cd.jpg/", "app/fotos/00012_01.jpg"} << "app/fotos/00012_01.jpg";
     }
 
     void choice()
     {
         QFETCH(QStringList, files);
         QFETCH(QString, chosen);
-        for (const QString &file : files)
-            writePicture(onDisk(file), QSize(8, 8));
+        for (const QString &file : files) {
+            if (file.endsWith('/'))
+                QVERIFY(QDir().mkpath(onDisk(file)));
+            else
+                writePicture(onDisk(file), QSize(8, 8));
+        }
         QCOMPARE(thumbnailFile(modcol::baseFolders(), "12", "fotos\\00012_01.jpg"), chosen.isEmpty() ? QString() : onDisk(chosen));
     }
 
