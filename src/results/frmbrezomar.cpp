@@ -4,10 +4,10 @@
 #include <QScreen>
 #include <QUrl>
 
-#include "results/colours.h"
 #include "results/pictures.h"
 #include "startup/cataloguepaths.h"
 #include "startup/clicklabel.h"
+#include "startup/colours.h"
 #include "startup/formscaling.h"
 #include "startup/modcol.h"
 

@@ -4,13 +4,13 @@
 #include <QKeyEvent>
 #include <QScreen>
 
-#include "results/colours.h"
-#include "results/commandbutton.h"
 #include "results/frmbrezomar.h"
 #include "results/resultpages.h"
 #include "results/searchfilters.h"
 #include "results/startpanel.h"
 #include "startup/cataloguepaths.h"
+#include "startup/colours.h"
+#include "startup/commandbutton.h"
 #include "startup/failure.h"
 #include "startup/formscaling.h"
 #include "startup/modcol.h"

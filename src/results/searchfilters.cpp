@@ -11,10 +11,10 @@
 #include "catalogue/database.h"
 #include "catalogue/recordset.h"
 #include "catalogue/regional.h"
-#include "results/colours.h"
-#include "results/commandbutton.h"
 #include "results/digitsvalidator.h"
 #include "results/filterclauses.h"
+#include "startup/colours.h"
+#include "startup/commandbutton.h"
 #include "startup/failure.h"
 #include "startup/formscaling.h"
 #include "startup/modcol.h"
@@ -26,7 +26,7 @@ namespace results {
 
 namespace {
 
-const QColor Gris(0xBF, 0xBF, 0xBF);
+const QColor BandGrey(0xBF, 0xBF, 0xBF);
 
 void addLabel(QWidget *band, const char *name, const QString &caption, int left, int width)
 {
@@ -125,7 +125,7 @@ SearchFilters::SearchFilters(QWidget *parent)
     // The band lies at the window's top left corner, so its controls keep
     // the window's design positions.
     setObjectName(QStringLiteral("shape"));
-    setBackColour(this, Gris);
+    setBackColour(this, BandGrey);
     placeControl(this, 0, 0, 12975, 800);
 
     addLabel(this, "Label1", QStringLiteral("Seleccione Tipo"), 240, 1350);
@@ -141,7 +141,7 @@ SearchFilters::SearchFilters(QWidget *parent)
 
     chkpiscina = new QCheckBox(QStringLiteral("Piscina"), this);
     chkpiscina->setObjectName(QStringLiteral("chkpiscina"));
-    setBackColour(chkpiscina, Gris);
+    setBackColour(chkpiscina, BandGrey);
     placeControl(chkpiscina, 9480, 360, 975, 255);
     setDesignFont(chkpiscina, 9.75);
 

@@ -3,9 +3,9 @@
 #include <QImageReader>
 
 #include "catalogue/rounding.h"
-#include "results/colours.h"
 #include "results/pictures.h"
 #include "startup/clicklabel.h"
+#include "startup/colours.h"
 #include "startup/formscaling.h"
 
 using namespace modcol;
@@ -14,7 +14,7 @@ namespace results {
 
 namespace {
 
-const QColor Azul(0, 0, 255);
+const QColor Blue(0, 0, 255);
 
 } // namespace
 
@@ -44,7 +44,7 @@ StartPanel::StartPanel(QWidget *parent)
 
     lbtexto->setObjectName(QStringLiteral("lbtexto"));
     lbtexto->setTextFormat(Qt::PlainText);
-    setTextColour(lbtexto, Azul);
+    setTextColour(lbtexto, Blue);
     placeControl(lbtexto, 240, 360, 0, 0);
     setDesignFont(lbtexto, 27.75);
     setAutoSize(lbtexto);
@@ -62,7 +62,7 @@ StartPanel::StartPanel(QWidget *parent)
     // Opens the record card without an offer, once the program has a card.
     auto *label4 = new modcol::ClickLabel(QStringLiteral("Mas información"), this);
     label4->setObjectName(QStringLiteral("Label4"));
-    setTextColour(label4, Azul);
+    setTextColour(label4, Blue);
     label4->setCursor(handCursor());
     placeControl(label4, 8760, 6240, 1425, 225);
     setDesignFont(label4, 9);

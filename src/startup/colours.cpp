@@ -1,10 +1,10 @@
-#include "results/colours.h"
+#include "startup/colours.h"
 
 #include <QAbstractScrollArea>
 #include <QColor>
 #include <QWidget>
 
-namespace results {
+namespace modcol {
 
 void setBackColour(QWidget *control, const QColor &colour)
 {
@@ -24,4 +24,4 @@ void setTextColour(QWidget *control, const QColor &colour)
     control->setPalette(palette);
 }
 
-} // namespace results
+} // namespace modcol

@@ -1,8 +1,8 @@
-#include "results/commandbutton.h"
+#include "startup/commandbutton.h"
 
 #include <QKeyEvent>
 
-namespace results {
+namespace modcol {
 
 CommandButton::CommandButton(const QString &caption, QWidget *parent)
     : QPushButton(caption, parent)
@@ -21,4 +21,4 @@ void CommandButton::keyPressEvent(QKeyEvent *event)
         click();
 }
 
-} // namespace results
+} // namespace modcol

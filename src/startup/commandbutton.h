@@ -2,7 +2,7 @@
 
 #include <QPushButton>
 
-namespace results {
+namespace modcol {
 
 // A command button as the windows' users know it: with the focus, Enter
 // presses it as Space does. It is never a default button, so Enter in any
@@ -18,4 +18,4 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 };
 
-} // namespace results
+} // namespace modcol

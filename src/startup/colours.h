@@ -5,7 +5,7 @@ class QWidget;
 
 // The colours of the windows' controls, set one way: through the control's
 // palette, on the role the control paints with.
-namespace results {
+namespace modcol {
 
 // The colour the control fills its background with: the face of a button or
 // check box, the page of a text area, the ground of anything else.
@@ -14,4 +14,4 @@ void setBackColour(QWidget *control, const QColor &colour);
 // The colour of the control's text.
 void setTextColour(QWidget *control, const QColor &colour);
 
-} // namespace results
+} // namespace modcol
