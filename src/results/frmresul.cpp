@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QShortcut>
 
+#include "card/frmficha.h"
 #include "results/frmbrezomar.h"
 #include "results/resultpages.h"
 #include "results/searchfilters.h"
@@ -46,6 +47,8 @@ frmresul::frmresul(QWidget *parent)
 
     connect(m_filtros, &SearchFilters::buscar, this, &frmresul::botbuscar_Click);
     connect(m_frmimagen, &StartPanel::fabricantePulsado, this, &frmresul::Image1_Click);
+    connect(m_frmimagen, &StartPanel::masInformacionPulsada, this, &frmresul::Label4_Click);
+    connect(m_paginas, &ResultPages::ofertaPulsada, this, &frmresul::celda_Click);
 
     AjustaFormu(this, 0, 0, false);
     // The whole screen also where no window manager maximises windows.
@@ -89,6 +92,21 @@ void frmresul::Image1_Click()
 {
     frmbrezomar about(this);
     about.exec();
+}
+
+void frmresul::celda_Click(const QString &where, int codOfer)
+{
+    endOnFailure([&] {
+        card::frmficha ficha(this);
+        const int posicion = ficha.VerFormu(where, codOfer);
+        m_paginas->muestraPosicion(posicion);
+    });
+}
+
+void frmresul::Label4_Click()
+{
+    card::frmficha ficha(this);
+    ficha.exec();
 }
 
 } // namespace results

@@ -135,6 +135,15 @@ void ResultPages::MuestraPagina()
     m_cargando = false;
 }
 
+void ResultPages::muestraPosicion(int posicion)
+{
+    const int pagina = pageCount(posicion) - 1;
+    if (posicion <= 0 || pagina == m_pagina)
+        return;
+    m_pagina = pagina;
+    MuestraPagina();
+}
+
 void ResultPages::CargaCelda(catalogue::Recordset &rs, int i)
 {
     Celda &celda = m_celdas[i];

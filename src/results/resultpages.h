@@ -41,6 +41,11 @@ public:
     // the search statement fails.
     void MuestraPagina();
 
+    // Shows the page that holds the offer at the 1-based position
+    // `posicion` of the search, unless it is on screen already; 0 or less
+    // (no offer) changes nothing. Throws as MuestraPagina does.
+    void muestraPosicion(int posicion);
+
 signals:
     // A cell was clicked: the offer `codOfer` among the offers that the
     // clauses `where` of the page on screen find.

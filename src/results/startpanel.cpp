@@ -68,13 +68,14 @@ StartPanel::StartPanel(QWidget *window)
     placeControl(m_image1, 3360, 5280, 4950, 1125);
     connect(m_image1, &modcol::ClickLabel::clicked, this, &StartPanel::fabricantePulsado);
 
-    // Opens the record card without an offer, once the program has a card.
+    // Opens the record card without an offer.
     auto *label4 = new modcol::ClickLabel(QStringLiteral("Mas información"), this);
     label4->setObjectName(QStringLiteral("Label4"));
     setTextColour(label4, Azul);
     label4->setCursor(handCursor());
     placeControl(label4, 8760, 6240, 1425, 225);
     setDesignFont(label4, 9);
+    connect(label4, &modcol::ClickLabel::clicked, this, &StartPanel::masInformacionPulsada);
 }
 
 void StartPanel::muestraInmobiliaria(const QString &nombre, const QString &logoFile)

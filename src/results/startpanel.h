@@ -32,6 +32,7 @@ public:
 
 signals:
     void fabricantePulsado(); // the maker's logo was clicked
+    void masInformacionPulsada(); // "Mas información" was clicked
 
 private:
     // Shrinks the logo, proportions kept, into the room between the agency's

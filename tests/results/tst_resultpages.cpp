@@ -153,6 +153,7 @@ private slots:
         tipo->setCurrentText("Piso");
         m_fixture->search();
         tipo->setCurrentText("Chalet");
+        const CardsClosed closed;
         QSignalSpy clicked(m_fixture->window().findChild<ResultPages *>(), &ResultPages::ofertaPulsada);
         QTest::mouseClick(m_fixture->control<QWidget>("imagen0"), Qt::LeftButton);
         QCOMPARE(clicked.size(), 1);
@@ -172,6 +173,7 @@ private:
     // The keys of the visible cells, as their clicks hand them on.
     QList<int> keysOnPage()
     {
+        const CardsClosed closed;
         QSignalSpy clicked(m_fixture->window().findChild<ResultPages *>(), &ResultPages::ofertaPulsada);
         for (int i = 0; i < 12; ++i) {
             auto *price = m_fixture->control<QWidget>(qPrintable(QString("lbprecio%1").arg(i)));

@@ -280,6 +280,7 @@ private slots:
         while (shown < 12 && m_fixture->control<QWidget>(qPrintable(QString("imagen%1").arg(shown)))->isVisible())
             ++shown;
         QCOMPARE(shown, found);
+        const CardsClosed closed;
         QSignalSpy clicked(m_fixture->window().findChild<ResultPages *>(), &ResultPages::ofertaPulsada);
         QTest::mouseClick(m_fixture->control<QWidget>("lbprecio0"), Qt::LeftButton);
         QCOMPARE(clicked.size(), 1);
