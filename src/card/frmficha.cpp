@@ -124,8 +124,15 @@ void frmficha::Load()
     if (const QScreen *screen = this->screen())
         move(screen->geometry().center() - rect().center());
 
-    // A card opened before the results window opened the catalogue opens it.
-    skipFailure(lcCard(), [] { AbreBaseDatos(); });
+    // A card opened before the catalogue was, or on one that shows no
+    // tables, opens it again. (No statement can have read a catalogue
+    // without tables, so no record set outlives the one replaced.)
+    skipFailure(lcCard(), [] {
+        if (BaseDatos && BaseDatos->TableDefCount() > 0)
+            return;
+        BaseDatos.reset();
+        AbreBaseDatos();
+    });
 
     altoFoto = int(catalogue::nearestEven(pixelsToTwips(m_controls.Image1->height())));
     anchoFoto = float(pixelsToTwips(m_controls.Image1->width()));

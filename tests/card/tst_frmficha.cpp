@@ -10,7 +10,9 @@
 #include <QTest>
 
 #include "card/frmficha.h"
+#include "catalogue/database.h"
 #include "cardtest.h"
+#include "startup/modcol.h"
 
 using namespace cardtest;
 
@@ -170,10 +172,13 @@ private slots:
     }
 
     // "Mas información" shows the card without an offer: every box empty,
-    // no photo to enlarge or copy, and closing works.
+    // no photo to enlarge or copy, and closing works. A card opened before
+    // the catalogue was opens it.
     void withoutAnOffer()
     {
+        modcol::BaseDatos.reset();
         card::frmficha ficha(nullptr);
+        QVERIFY(modcol::BaseDatos);
         bool asked = false;
         ficha.setFolderChooser([&](QWidget *) {
             asked = true;
