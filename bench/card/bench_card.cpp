@@ -16,7 +16,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <functional>
 #include <vector>
 
 #include <QApplication>
@@ -27,31 +26,20 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "benchsupport.h"
 #include "card/frmficha.h"
 #include "catalogue/database.h"
 #include "catalogue/recordset.h"
-#include "demofolder/demofolder.h"
 #include "startup/modcol.h"
 #include "startup/pictureloader.h"
 #include "startup/statements.h"
 
+using benchsupport::medianMs;
+using benchsupport::printRatio;
+
 namespace {
 
 const QString AllOffers = QStringLiteral(" ");
-
-// Median wall time of `runs` runs, in milliseconds.
-double medianMs(int runs, const std::function<void()> &work)
-{
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        times.push_back(double(timer.nsecsElapsed()) / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 // The card's statement reduced to counting its rows.
 QString countStatement()
@@ -142,28 +130,17 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QTemporaryDir scratch;
-    const QString big = argc > 2 ? QString::fromLocal8Bit(argv[1]) : scratch.filePath(QStringLiteral("big"));
-    const QString small = argc > 2 ? QString::fromLocal8Bit(argv[2]) : scratch.filePath(QStringLiteral("small"));
-    if (argc <= 2) {
-        std::printf("making the demo folders (20,000 and 200 offers, 10 photos each)...\n");
-        std::fflush(stdout);
-        demofolder::makeDemoFolder(big, {20000, 10, 1});
-        demofolder::makeDemoFolder(small, {200, 10, 1});
-    }
-
-    const Figures onBig = measure(big);
-    const Figures onSmall = measure(small);
-    const auto line = [](const char *what, double ms, double baseline, const char *target) {
-        std::printf("%-60s %8.2f %10.2f %7.2f %7s\n", what, ms, baseline, ms / baseline, target);
-    };
+    const benchsupport::DemoFolders folders = benchsupport::demoFolders(argc, argv, scratch);
+    const Figures onBig = measure(folders.big);
+    const Figures onSmall = measure(folders.small);
     std::printf("offers on the card: %d and %d\n", onBig.offers, onSmall.offers);
-    std::printf("%-60s %8s %10s %7s %7s\n", "medians", "ms", "baseline", "ratio", "target");
-    line("opening, 20,000 offers / counting the card's rows", onBig.opening, onBig.count, "2");
-    line("opening, 200 offers / counting the card's rows", onSmall.opening, onSmall.count, "2");
-    line("  card statement alone, 20,000 / counting the card's rows", onBig.statement, onBig.count, "-");
-    line("  card statement alone, 200 / counting the card's rows", onSmall.statement, onSmall.count, "-");
-    line("opening, 20,000 offers / 200 offers", onBig.opening, onSmall.opening, "-");
-    line("\"Fichas\" step, 20,000 offers / 200 offers", onBig.step, onSmall.step, "1.2");
+    benchsupport::printRatioHeader();
+    printRatio("opening, 20,000 offers / counting the card's rows", onBig.opening, onBig.count, "2");
+    printRatio("opening, 200 offers / counting the card's rows", onSmall.opening, onSmall.count, "2");
+    printRatio("  card statement alone, 20,000 / counting the card's rows", onBig.statement, onBig.count, "-");
+    printRatio("  card statement alone, 200 / counting the card's rows", onSmall.statement, onSmall.count, "-");
+    printRatio("opening, 20,000 offers / 200 offers", onBig.opening, onSmall.opening, "-");
+    printRatio("\"Fichas\" step, 20,000 offers / 200 offers", onBig.step, onSmall.step, "1.2");
     for (const Figures *f : {&onBig, &onSmall}) {
         std::printf("three quick \"Fotos\" moves, %d offers: %d decode(s), decoded %dx%d in a box of %dx%d\n",
                     f->offers, f->decodes, f->decoded.width(), f->decoded.height(), f->box.width(),
