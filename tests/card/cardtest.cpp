@@ -33,6 +33,15 @@ CardFixture::~CardFixture()
     modcol::BaseDatos.reset();
 }
 
+QString onePlaceRows()
+{
+    return QStringLiteral("INSERT INTO ciudad VALUES (1, 'Málaga');\n"
+                          "INSERT INTO zonas VALUES (1, 'Centro');\n"
+                          "INSERT INTO tipo VALUES (1, 'Piso', 'Flat');\n"
+                          "INSERT INTO tipoconservacion VALUES (1, 'Nuevo', 'New');\n"
+                          "INSERT INTO tipoori VALUES (1, 'Sur', 'South');\n");
+}
+
 int verFormu(const QString &where, int codigo, const std::function<void(card::frmficha &)> &act)
 {
     card::frmficha ficha(nullptr);

@@ -35,6 +35,10 @@ private:
     QTemporaryDir m_root;
 };
 
+// One city, zone, type, state of repair and orientation, each with key 1,
+// as SQL rows for the catalogue of a CardFixture.
+QString onePlaceRows();
+
 // Runs `act` on the first `Window` shown from now on, from the event loop
 // that shows it (a modal window's own), then presses Escape on the window
 // when `act` left it open, also when `act` failed.

@@ -23,12 +23,7 @@ namespace {
 // Offers 1 to 6 in price order. Offer 1 has four photos; 2 a missing one,
 // 3 one that is no picture, 4 one without a path, 5 one outside the base
 // folders, 6 none.
-const QString Data = QStringLiteral(R"sql(
-INSERT INTO ciudad VALUES (1, 'Málaga');
-INSERT INTO zonas VALUES (1, 'Centro');
-INSERT INTO tipo VALUES (1, 'Piso', 'Flat');
-INSERT INTO tipoconservacion VALUES (1, 'Nuevo', 'New');
-INSERT INTO tipoori VALUES (1, 'Sur', 'South');
+const QString Data = onePlaceRows() + QStringLiteral(R"sql(
 INSERT INTO ofertas (Cod_Ofer, ref, Key_Tipo, Key_Loca, Key_Zona, precioinmo, Conservacion, keyori) VALUES
     (1, 'R1', 1, 1, 1, 1000, 1, 1), (2, 'R2', 1, 1, 1, 2000, 1, 1), (3, 'R3', 1, 1, 1, 3000, 1, 1),
     (4, 'R4', 1, 1, 1, 4000, 1, 1), (5, 'R5', 1, 1, 1, 5000, 1, 1), (6, 'R6', 1, 1, 1, 6000, 1, 1);

@@ -20,12 +20,7 @@ namespace {
 
 // Offer 7 ("A/B:12") has a present, a missing, a hidden and a capitalised
 // photo; offer 8 none.
-const QString Data = QStringLiteral(R"sql(
-INSERT INTO ciudad VALUES (1, 'Málaga');
-INSERT INTO zonas VALUES (1, 'Centro');
-INSERT INTO tipo VALUES (1, 'Piso', 'Flat');
-INSERT INTO tipoconservacion VALUES (1, 'Nuevo', 'New');
-INSERT INTO tipoori VALUES (1, 'Sur', 'South');
+const QString Data = onePlaceRows() + QStringLiteral(R"sql(
 INSERT INTO ofertas (Cod_Ofer, ref, Key_Tipo, Key_Loca, Key_Zona, precioinmo, Conservacion, keyori) VALUES
     (7, ' A/B:12 ', 1, 1, 1, 1000, 1, 1), (8, 'C8', 1, 1, 1, 2000, 1, 1);
 INSERT INTO fotos VALUES
