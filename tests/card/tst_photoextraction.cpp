@@ -1,12 +1,14 @@
 // Copying an offer's photos into a folder: the names, what is copied and
 // counted, and that no source is ever damaged; then the card's menu entry
-// with its folder dialog and message.
+// with its message, and the folder dialog.
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QTest>
 
+#include "card/clsdialog.h"
 #include "card/frmficha.h"
 #include "card/photoextraction.h"
 #include "cardtest.h"
@@ -182,6 +184,33 @@ private slots:
         QCOMPARE(shown, message);
         QCOMPARE(filesIn(m_target), files);
         QCOMPARE(contents(m_app + "fotos/a.jpg"), QByteArray("foto a"));
+    }
+
+    // The folder dialog offers folders only; cancelling gives no folder.
+    void folderDialog_data()
+    {
+        QTest::addColumn<bool>("choose");
+        QTest::newRow("chosen") << true;
+        QTest::newRow("cancelled") << false;
+    }
+    void folderDialog()
+    {
+        QFETCH(bool, choose);
+        QString title;
+        bool foldersOnly = false;
+        const WhenShown<QFileDialog> answer([&](QFileDialog &dialog) {
+            title = dialog.windowTitle();
+            foldersOnly = dialog.fileMode() == QFileDialog::Directory && dialog.testOption(QFileDialog::ShowDirsOnly);
+            if (choose) {
+                dialog.setDirectory(m_target);
+                static_cast<QDialog &>(dialog).accept();
+            }
+        });
+        const QString chosen = clsdialog().Selec_Dir(nullptr);
+        QVERIFY(answer.ran());
+        QCOMPARE(title, QString("Seleccionar Carpeta"));
+        QVERIFY(foldersOnly);
+        QCOMPARE(chosen, choose ? m_target : QString());
     }
 
 private:
