@@ -23,6 +23,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "benchsupport.h"
 #include "catalogue/database.h"
 #include "catalogue/recordset.h"
 #include "demofolder/cataloguestore.h"
@@ -32,24 +33,11 @@
 
 using namespace catalogue;
 using namespace modcol;
+using benchsupport::medianMs;
 
 namespace {
 
 const QString Connect = QStringLiteral(";PWD=") + QLatin1String(demofolder::CataloguePassword);
-
-// Median wall time of `runs` runs, in milliseconds.
-double medianMs(int runs, const std::function<void()> &work)
-{
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        times.push_back(double(timer.nsecsElapsed()) / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 // Reads every field of every row; returns the number of rows.
 int readAll(Recordset &rs)

@@ -24,10 +24,10 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 
+#include "benchsupport.h"
 #include "catalogue/database.h"
 #include "catalogue/recordset.h"
 #include "catalogue/regional.h"
-#include "demofolder/demofolder.h"
 #include "results/filterclauses.h"
 #include "results/frmresul.h"
 #include "results/thumbnail.h"
@@ -131,24 +131,13 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QTemporaryDir scratch;
-    QString big = argc > 2 ? QString::fromLocal8Bit(argv[1]) : scratch.filePath(QStringLiteral("big"));
-    QString small = argc > 2 ? QString::fromLocal8Bit(argv[2]) : scratch.filePath(QStringLiteral("small"));
-    if (argc <= 2) {
-        std::printf("making the demo folders (20,000 and 200 offers, 10 photos each)...\n");
-        std::fflush(stdout);
-        demofolder::makeDemoFolder(big, {20000, 10, 1});
-        demofolder::makeDemoFolder(small, {200, 10, 1});
-    }
-
-    const Figures onBig = measure(big);
-    const Figures onSmall = measure(small);
-    const auto line = [](const char *what, double ms, double baseline, const char *target) {
-        std::printf("%-56s %8.2f %10.2f %7.2f %7s\n", what, ms, baseline, ms / baseline, target);
-    };
-    std::printf("%-56s %8s %10s %7s %7s\n", "medians", "ms", "baseline", "ratio", "target");
-    line("page change, 20,000 offers / its thumbnails decoded alone", onBig.page, onBig.decodes, "1.25");
-    line("page change, 200 offers / its thumbnails decoded alone", onSmall.page, onSmall.decodes, "1.25");
-    line("page change, 20,000 offers / 200 offers", onBig.page, onSmall.page, "1.2");
-    line("new search, 20,000 offers / 200 offers", onBig.newSearch, onSmall.newSearch, "-");
+    const benchsupport::DemoFolders folders = benchsupport::demoFolders(argc, argv, scratch);
+    const Figures onBig = measure(folders.big);
+    const Figures onSmall = measure(folders.small);
+    benchsupport::printRatioHeader();
+    benchsupport::printRatio("page change, 20,000 offers / its thumbnails decoded alone", onBig.page, onBig.decodes, "1.25");
+    benchsupport::printRatio("page change, 200 offers / its thumbnails decoded alone", onSmall.page, onSmall.decodes, "1.25");
+    benchsupport::printRatio("page change, 20,000 offers / 200 offers", onBig.page, onSmall.page, "1.2");
+    benchsupport::printRatio("new search, 20,000 offers / 200 offers", onBig.newSearch, onSmall.newSearch, "-");
     return 0;
 }

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QScreen>
 
+#include "card/frmficha.h"
 #include "results/frmbrezomar.h"
 #include "results/resultpages.h"
 #include "results/searchfilters.h"
@@ -44,6 +45,8 @@ frmresul::frmresul(QWidget *parent)
 
     connect(m_filters, &SearchFilters::searchRequested, this, &frmresul::botbuscar_Click);
     connect(frmimagen, &StartPanel::makerClicked, this, &frmresul::Image1_Click);
+    connect(frmimagen, &StartPanel::moreInformationClicked, this, &frmresul::Label4_Click);
+    connect(m_pages, &ResultPages::offerClicked, this, &frmresul::celda_Click);
 
     AjustaFormu(this, 0, 0, false);
     // The whole screen also where no window manager maximises windows.
@@ -98,6 +101,20 @@ void frmresul::Image1_Click()
 {
     frmbrezomar about(this);
     about.exec();
+}
+
+void frmresul::celda_Click(const QString &where, int codOfer)
+{
+    endOnFailure([&] {
+        card::frmficha ficha(this);
+        m_pages->showPageHolding(ficha.VerFormu(where, codOfer));
+    });
+}
+
+void frmresul::Label4_Click()
+{
+    card::frmficha ficha(this);
+    ficha.exec();
 }
 
 } // namespace results

@@ -137,6 +137,15 @@ void ResultPages::MuestraPagina()
     OcultaCeldas(filled);
 }
 
+void ResultPages::showPageHolding(int position)
+{
+    const int page = pageCount(position) - 1;
+    if (position <= 0 || page == Pagina)
+        return;
+    Pagina = page;
+    MuestraPagina();
+}
+
 void ResultPages::CargaCelda(catalogue::Recordset &rs, int i)
 {
     QString codOfer;
@@ -173,7 +182,7 @@ void ResultPages::OcultaCeldas(int desde)
 
 void ResultPages::imagen_Click(int i)
 {
-    emit ofertaPulsada(m_whereOnScreen, m_cellKeys[i].toInt());
+    emit offerClicked(m_whereOnScreen, m_cellKeys[i].toInt());
 }
 
 void ResultPages::barra_Change(int value)

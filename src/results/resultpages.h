@@ -43,11 +43,16 @@ public:
     // the search statement fails.
     void MuestraPagina();
 
+    // Shows the page that holds the offer at the 1-based position
+    // `position` of the search, unless it is on screen already; 0 or less
+    // (no offer) changes nothing. Throws as MuestraPagina does.
+    void showPageHolding(int position);
+
 signals:
     // A cell was clicked: the offer `codOfer` among the offers that the
-    // clauses `where` of the page on screen find. This is where the record
-    // card is opened from: the grid itself opens nothing.
-    void ofertaPulsada(const QString &where, int codOfer);
+    // clauses `where` of the page on screen find. The window opens the
+    // record card from here: the grid itself opens nothing.
+    void offerClicked(const QString &where, int codOfer);
 
 private:
     // The offers that the clauses `where` find, cheapest first.

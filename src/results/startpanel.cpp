@@ -59,13 +59,14 @@ StartPanel::StartPanel(QWidget *parent)
     placeControl(Image1, 3360, 5280, 4950, 1125);
     connect(Image1, &modcol::ClickLabel::clicked, this, &StartPanel::makerClicked);
 
-    // Opens the record card without an offer, once the program has a card.
+    // Opens the record card without an offer.
     auto *label4 = new modcol::ClickLabel(QStringLiteral("Mas información"), this);
     label4->setObjectName(QStringLiteral("Label4"));
     setTextColour(label4, Blue);
     label4->setCursor(handCursor());
     placeControl(label4, 8760, 6240, 1425, 225);
     setDesignFont(label4, 9);
+    connect(label4, &modcol::ClickLabel::clicked, this, &StartPanel::moreInformationClicked);
 }
 
 void StartPanel::showAgency(const QString &name, const QString &logoFile)

@@ -32,6 +32,7 @@ public:
 
 signals:
     void makerClicked(); // the maker's logo was clicked
+    void moreInformationClicked(); // "Mas información" was clicked
 
 private:
     // Shrinks the logo, proportions kept, into the room between the agency's

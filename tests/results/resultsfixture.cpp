@@ -1,6 +1,8 @@
 #include "resultsfixture.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QImage>
 #include <QPushButton>
@@ -121,6 +123,24 @@ frmresul &ResultsFixture::window()
         QCoreApplication::processEvents();
     }
     return *m_window;
+}
+
+CardsClosed::CardsClosed()
+{
+    qApp->installEventFilter(this);
+}
+
+CardsClosed::~CardsClosed()
+{
+    qApp->removeEventFilter(this);
+}
+
+bool CardsClosed::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *card = qobject_cast<QDialog *>(watched);
+    if (card && event->type() == QEvent::Show && card->objectName() == QLatin1String("frmficha"))
+        QMetaObject::invokeMethod(card, &QDialog::reject, Qt::QueuedConnection);
+    return false;
 }
 
 void ResultsFixture::search()

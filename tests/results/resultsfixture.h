@@ -66,6 +66,18 @@ private:
     std::unique_ptr<frmresul> m_window;
 };
 
+// While it lives, every record card that a click opens is closed at once:
+// for tests of what a click hands on.
+class CardsClosed : public QObject
+{
+public:
+    CardsClosed();
+    ~CardsClosed() override;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+};
+
 // The catalogue of `ofertas` written as `path`.
 void writeCatalogue(const QList<Oferta> &ofertas, const QTemporaryDir &dir, const QString &fileName);
 

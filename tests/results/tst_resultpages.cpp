@@ -148,7 +148,8 @@ private slots:
         tipo->setCurrentText("Piso");
         m_fixture->search();
         tipo->setCurrentText("Chalet");
-        QSignalSpy clicked(m_fixture->window().findChild<ResultPages *>(), &ResultPages::ofertaPulsada);
+        const CardsClosed closed;
+        QSignalSpy clicked(m_fixture->window().findChild<ResultPages *>(), &ResultPages::offerClicked);
         QTest::mouseClick(m_fixture->control<QWidget>("imagen0"), Qt::LeftButton);
         QCOMPARE(clicked.size(), 1);
         QCOMPARE(clicked.first().at(0).toString(), QString(" and tipo.tipo_ofer='Piso'  "));
@@ -167,7 +168,8 @@ private:
     // The keys of the visible cells, as their clicks hand them on.
     QList<int> keysOnPage()
     {
-        QSignalSpy clicked(m_fixture->window().findChild<ResultPages *>(), &ResultPages::ofertaPulsada);
+        const CardsClosed closed;
+        QSignalSpy clicked(m_fixture->window().findChild<ResultPages *>(), &ResultPages::offerClicked);
         for (int i = 0; i < 12; ++i) {
             auto *price = m_fixture->control<QWidget>(qPrintable(QString("lbprecio%1").arg(i)));
             if (price->isVisible())

@@ -1,0 +1,49 @@
+#include "benchsupport.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+
+#include "demofolder/demofolder.h"
+
+namespace benchsupport {
+
+double medianMs(int runs, const std::function<void()> &work)
+{
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        times.push_back(double(timer.nsecsElapsed()) / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+DemoFolders demoFolders(int argc, char *argv[], const QTemporaryDir &scratch)
+{
+    if (argc > 2)
+        return {QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[2])};
+    const DemoFolders folders{scratch.filePath(QStringLiteral("big")), scratch.filePath(QStringLiteral("small"))};
+    std::printf("making the demo folders (20,000 and 200 offers, 10 photos each)...\n");
+    std::fflush(stdout);
+    demofolder::makeDemoFolder(folders.big, {20000, 10, 1});
+    demofolder::makeDemoFolder(folders.small, {200, 10, 1});
+    return folders;
+}
+
+void printRatioHeader()
+{
+    std::printf("%-60s %8s %10s %7s %7s\n", "medians", "ms", "baseline", "ratio", "target");
+}
+
+void printRatio(const char *what, double ms, double baseline, const char *target)
+{
+    std::printf("%-60s %8.2f %10.2f %7.2f %7s\n", what, ms, baseline, ms / baseline, target);
+}
+
+} // namespace benchsupport

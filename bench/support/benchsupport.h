@@ -1,0 +1,30 @@
+#pragma once
+
+#include <functional>
+
+#include <QString>
+
+class QTemporaryDir;
+
+// What the benchmarks share: timing, the demo folders they measure, and
+// their lines of figures.
+namespace benchsupport {
+
+// Median wall time of `runs` runs of `work`, in milliseconds.
+double medianMs(int runs, const std::function<void()> &work);
+
+// The folders with 20,000 and with 200 offers: the program's two
+// arguments, or made by make-demo-cd's code below `scratch` (10 photos
+// an offer) when it was given fewer.
+struct DemoFolders
+{
+    QString big;
+    QString small;
+};
+DemoFolders demoFolders(int argc, char *argv[], const QTemporaryDir &scratch);
+
+// A table of figures against their baselines: the header, then a line each.
+void printRatioHeader();
+void printRatio(const char *what, double ms, double baseline, const char *target);
+
+} // namespace benchsupport

@@ -1,0 +1,333 @@
+#include "card/frmficha.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+
+#include "card/clsdialog.h"
+#include "card/logging.h"
+#include "card/photobox.h"
+#include "card/photoextraction.h"
+#include "catalogue/catalogueerror.h"
+#include "catalogue/database.h"
+#include "catalogue/recordset.h"
+#include "catalogue/regional.h"
+#include "catalogue/rounding.h"
+#include "startup/failure.h"
+#include "startup/formscaling.h"
+#include "startup/modcol.h"
+#include "startup/pictureloader.h"
+#include "startup/priceformat.h"
+#include "startup/recordnavigator.h"
+#include "startup/statements.h"
+
+using namespace modcol;
+
+namespace card {
+namespace {
+
+constexpr int PriceBox = 4;
+constexpr int LastFieldBox = 21;
+
+// Each box's column, in the order the boxes are filled. Box 13, under
+// "Mt. Parcela", shows m_cons and box 14, under "Mt. Const.", m_parcela:
+// catalogues were written for that placement.
+const struct
+{
+    int box;
+    const char *column;
+} FieldMap[] = {
+    {1, "Tipo_Ofer"},     {2, "ciudad"},     {3, "zona"},          {5, "ref"},          {4, "precioinmo"},
+    {16, "aseos"},        {19, "baños"},     {18, "numplanta"},    {17, "habdobles"},   {20, "habitaciones"},
+    {21, "salon"},        {6, "txtconser"},  {7, "suelo"},         {8, "vistas"},       {9, "orientacion"},
+    {10, "carpinteria"},  {11, "carpinext"}, {12, "m_uties"},      {13, "m_cons"},      {14, "m_parcela"},
+    {15, "mtfachada"},
+};
+
+QString priceText(const QVariant &precio)
+{
+    bool isNumber = false;
+    const double value = precio.toDouble(&isNumber);
+    return precio.isNull() || !isNumber ? QString() : formatEuros(value);
+}
+
+// A quality applies when its column holds anything but False (a Boolean
+// False or the number 0) and Null, which records nothing.
+bool applies(const QVariant &value)
+{
+    if (value.isNull())
+        return false;
+    bool isNumber = false;
+    const double number = value.toDouble(&isNumber);
+    return !isNumber || number != 0;
+}
+
+catalogue::Database &baseDatos()
+{
+    if (!BaseDatos)
+        throw catalogue::CatalogueError(QStringLiteral("No hay ningún catálogo abierto."));
+    return *BaseDatos;
+}
+
+} // namespace
+
+frmficha::frmficha(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowCloseButtonHint)
+    , m_client(new QWidget(this))
+    , m_menu(new QMenuBar(this))
+    , m_controls(placeFichaControls(m_client))
+    , Timer1(new QTimer(this))
+    , m_loader(new PictureLoader(this))
+    , m_folderChooser([](QWidget *owner) { return clsdialog().Selec_Dir(owner); })
+{
+    setObjectName(QStringLiteral("frmficha"));
+    setWindowTitle(QStringLiteral("FICHA COLABORADOR"));
+    setAutoFillBackground(true);
+    setPalette(QPalette(Qt::white));
+
+    // One entry in the window's own bar, never moved to a desktop's global menu.
+    m_menu->setNativeMenuBar(false);
+    QAction *mextraefotos = m_menu->addAction(QStringLiteral("Extraer Fotos"));
+    mextraefotos->setObjectName(QStringLiteral("mextraefotos"));
+    connect(mextraefotos, &QAction::triggered, this, &frmficha::mextraefotos_Click);
+
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setSingleShot(true);
+    Timer1->setInterval(300);
+    connect(Timer1, &QTimer::timeout, this, &frmficha::Timer1_Timer);
+    connect(m_loader, &PictureLoader::loaded, this, &frmficha::fotoCargada);
+
+    connect(m_controls.datprincip, &RecordNavigator::Reposition, this, &frmficha::datprincip_Reposition);
+    connect(m_controls.DatImagen, &RecordNavigator::Reposition, this, &frmficha::DatImagen_Reposition);
+    connect(m_controls.Command1, &QPushButton::clicked, this, &frmficha::Command1_Click);
+    connect(m_controls.botcerrar, &QPushButton::clicked, this, &QDialog::reject);
+
+    Load();
+}
+
+frmficha::~frmficha() = default;
+
+void frmficha::Load()
+{
+    resize(twipsToPixels(11475), twipsToPixels(6585));
+    AjustaFormu(this, 0, 0, false);
+    // The menu bar lies above the design's area.
+    const int menuHeight = m_menu->sizeHint().height();
+    m_menu->setGeometry(0, 0, width(), menuHeight);
+    m_client->setGeometry(0, menuHeight, width(), height());
+    setFixedSize(width(), height() + menuHeight);
+    if (const QScreen *screen = this->screen())
+        move(screen->geometry().center() - rect().center());
+
+    // A card opened before the catalogue was, or on one that shows no
+    // tables, opens it again. (No statement can have read a catalogue
+    // without tables, so no record set outlives the one replaced.)
+    skipFailure(lcCard(), [] {
+        if (BaseDatos && BaseDatos->TableDefCount() > 0)
+            return;
+        BaseDatos.reset();
+        AbreBaseDatos();
+    });
+
+    altoFoto = int(catalogue::nearestEven(pixelsToTwips(m_controls.Image1->height())));
+    anchoFoto = float(pixelsToTwips(m_controls.Image1->width()));
+}
+
+int frmficha::VerFormu(const QString &Where, int Codigo)
+{
+    showOffers(Where, Codigo);
+    exec();
+    return posActual;
+}
+
+void frmficha::showOffers(const QString &Where, int Codigo)
+{
+    m_controls.datprincip->setRecordset(baseDatos().OpenRecordset(cardStatement(Where)));
+    m_controls.datprincip->recordset()->FindFirst(QStringLiteral("ofertas.cod_ofer=%1").arg(Codigo));
+}
+
+void frmficha::setFolderChooser(std::function<QString(QWidget *)> chooser)
+{
+    m_folderChooser = std::move(chooser);
+}
+
+void frmficha::done(int result)
+{
+    Timer1->stop();
+    m_loader->cancelAll();
+    m_ticket = 0;
+    QDialog::done(result);
+}
+
+catalogue::Recordset *frmficha::ofertaActual() const
+{
+    catalogue::Recordset *rs = m_controls.datprincip->recordset();
+    return rs && rs->AbsolutePosition() >= 0 ? rs : nullptr;
+}
+
+void frmficha::datprincip_Reposition()
+{
+    catalogue::Recordset *rs = m_controls.datprincip->recordset();
+    if (!rs)
+        return;
+    MuestraFicha(*rs);
+    posActual = rs->AbsolutePosition() + 1;
+}
+
+void frmficha::MuestraFicha(catalogue::Recordset &rs)
+{
+    for (int box = 1; box <= LastFieldBox; ++box)
+        m_controls.txtcampo[box]->clear();
+    for (const auto &field : FieldMap) {
+        skipFailure(lcCard(), [&] {
+            const QVariant value = rs.Fields(QString::fromUtf8(field.column)).Value;
+            QLineEdit *box = m_controls.txtcampo[field.box];
+            box->setText(field.box == PriceBox ? priceText(value) : catalogue::numberAsText(value));
+            // A text longer than its box shows its beginning.
+            box->setCursorPosition(0);
+        });
+    }
+    CargaCalidades(rs);
+}
+
+void frmficha::CargaCalidades(catalogue::Recordset &rs)
+{
+    QStringList calidades;
+    skipFailure(lcCard(), [&] {
+        const auto auxcalid = baseDatos().OpenRecordset(qualitiesStatement());
+        for (; !auxcalid->Eof(); auxcalid->MoveNext()) {
+            skipFailure(lcCard(), [&] {
+                const QString columna = catalogue::numberAsText(auxcalid->Fields(QStringLiteral("nbcampo")).Value);
+                const QString texto = catalogue::numberAsText(auxcalid->Fields(QStringLiteral("nbtexto")).Value);
+                if (applies(rs.Fields(columna).Value) && !texto.isEmpty())
+                    calidades << texto;
+            });
+        }
+    });
+    m_controls.txtcampo22->setPlainText(calidades.join(QStringLiteral(", ")));
+    // Without a current offer the photos of the offer shown before stay bound.
+    skipFailure(lcCard(), [&] {
+        const int codOfer = rs.Fields(0).Value.toInt();
+        m_controls.DatImagen->setRecordset(baseDatos().OpenRecordset(cardPhotosStatement(codOfer)));
+    });
+}
+
+void frmficha::DatImagen_Reposition()
+{
+    Timer1->stop();
+    // A photo still loading belongs to the photo or offer left behind.
+    m_loader->cancelAll();
+    m_ticket = 0;
+    catalogue::Recordset *fotos = m_controls.DatImagen->recordset();
+    rutaFoto.clear();
+    if (fotos && fotos->RecordCount() > 0) {
+        // A photo whose path cannot be read is a missing photo.
+        skipFailure(lcCard(), [&] { rutaFoto = catalogue::numberAsText(fotos->Fields(QStringLiteral("ruta")).Value); });
+        bool current = false;
+        skipFailure(lcCard(), [&] { current = fotos->AbsolutePosition() >= 0 && !fotos->Fields(0).Value.isNull(); });
+        if (!current)
+            return;
+    }
+    Timer1->start();
+}
+
+void frmficha::Timer1_Timer()
+{
+    Timer1->stop();
+    CargaFoto();
+}
+
+void frmficha::CargaFoto()
+{
+    const QString path = photoFile(baseFolders(), rutaFoto);
+    if (path.isEmpty()) {
+        // No photo, or its file is missing: the picture of another photo
+        // or offer must not stay on this offer's card.
+        if (!rutaFoto.isEmpty())
+            qCDebug(lcCard) << "photo file missing:" << rutaFoto;
+        m_controls.Image1->clear();
+        return;
+    }
+    const QSize box(twipsToPixels(anchoFoto), twipsToPixels(altoFoto));
+    m_ticket = m_loader->request(path, box * devicePixelRatioF(), PictureFit::KeepAspect);
+}
+
+void frmficha::fotoCargada(int ticket, const Picture &picture)
+{
+    if (ticket != m_ticket)
+        return; // the user has moved on to another photo or offer
+    m_ticket = 0;
+    if (picture.image.isNull()) {
+        m_controls.Image1->clear();
+        return;
+    }
+    QPixmap pixmap = QPixmap::fromImage(picture.image);
+    pixmap.setDevicePixelRatio(devicePixelRatioF());
+    m_controls.Image1->setPixmap(pixmap);
+    AjustaFoto(picture.size);
+}
+
+void frmficha::AjustaFoto(QSize picture)
+{
+    const auto box = photoBox(picture, int(catalogue::nearestEven(anchoFoto)), altoFoto);
+    if (box)
+        m_controls.Image1->resize(twipsToPixels(box->width()), twipsToPixels(box->height()));
+}
+
+void frmficha::Command1_Click()
+{
+    catalogue::Recordset *ofertas = ofertaActual();
+    catalogue::Recordset *fotos = m_controls.DatImagen->recordset();
+    if (!ofertas || !fotos || fotos->RecordCount() <= 0)
+        return;
+    int codOfer = 0;
+    int clave = 0;
+    skipFailure(lcCard(), [&] {
+        codOfer = ofertas->Fields(0).Value.toInt();
+        clave = fotos->Fields(0).Value.toInt();
+    });
+    const int elegida = openViewer(codOfer, clave);
+    if (elegida != 0)
+        skipFailure(lcCard(), [&] { fotos->FindFirst(QStringLiteral("codfoto=%1").arg(elegida)); });
+}
+
+// The photo viewer plugs in here: it shows the offer's photos, from the
+// photo `Clave` on, modally over the card, and returns the key of the photo
+// the user picked there, 0 for none.
+int frmficha::openViewer(int codOfer, int Clave)
+{
+    Q_UNUSED(codOfer);
+    Q_UNUSED(Clave);
+    return 0;
+}
+
+void frmficha::mextraefotos_Click()
+{
+    // A card without an offer has no photos to copy.
+    const catalogue::Recordset *ofertas = ofertaActual();
+    if (!ofertas)
+        return;
+    const QString carpeta = m_folderChooser(this);
+    if (carpeta.isEmpty())
+        return;
+    QStringList rutas;
+    skipFailure(lcCard(), [&] {
+        const auto fotos = baseDatos().OpenRecordset(extractionPhotosStatement(ofertas->Fields(0).Value.toInt()));
+        for (; !fotos->Eof(); fotos->MoveNext())
+            rutas << catalogue::numberAsText(fotos->Fields(QStringLiteral("ruta")).Value);
+    });
+    const ExtractionCount count = extractPhotos(rutas, LimpiaReferencia(), carpeta, baseFolders());
+    QMessageBox::information(this, ApplicationTitle, extractionMessage(count));
+}
+
+QString frmficha::LimpiaReferencia() const
+{
+    return cleanReference(m_controls.txtcampo[5]->text());
+}
+
+} // namespace card

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <functional>
+
+#include <QDialog>
+#include <QTimer>
+
+#include "card/fichacontrols.h"
+
+class QMenuBar;
+
+namespace catalogue {
+class Recordset;
+}
+
+namespace modcol {
+class PictureLoader;
+struct Picture;
+}
+
+namespace card {
+
+// The record card "FICHA COLABORADOR": one offer of a search with its
+// fields and qualities, a navigator through every offer of the search in
+// the search's order, the offer's photos one at a time, and the copy of
+// its photos into a folder. Built fresh for each opening, modal over the
+// window that opens it; an empty card until offers are bound.
+class frmficha : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit frmficha(QWidget *parent);
+    ~frmficha() override;
+
+    // Shows the offers that the filter clauses `Where` find, on the offer
+    // `Codigo` (on the first one when it is not among them), modally, and
+    // returns posActual once the user has closed the card: the 1-based
+    // position of the offer shown last, 0 when none was. Throws
+    // catalogue::CatalogueError when the offers cannot be read.
+    int VerFormu(const QString &Where, int Codigo);
+
+    // VerFormu without the modal wait.
+    void showOffers(const QString &Where, int Codigo);
+
+    // Replaces the folder dialog that "Extraer Fotos" asks (for tests).
+    void setFolderChooser(std::function<QString(QWidget *)> chooser);
+
+    // Closing also drops a photo still to load.
+    void done(int result) override;
+
+private:
+    void Load();
+    void datprincip_Reposition();
+    void MuestraFicha(catalogue::Recordset &rs);
+    void CargaCalidades(catalogue::Recordset &rs);
+
+    void DatImagen_Reposition();
+    void Timer1_Timer();
+    void CargaFoto();
+    void fotoCargada(int ticket, const modcol::Picture &picture);
+    void AjustaFoto(QSize picture);
+    void Command1_Click();
+    int openViewer(int codOfer, int Clave);
+
+    void mextraefotos_Click();
+    QString LimpiaReferencia() const;
+
+    // The offers' set when it has a current offer.
+    catalogue::Recordset *ofertaActual() const;
+
+    QWidget *m_client;
+    QMenuBar *m_menu;
+    FichaControls m_controls;
+    QTimer *Timer1;
+    modcol::PictureLoader *m_loader;
+    int m_ticket = 0; // the photo load the card waits for; 0 for none
+    std::function<QString(QWidget *)> m_folderChooser;
+
+    int posActual = 0;
+    float anchoFoto = 0;
+    int altoFoto = 0;
+    QString rutaFoto;
+};
+
+} // namespace card

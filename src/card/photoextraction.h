@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "startup/cataloguepaths.h"
+
+// Copying an offer's photos into a folder the user chose, under names made
+// of the offer's reference: "AB12-foto01.jpg", "AB12-foto02.jpg" ...
+namespace card {
+
+// The reference as a file name's stem: without the characters no system
+// takes in a file name (" \ / ; : ' * ? < > | and control characters) and
+// without blanks at either end.
+QString cleanReference(const QString &referencia);
+
+// The extension of a catalogue path's file name, dot included ("fotos\a.jpg"
+// gives ".jpg"); empty when the name has no dot. A dot in a folder's name
+// does not count.
+QString photoExtension(const QString &ruta);
+
+// The copy's name: `stem` (a cleaned reference), "-foto", the number with
+// at least two digits, and the photo's extension.
+QString photoCopyName(const QString &stem, int n, const QString &ruta);
+
+struct ExtractionCount
+{
+    int copied = 0;
+    int failed = 0; // found but not copied
+};
+
+// Copies the photos that `rutas` name (in that order; found by the photo
+// file rule, a missing one is skipped and takes no number) into `carpeta`
+// as copies named after `stem`, replacing files of the same names. A copy is
+// written under a temporary name and then put in place, so a failed copy
+// leaves an older file of that name as it was, and a name that is itself
+// one of these photos (the photos' own folder chosen) is never written.
+ExtractionCount extractPhotos(const QStringList &rutas, const QString &stem, const QString &carpeta,
+                              const modcol::BaseFolders &folders);
+
+// "Se han copiado N fotos", and how many could not be copied when some could not.
+QString extractionMessage(const ExtractionCount &count);
+
+} // namespace card

@@ -1,0 +1,94 @@
+// The record card opened from the results window: a cell opens it on its
+// offer, closing it shows the page of the offer shown last, and "Mas
+// información" opens it without an offer.
+#include <QLabel>
+#include <QTest>
+
+#include "card/frmficha.h"
+#include "cardtest.h"
+#include "resultsfixture.h"
+
+using namespace cardtest;
+using namespace resultstest;
+
+namespace {
+
+QString pageCaption(int page)
+{
+    return QString("PROPIEDADES COLABORADOR  ( Página %1 )").arg(page);
+}
+
+} // namespace
+
+class TestCardFromResults : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_fixture = std::make_unique<ResultsFixture>(ofertasSeguidas(30));
+        m_fixture->window();
+    }
+    void cleanup() { m_fixture.reset(); }
+
+    // Offer i is the i-th cheapest. A page left on screen is not shown
+    // again (its cells keep what they hold).
+    void pageAfterClosing_data()
+    {
+        QTest::addColumn<int>("cell");
+        QTest::addColumn<int>("nexts");
+        QTest::addColumn<QString>("ref");
+        QTest::addColumn<int>("page");
+        QTest::newRow("closed at once") << 5 << 0 << "R6" << 1;
+        QTest::newRow("to the 25th offer") << 11 << 13 << "R25" << 3;
+        QTest::newRow("to the 12th, same page") << 2 << 9 << "R12" << 1;
+        QTest::newRow("to the 13th") << 2 << 10 << "R13" << 2;
+    }
+    void pageAfterClosing()
+    {
+        QFETCH(int, cell);
+        QFETCH(int, nexts);
+        QFETCH(QString, ref);
+        QFETCH(int, page);
+        m_fixture->search();
+        auto *price = m_fixture->control<QLabel>("lbprecio0");
+        price->setText("sin volver a mostrar");
+        QString opened;
+        QString shown;
+        const WhenShown<card::frmficha> driver([&](card::frmficha &ficha) {
+            opened = box(ficha, 5);
+            navigate(ficha, "datprincip", "siguiente", nexts);
+            shown = box(ficha, 5);
+        });
+        QTest::mouseClick(m_fixture->control<QLabel>(qPrintable(QString("imagen%1").arg(cell))), Qt::LeftButton);
+        QVERIFY(driver.ran());
+        QCOMPARE(opened, QString("R%1").arg(cell + 1));
+        QCOMPARE(shown, ref);
+        QCOMPARE(m_fixture->window().windowTitle(), pageCaption(page));
+        QCOMPARE(price->text() == "sin volver a mostrar", page == 1);
+    }
+
+    void masInformacion()
+    {
+        QStringList texts;
+        QWidget *parent = nullptr;
+        const WhenShown<card::frmficha> driver([&](card::frmficha &ficha) {
+            parent = ficha.parentWidget();
+            for (int i = 1; i <= 22; ++i)
+                texts << box(ficha, i);
+        });
+        QTest::mouseClick(m_fixture->control<QLabel>("Label4"), Qt::LeftButton);
+        QVERIFY(driver.ran());
+        QCOMPARE(parent, &m_fixture->window());
+        QCOMPARE(texts.join(QString()), QString());
+        QVERIFY(m_fixture->control<QWidget>("frmimagen")->isVisible());
+        QCOMPARE(m_fixture->window().windowTitle(), QString("PROPIEDADES COLABORADOR"));
+    }
+
+private:
+    std::unique_ptr<ResultsFixture> m_fixture;
+};
+
+QTEST_MAIN(TestCardFromResults)
+#include "tst_cardfromresults.moc"
