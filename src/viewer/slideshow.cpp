@@ -22,11 +22,13 @@ Slideshow::Slideshow(QWidget *window, QCheckBox *check, QComboBox *seconds, modc
     , CbSeg(seconds)
     , DatImagen(navigator)
     , Timer1(new QTimer(window))
+    , m_pointerIdle(new QTimer(this))
 {
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    m_pointerIdle.setSingleShot(true);
-    m_pointerIdle.setInterval(PointerIdleMs);
-    connect(&m_pointerIdle, &QTimer::timeout, this, [this] { m_window->setCursor(Qt::BlankCursor); });
+    m_pointerIdle->setObjectName(QStringLiteral("pointerIdle"));
+    m_pointerIdle->setSingleShot(true);
+    m_pointerIdle->setInterval(PointerIdleMs);
+    connect(m_pointerIdle, &QTimer::timeout, this, [this] { m_window->setCursor(Qt::BlankCursor); });
     connect(Timer1, &QTimer::timeout, this, [this] { modcol::endOnFailure([this] { Timer1_Timer(); }); });
     // Unchecked by code too (the grid view stops the slideshow that way).
     connect(Check1, &QCheckBox::toggled, this, &Slideshow::Check1_Click);
@@ -43,7 +45,7 @@ void Slideshow::Check1_Click()
         Timer1->start();
         DatImagen->setEnabled(false);
         qApp->installEventFilter(this);
-        m_pointerIdle.start();
+        m_pointerIdle->start();
     } else {
         Timer1->stop();
         DatImagen->setEnabled(true);
@@ -71,7 +73,7 @@ void Slideshow::Timer1_Timer()
 void Slideshow::showPointer()
 {
     qApp->removeEventFilter(this);
-    m_pointerIdle.stop();
+    m_pointerIdle->stop();
     m_window->unsetCursor();
 }
 
@@ -79,7 +81,7 @@ bool Slideshow::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseMove) {
         m_window->unsetCursor();
-        m_pointerIdle.start();
+        m_pointerIdle->start();
     }
     return QObject::eventFilter(watched, event);
 }

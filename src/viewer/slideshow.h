@@ -44,7 +44,7 @@ private:
     QComboBox *CbSeg;
     modcol::RecordNavigator *DatImagen;
     QTimer *Timer1;
-    QTimer m_pointerIdle;
+    QTimer *m_pointerIdle;
 };
 
 } // namespace viewer

@@ -6,14 +6,14 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
-#include <QScopeGuard>
 #include <QTimer>
 
 #include "catalogue/database.h"
@@ -310,6 +310,28 @@ private slots:
         }
     }
 
+    // A photo that cannot be read is an empty cell or view; its caption and
+    // key stay, and the viewer goes on.
+    void damagedPhoto()
+    {
+        QList<Foto> fotos = fotosSeguidas(3);
+        fotos[1].damaged = true;
+        FrmFoto &viewer = open(fotos, 0);
+        QCOMPARE(pageKeys(viewer), keys("1 2 3"));
+        waitForDecodesOf({m_fixture->photoPath(1), m_fixture->photoPath(2), m_fixture->photoPath(3)});
+        QVERIFY(hasPicture(img(viewer, 3)));
+        QVERIFY(!hasPicture(img(viewer, 2)));
+        QVERIFY(!control<QLabel>(viewer, "Dato_2")->text().isEmpty());
+        click(viewer, "Img_2");
+        click(viewer, "OptAcc_0");
+        QCOMPARE(shownKey(viewer), key(2));
+        waitForDecodesOf({m_fixture->photoPath(2)});
+        QVERIFY(!hasPicture(img(viewer, 0)));
+        QTest::keyClick(&viewer, Qt::Key_PageDown);
+        QCOMPARE(shownKey(viewer), key(3));
+        QTRY_VERIFY(hasPicture(img(viewer, 0)) && img(viewer, 0)->isVisible());
+    }
+
     void zoomBox_data()
     {
         QTest::addColumn<QString>("typed");
@@ -388,6 +410,14 @@ private slots:
         QCOMPARE(shownKey(viewer), key(3));
         tick(viewer);
         QCOMPARE(shownKey(viewer), key(1));
+
+        // The pointer hides after two seconds without movement, and shows
+        // again when the mouse moves.
+        QVERIFY(QMetaObject::invokeMethod(control<QTimer>(viewer, "pointerIdle"), "timeout"));
+        QCOMPARE(viewer.cursor().shape(), Qt::BlankCursor);
+        QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(img(viewer, 0), &move);
+        QCOMPARE(viewer.cursor().shape(), Qt::ArrowCursor);
 
         check->click();
         QVERIFY(!timer->isActive());
@@ -530,14 +560,7 @@ private:
 // A screen of 1024 x 768 pixels for the whole run.
 int main(int argc, char *argv[])
 {
-    QTemporaryDir dir;
-    QFile screens(dir.filePath("pantalla.json"));
-    if (!screens.open(QIODevice::WriteOnly))
-        return 1;
-    screens.write(R"({"screens": [{"name": "1024x768", "x": 0, "y": 0, "width": 1024, "height": 768,
-                       "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
-    screens.close();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
+    useScreen(1024, 768);
     QApplication app(argc, argv);
     TestFrmFoto test;
     return QTest::qExec(&test, argc, argv);

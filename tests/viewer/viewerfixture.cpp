@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QTest>
 
 #include "catalogue/database.h"
@@ -16,17 +17,32 @@
 namespace viewertest {
 namespace {
 
-// A JPEG of one colour per photo, so that pictures tell which photo they are.
+// A JPEG in a colour of its own, shaded and drawn on as a photo is, so
+// that it costs what a photo costs to decode.
 void writePhoto(const QString &path, const Foto &foto, int i)
 {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    if (foto.damaged) {
+        file.write("\xFF\xD8\xFF\xE0 cut short");
+        return;
+    }
     QImage image(foto.size, QImage::Format_RGB32);
-    image.fill(QColor::fromHsv((i * 47) % 360, 200, 220));
+    QPainter painter(&image);
+    QLinearGradient shade(0, 0, foto.size.width(), foto.size.height());
+    shade.setColorAt(0, QColor::fromHsv((i * 47) % 360, 200, 220));
+    shade.setColorAt(1, Qt::white);
+    painter.fillRect(image.rect(), shade);
+    for (int k = 1; k < 12; ++k) {
+        painter.setBrush(QColor::fromHsv((i * 47 + k * 29) % 360, 160, 180));
+        painter.drawEllipse(QPoint(foto.size.width() * k / 12, foto.size.height() * ((k * 5) % 12) / 12),
+                            foto.size.width() / 10, foto.size.height() / 14);
+    }
+    painter.end();
     QByteArray jpeg;
     QBuffer buffer(&jpeg);
     buffer.open(QIODevice::WriteOnly);
     QVERIFY(image.save(&buffer, "JPG"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(demofolder::withExifOrientation(jpeg, foto.orientation));
 }
 
@@ -83,6 +99,21 @@ ViewerFixture::~ViewerFixture()
 QString ViewerFixture::photoPath(int i) const
 {
     return m_app.filePath(QStringLiteral("fotos/%1_%2.jpg").arg(Oferta).arg(i));
+}
+
+void useScreen(int width, int height)
+{
+    // Read when the platform starts; kept until the program ends.
+    static QTemporaryDir dir;
+    QFile screens(dir.filePath(QStringLiteral("pantalla.json")));
+    if (!screens.open(QIODevice::WriteOnly))
+        qFatal("cannot describe the screen");
+    screens.write(QStringLiteral(R"({"screens": [{"name": "prueba", "x": 0, "y": 0, "width": %1, "height": %2,
+                                      "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
+                      .arg(width)
+                      .arg(height)
+                      .toUtf8());
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
 }
 
 QStringList pageKeys(const QWidget &viewer)

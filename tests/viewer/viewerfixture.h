@@ -15,6 +15,7 @@ namespace viewertest {
 struct Foto
 {
     bool file = true;
+    bool damaged = false; // a file that is no picture
     bool nomostrar = false;
     QSize size = QSize(64, 48);
     int orientation = 1; // Exif: 6 is turned a quarter clockwise
@@ -44,6 +45,10 @@ private:
     QTemporaryDir m_app;
     QTemporaryDir m_temp;
 };
+
+// Gives the next QApplication a screen of `width` by `height` pixels on the
+// offscreen platform, as a real screen of that size would be.
+void useScreen(int width, int height);
 
 // The keys the grid's cells show, cell 1 first.
 QStringList pageKeys(const QWidget &viewer);
