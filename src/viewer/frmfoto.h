@@ -125,6 +125,8 @@ private:
     void removePhoto();
     void EncajaFoto(int AltoMax, int AnchoMax);
     void AplicaZoom();
+    int zoomPercent(const QString &whenEmpty);
+    void fitAndZoom();
     void TxtZoom_Enter();
     void TxtZoom_LostFocus();
     void Img_Click(int i);

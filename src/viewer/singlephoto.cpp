@@ -11,6 +11,7 @@
 #include "startup/cataloguepaths.h"
 #include "startup/clicklabel.h"
 #include "startup/failure.h"
+#include "startup/formscaling.h"
 #include "startup/modcol.h"
 #include "viewer/controlmeasures.h"
 #include "viewer/viewergeometry.h"
@@ -46,7 +47,7 @@ void FrmFoto::Movimiento_Imagen()
         return;
     Img[0]->hide();
     // Decoded no larger than it can be shown: the fitted size at most.
-    decode(file, inPixels(QRectF(QPointF(), QSizeF(box))).size(), 0);
+    decode(file, QSize(modcol::twipsToPixels(box.width()), modcol::twipsToPixels(box.height())), 0);
 }
 
 void FrmFoto::showPhoto(const modcol::Picture &picture)
@@ -56,9 +57,7 @@ void FrmFoto::showPhoto(const modcol::Picture &picture)
         return;
     setPicture(Img[0], picture.image);
     m_photoSize = picture.size;
-    const QSize box = photoBox(windowTwips(), areaTop());
-    EncajaFoto(box.height(), box.width());
-    AplicaZoom();
+    fitAndZoom();
     Img[0]->show();
 }
 
@@ -81,24 +80,32 @@ void FrmFoto::AplicaZoom()
 {
     if (!hayFotos())
         return;
-    const QString zoom = clampedZoom(TxtZoom->text(), QStringLiteral("100"));
+    const int zoom = zoomPercent(QStringLiteral("100"));
+    if (!m_fitted.isEmpty())
+        Img[0]->setGeometry(inPixels(zoomedPhoto(m_fitted, zoom, windowTwips(), areaTop())));
+}
+
+int FrmFoto::zoomPercent(const QString &whenEmpty)
+{
+    const QString zoom = clampedZoom(TxtZoom->text(), whenEmpty);
     if (zoom != TxtZoom->text())
         TxtZoom->setText(zoom);
-    if (m_fitted.isEmpty())
-        return;
-    Img[0]->setGeometry(inPixels(zoomedPhoto(m_fitted, zoom.toInt(), windowTwips(), areaTop())));
+    return zoom.toInt();
+}
+
+void FrmFoto::fitAndZoom()
+{
+    const QSize box = photoBox(windowTwips(), areaTop());
+    EncajaFoto(box.height(), box.width());
+    AplicaZoom();
 }
 
 void FrmFoto::TxtZoom_Enter()
 {
     if (!hayFotos())
         return;
-    const QString zoom = clampedZoom(TxtZoom->text(), QStringLiteral("10"));
-    if (zoom != TxtZoom->text())
-        TxtZoom->setText(zoom);
-    const QSize box = photoBox(windowTwips(), areaTop());
-    EncajaFoto(box.height(), box.width());
-    AplicaZoom();
+    zoomPercent(QStringLiteral("10"));
+    fitAndZoom();
 }
 
 void FrmFoto::TxtZoom_LostFocus()

@@ -110,54 +110,37 @@ private slots:
     }
 
     // From the card, on its photo: the single view, the first photo for a
-    // key the viewer does not show; closing returns 0.
-    void opensOnThePhoto_data()
+    // key the viewer does not show. Every way out clears the level the card
+    // opened with, and only the first close counts.
+    void opensAndCloses_data()
     {
         QTest::addColumn<int>("clave");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("a photo of the list") << keyOf(3) << key(3);
-        QTest::newRow("a hidden photo") << keyOf(5) << key(1);
-        QTest::newRow("no such photo") << 999 << key(1);
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<int>("result");
+        QTest::newRow("a photo of the list, close button") << keyOf(3) << key(3) << "botcerrar" << 0;
+        QTest::newRow("a hidden photo, Escape") << keyOf(5) << key(1) << "Escape" << 0;
+        QTest::newRow("no such photo, double-click") << 999 << key(1) << "double-click" << keyOf(1);
     }
 
-    void opensOnThePhoto()
+    void opensAndCloses()
     {
         QFETCH(int, clave);
         QFETCH(QString, shown);
+        QFETCH(QString, way);
+        QFETCH(int, result);
         QList<Foto> fotos = fotosSeguidas(5);
         fotos[4].nomostrar = true;
-        FrmFoto &viewer = open(fotos, clave);
+        FrmFoto &viewer = open(fotos, clave, 2);
         QCOMPARE(viewer.geometry(), QRect(0, 0, 1024, 768));
         QVERIFY(control(viewer, "FraFoto")->isVisible());
         QVERIFY(!control(viewer, "FraDet")->isVisible());
         QVERIFY(control<QRadioButton>(viewer, "OptAcc_0")->isChecked());
         QCOMPARE(shownKey(viewer), shown);
         QTRY_VERIFY(img(viewer, 0)->isVisible() && hasPicture(img(viewer, 0)));
-        QSignalSpy finished(&viewer, &QDialog::finished);
-        click(viewer, "botcerrar");
-        QCOMPARE(finished.count(), 1);
-        QCOMPARE(viewer.fotoElegida(), 0);
-    }
-
-    // Every way out clears the level the card opened with, and only the
-    // first close counts.
-    void closing_data()
-    {
-        QTest::addColumn<QString>("way");
-        QTest::addColumn<int>("result");
-        QTest::newRow("close button") << "botcerrar" << 0;
-        QTest::newRow("Escape") << "Escape" << 0;
-        QTest::newRow("double-click") << "double-click" << keyOf(2);
-    }
-
-    void closing()
-    {
-        QFETCH(QString, way);
-        QFETCH(int, result);
-        FrmFoto &viewer = open(fotosSeguidas(3), keyOf(2), 2);
         QCOMPARE(viewer.nivel(), 2);
         QVERIFY(viewer.conNivel());
-        QTRY_VERIFY(img(viewer, 0)->isVisible());
+
         QSignalSpy finished(&viewer, &QDialog::finished);
         if (way == "Escape")
             QTest::keyClick(&viewer, Qt::Key_Escape);

@@ -1,6 +1,5 @@
 // The viewer's arithmetic at fixed screen sizes: the grid's cells, a photo
-// fitted into a cell, the single photo fitted to the window and zoomed, and
-// the zoom box's clamps.
+// fitted into a cell, and the single photo fitted to the window and zoomed.
 #include <QTest>
 
 #include "viewer/viewergeometry.h"
@@ -147,28 +146,6 @@ private slots:
         QVERIFY2(qAbs(placed.top() - expected.top()) < 0.01, qPrintable(QString::number(placed.top())));
         QVERIFY(qAbs(placed.width() - expected.width()) < 0.01);
         QVERIFY(qAbs(placed.height() - expected.height()) < 0.01);
-    }
-
-    void zoomText_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("whenEmpty");
-        QTest::addColumn<QString>("clamped");
-        QTest::newRow("150") << "150" << "10" << "100";
-        QTest::newRow("5") << "5" << "10" << "10";
-        QTest::newRow("empty, Enter") << "" << "10" << "10";
-        QTest::newRow("empty, a new photo") << "" << "100" << "100";
-        QTest::newRow("50") << "50" << "10" << "50";
-        QTest::newRow("10") << "10" << "100" << "10";
-        QTest::newRow("100") << "100" << "10" << "100";
-    }
-
-    void zoomText()
-    {
-        QFETCH(QString, text);
-        QFETCH(QString, whenEmpty);
-        QFETCH(QString, clamped);
-        QCOMPARE(clampedZoom(text, whenEmpty), clamped);
     }
 };
 
