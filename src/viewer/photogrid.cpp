@@ -96,7 +96,8 @@ void FrmFoto::LlenaCelda(int k, const QString &file)
     });
     skip([&] { setTag(Dato[k], columnText(rs, "keyofe")); });
     skip([&] { setTag(Img[k], catalogue::numberAsText(rs.Fields(0).Value)); });
-    skip([&] { Img[k]->setToolTip(QStringLiteral("Ref ") + columnText(rs, "ref")); });
+    // A tool tip reads tags as markup: the reference is shown as written.
+    skip([&] { Img[k]->setToolTip(QStringLiteral("<qt>Ref %1</qt>").arg(columnText(rs, "ref").toHtmlEscaped())); });
     Img[k]->show();
     Dato[k]->show();
 }
