@@ -24,6 +24,7 @@
 #include "startup/priceformat.h"
 #include "startup/recordnavigator.h"
 #include "startup/statements.h"
+#include "viewer/frmfoto.h"
 
 using namespace modcol;
 
@@ -291,19 +292,11 @@ void frmficha::Command1_Click()
         codOfer = ofertas->Fields(0).Value.toInt();
         clave = fotos->Fields(0).Value.toInt();
     });
-    const int elegida = openViewer(codOfer, clave);
+    // A fresh viewer each time, released only after its answer is read.
+    viewer::FrmFoto visor(codOfer, this);
+    const int elegida = visor.GetOfeFoto(clave);
     if (elegida != 0)
         skipFailure(lcCard(), [&] { fotos->FindFirst(QStringLiteral("codfoto=%1").arg(elegida)); });
-}
-
-// The photo viewer plugs in here: it shows the offer's photos, from the
-// photo `Clave` on, modally over the card, and returns the key of the photo
-// the user picked there, 0 for none.
-int frmficha::openViewer(int codOfer, int Clave)
-{
-    Q_UNUSED(codOfer);
-    Q_UNUSED(Clave);
-    return 0;
 }
 
 void frmficha::mextraefotos_Click()

@@ -61,7 +61,6 @@ private:
     void fotoCargada(int ticket, const modcol::Picture &picture);
     void AjustaFoto(QSize picture);
     void Command1_Click();
-    int openViewer(int codOfer, int Clave);
 
     void mextraefotos_Click();
     QString LimpiaReferencia() const;

@@ -1,0 +1,334 @@
+// The viewer's model: its photo list, its state, the entry GetOfeFoto, the
+// switch between the grid and the single view, the keys it sees before its
+// controls, and closing.
+#include "viewer/frmfoto.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QToolButton>
+
+#include "catalogue/database.h"
+#include "catalogue/recordset.h"
+#include "startup/clicklabel.h"
+#include "startup/failure.h"
+#include "startup/formscaling.h"
+#include "startup/modcol.h"
+#include "startup/pictureloader.h"
+#include "startup/recordnavigator.h"
+#include "startup/statements.h"
+#include "viewer/controlmeasures.h"
+#include "viewer/inputhold.h"
+#include "viewer/logging.h"
+#include "viewer/slideshow.h"
+#include "viewer/viewergeometry.h"
+
+namespace viewer {
+namespace {
+
+// The offer's photos that the viewer shows; an empty list when they cannot
+// be read.
+std::unique_ptr<catalogue::Recordset> openPhotoList(int codOfer)
+{
+    std::unique_ptr<catalogue::Recordset> fotos;
+    modcol::skipFailure(lcViewer(), [&] {
+        if (modcol::BaseDatos)
+            fotos = modcol::BaseDatos->OpenRecordset(modcol::viewerPhotosStatement(codOfer));
+    });
+    if (!fotos) {
+        qCWarning(lcViewer) << "the photos of offer" << codOfer << "cannot be read; the viewer shows none";
+        fotos = std::make_unique<catalogue::Recordset>(QStringList{QStringLiteral("CodFoto")}, std::vector<QVariant>{});
+    }
+    return fotos;
+}
+
+bool isEnter(const QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<const QKeyEvent *>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+// Focus that the user moved: not a window deactivated, a drop-down opened
+// or a window closing.
+bool movedByUser(const QEvent *event)
+{
+    switch (static_cast<const QFocusEvent *>(event)->reason()) {
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+    case Qt::MouseFocusReason:
+    case Qt::OtherFocusReason:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+FrmFoto::FrmFoto(int codOfer, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
+    , m_loader(new modcol::PictureLoader(this))
+{
+    setObjectName(QStringLiteral("FrmFoto"));
+    resize(modcol::twipsToPixels(11910), modcol::twipsToPixels(6660));
+    createControls();
+    modcol::AjustaFormu(this, 0, 0, false);
+    // The whole screen, title bar and all, also where no window manager
+    // maximises windows; the single photo is fitted to this size.
+    if (const QScreen *screen = this->screen())
+        setGeometry(screen->geometry());
+
+    connect(m_loader, &modcol::PictureLoader::loaded, this, &FrmFoto::pictureLoaded);
+    connect(DatImagen, &modcol::RecordNavigator::Reposition, this, &FrmFoto::DatImagen_Reposition);
+    DatImagen->setRecordset(openPhotoList(codOfer));
+    // Nothing to zoom: the box takes no key.
+    TxtZoom->setReadOnly(!hayFotos());
+}
+
+FrmFoto::~FrmFoto() = default;
+
+int FrmFoto::GetOfeFoto(int Clave, bool Detalle, int NivelCompre)
+{
+    Q_UNUSED(Detalle)
+    prepara(Clave, NivelCompre);
+    exec();
+    return FotoElegida;
+}
+
+void FrmFoto::openOn(int Clave, int NivelCompre)
+{
+    prepara(Clave, NivelCompre);
+    open();
+}
+
+void FrmFoto::prepara(int Clave, int NivelCompre)
+{
+    modcol::endOnFailure([&] {
+        Nivel = NivelCompre;
+        if (NivelCompre > 0)
+            ConNivel = true;
+        FotoElegida = 0;
+        if (!hayFotos())
+            return;
+        catalogue::Recordset &rs = fotos();
+        rs.MoveLast();
+        TotalFotos = rs.RecordCount();
+        if (Clave > 0) {
+            OptAcc[0]->setChecked(true);
+            vaAFoto(Clave);
+        } else {
+            rs.MoveFirst();
+            OptAcc[1]->setChecked(true);
+        }
+        FotoElegida = 0;
+    });
+}
+
+catalogue::Recordset &FrmFoto::fotos() const
+{
+    return *DatImagen->recordset();
+}
+
+bool FrmFoto::hayFotos() const
+{
+    return fotos().RecordCount() > 0;
+}
+
+int FrmFoto::codFotoActual() const
+{
+    const catalogue::Recordset &rs = fotos();
+    return rs.AbsolutePosition() < 0 ? 0 : rs.Fields(0).Value.toInt();
+}
+
+void FrmFoto::vaAFoto(int key)
+{
+    catalogue::Recordset &rs = fotos();
+    if (key > 0) {
+        rs.FindFirst(rs.FieldName(0) + QLatin1Char('=') + QString::number(key));
+        if (!rs.NoMatch())
+            return;
+    }
+    // No photo marked, or one the viewer does not show (a hidden photo
+    // current on the card): the first photo.
+    rs.MoveFirst();
+}
+
+void FrmFoto::OptAcc_Click()
+{
+    // Without photos neither view has anything to show.
+    if (m_closing || !hayFotos())
+        return;
+    forgetPictures();
+    modcol::endOnFailure([this] {
+        if (!OptAcc[0]->isChecked())
+            VistaDetalle();
+        else
+            VistaUnaFoto();
+    });
+}
+
+void FrmFoto::VistaDetalle()
+{
+    FraDet->show();
+    FraFoto->hide();
+    Check1->setChecked(false);
+    const int key = codFotoActual();
+    EnDetalle = true;
+    const InputHold hold(this);
+    LlenaCeldas();
+    MarcaFoto(key);
+}
+
+void FrmFoto::VistaUnaFoto()
+{
+    EnDetalle = false;
+    FraDet->hide();
+    FraFoto->show();
+    int key = FotoMarcada();
+    if (FormuListo && FotoElegida > 0)
+        key = FotoElegida;
+    if (!FormuListo || FotoElegida > 0)
+        FotoElegida = 0;
+    // The move shows the photo once the window is on screen.
+    vaAFoto(key);
+}
+
+void FrmFoto::botcerrar_Click()
+{
+    done(QDialog::Rejected);
+}
+
+void FrmFoto::reject()
+{
+    botcerrar_Click();
+}
+
+void FrmFoto::done(int result)
+{
+    if (m_closing)
+        return;
+    m_closing = true;
+    modcol::skipFailure(lcViewer(), [this] {
+        m_slideshow->stop();
+        forgetPictures();
+    });
+    Nivel = 0;
+    ConNivel = false;
+    QDialog::done(result);
+}
+
+void FrmFoto::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (FormuListo)
+        return;
+    FormuListo = true;
+    if (OptAcc[0]->isChecked())
+        modcol::endOnFailure([this] { Movimiento_Imagen(); });
+}
+
+void FrmFoto::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    // Presentation clickers send Page Up and Page Down.
+    case Qt::Key_PageUp:
+        stepWithNavigator("anterior");
+        break;
+    case Qt::Key_PageDown:
+        stepWithNavigator("siguiente");
+        break;
+    case Qt::Key_Home:
+        stepWithNavigator("primero");
+        break;
+    case Qt::Key_End:
+        stepWithNavigator("ultimo");
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        break; // the window has no default button
+    default:
+        QDialog::keyPressEvent(event); // Escape closes
+    }
+}
+
+void FrmFoto::stepWithNavigator(const char *button)
+{
+    // As the navigator's own arrows, and only where they can be used: in the
+    // single view, not during the slideshow, and not while the zoom box
+    // takes the keys.
+    if (m_closing || EnDetalle || FraFoto->isHidden() || !DatImagen->isEnabled() || focusWidget() == TxtZoom)
+        return;
+    if (auto *arrow = DatImagen->findChild<QToolButton *>(QLatin1String(button)))
+        arrow->click();
+}
+
+bool FrmFoto::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == TxtZoom) {
+        if (isEnter(event)) {
+            modcol::endOnFailure([this] { TxtZoom_Enter(); });
+            return true;
+        }
+        if (event->type() == QEvent::FocusOut && movedByUser(event))
+            TxtZoom_LostFocus();
+    } else if (auto *button = qobject_cast<QPushButton *>(watched); button && isEnter(event)) {
+        button->click();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void FrmFoto::decode(const QString &file, QSize box, int element)
+{
+    const int ticket = m_loader->request(file, box * devicePixelRatioF(), modcol::PictureFit::KeepAspect);
+    m_tickets[ticket] = element;
+}
+
+void FrmFoto::pictureLoaded(int ticket, const modcol::Picture &picture)
+{
+    const auto request = m_tickets.find(ticket);
+    if (request == m_tickets.end())
+        return;
+    const int element = request->second;
+    m_tickets.erase(request);
+    if (picture.image.isNull())
+        qCDebug(lcViewer) << "no picture for element" << element << "of the viewer";
+    if (element == 0)
+        showPhoto(picture);
+    else if (element < int(Img.size()))
+        showCellPicture(element, picture);
+}
+
+void FrmFoto::forgetPictures()
+{
+    m_loader->cancelAll();
+    m_tickets.clear();
+}
+
+void FrmFoto::setPicture(QLabel *box, const QImage &image)
+{
+    QPixmap pixmap = QPixmap::fromImage(image);
+    pixmap.setDevicePixelRatio(devicePixelRatioF());
+    box->setPixmap(pixmap);
+}
+
+QSizeF FrmFoto::windowTwips() const
+{
+    return inTwips(rect()).size();
+}
+
+int FrmFoto::areaTop() const
+{
+    const QRect close = inTwips(botcerrar->geometry());
+    return photoAreaTop(close.top(), close.height());
+}
+
+} // namespace viewer

@@ -1,0 +1,203 @@
+// The viewer's controls at their design positions (twips, before scaling),
+// with their fonts, colours and texts.
+#include "viewer/frmfoto.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "startup/clicklabel.h"
+#include "startup/formscaling.h"
+#include "startup/recordnavigator.h"
+#include "viewer/choicelist.h"
+#include "viewer/slideshow.h"
+#include "viewer/zoomvalidator.h"
+
+using modcol::placeControl;
+using modcol::setDesignFont;
+
+namespace viewer {
+namespace {
+
+// &H00A48228 and &H00BFBFBF.
+const QColor Azul(0x28, 0x82, 0xA4);
+const QColor Gris(0xBF, 0xBF, 0xBF);
+
+void setColour(QWidget *control, QPalette::ColorRole role, const QColor &colour)
+{
+    QPalette palette = control->palette();
+    palette.setColor(role, colour);
+    control->setPalette(palette);
+}
+
+QLabel *addLabel(QWidget *container, const QString &name, const QString &caption, int left)
+{
+    auto *label = new QLabel(caption, container);
+    label->setObjectName(name);
+    placeControl(label, left, 0, 615, 225);
+    setDesignFont(label, 9);
+    modcol::setAutoSize(label);
+    return label;
+}
+
+QComboBox *addList(QWidget *container, const char *name, const QStringList &entries, const QString &text, int left)
+{
+    auto *list = new QComboBox(container);
+    list->setObjectName(QLatin1String(name));
+    list->addItems(entries);
+    list->setCurrentText(text);
+    placeControl(list, left, 240, 615, 345);
+    setDesignFont(list, 9);
+    return list;
+}
+
+QPushButton *addButton(QWidget *container, const char *name, const QString &caption)
+{
+    auto *button = new QPushButton(caption, container);
+    button->setObjectName(QLatin1String(name));
+    // Enter belongs to the zoom and seconds boxes, never to a default button.
+    button->setAutoDefault(false);
+    return button;
+}
+
+// A frame without a border that holds one view's controls; hidden until
+// that view is chosen.
+QWidget *addPanel(QWidget *window, const char *name, int left, int width)
+{
+    auto *panel = new QWidget(window);
+    panel->setObjectName(QLatin1String(name));
+    placeControl(panel, left, 120, width, 615);
+    panel->hide();
+    return panel;
+}
+
+} // namespace
+
+void FrmFoto::createControls()
+{
+    setAutoFillBackground(true);
+    setColour(this, QPalette::Window, Azul);
+
+    Shape1 = new QFrame(this);
+    Shape1->setObjectName(QStringLiteral("Shape1"));
+    Shape1->setAutoFillBackground(true);
+    setColour(Shape1, QPalette::Window, Gris);
+    placeControl(Shape1, 120, 60, 11655, 800);
+
+    botcerrar = addButton(this, "botcerrar", QStringLiteral("&Cerrar"));
+    setColour(botcerrar, QPalette::Button, Azul);
+    placeControl(botcerrar, 240, 240, 1335, 495);
+    setDesignFont(botcerrar, 9.75);
+    connect(botcerrar, &QPushButton::clicked, this, &FrmFoto::botcerrar_Click);
+
+    Frame1 = new QGroupBox(QStringLiteral("Tipo Vista"), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    placeControl(Frame1, 1680, 120, 2775, 650);
+    setDesignFont(Frame1, 8.25);
+    const QString captions[] = {QStringLiteral("Una Foto"), QStringLiteral("Foto Detalle")};
+    const int lefts[] = {120, 1320};
+    const int widths[] = {1095, 1335};
+    for (int i = 0; i < 2; ++i) {
+        OptAcc[i] = new QRadioButton(captions[i], Frame1);
+        OptAcc[i]->setObjectName(QStringLiteral("OptAcc_%1").arg(i));
+        placeControl(OptAcc[i], lefts[i], 320, widths[i], 255);
+        setDesignFont(OptAcc[i], 8.25);
+        // Only the option that becomes selected acts.
+        connect(OptAcc[i], &QRadioButton::toggled, this, [this](bool selected) {
+            if (selected)
+                OptAcc_Click();
+        });
+    }
+
+    createGridControls();
+    createSingleViewControls();
+
+    Img.push_back(new modcol::ClickLabel(this));
+    Img[0]->setObjectName(QStringLiteral("Img_0"));
+    Img[0]->setScaledContents(true);
+    placeControl(Img[0], 360, 2400, 975, 975);
+    connect(Img[0], &modcol::ClickLabel::clicked, this, [this] { Img_Click(0); });
+    connect(Img[0], &modcol::ClickLabel::doubleClicked, this, [this] { Img_DblClick(0); });
+
+    // The template of the grid's captions: the default font, on the
+    // labels' own background. It is never shown itself.
+    Dato.push_back(new QLabel(this));
+    Dato[0]->setObjectName(QStringLiteral("Dato_0"));
+    Dato[0]->setTextFormat(Qt::PlainText);
+    Dato[0]->setAutoFillBackground(true);
+    setColour(Dato[0], QPalette::Window, QApplication::palette().color(QPalette::Window));
+    placeControl(Dato[0], 840, 2640, 1815, 495);
+    setDesignFont(Dato[0], 8.25, false);
+    Dato[0]->hide();
+
+    // Enter presses a focused button, as the space bar does.
+    for (QPushButton *button : {botcerrar, BotAtras, BotAdel})
+        button->installEventFilter(this);
+}
+
+void FrmFoto::createGridControls()
+{
+    FraDet = addPanel(this, "FraDet", 4560, 4215);
+
+    BotAtras = addButton(FraDet, "BotAtras", QStringLiteral("<<"));
+    BotAtras->setToolTip(QStringLiteral("Fotos Anteriores"));
+    placeControl(BotAtras, 0, 120, 735, 495);
+    setDesignFont(BotAtras, 24);
+    connect(BotAtras, &QPushButton::clicked, this, [this] { pagina(-1); });
+
+    BotAdel = addButton(FraDet, "BotAdel", QStringLiteral(">>"));
+    BotAdel->setToolTip(QStringLiteral("Fotos Siguientes"));
+    placeControl(BotAdel, 840, 120, 735, 495);
+    setDesignFont(BotAdel, 24);
+    connect(BotAdel, &QPushButton::clicked, this, [this] { pagina(1); });
+
+    Label1[0] = addLabel(FraDet, QStringLiteral("Label1_0"), QStringLiteral("Filas"), 1680);
+    CBFila = addList(FraDet, "CBFila", {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")},
+                     QStringLiteral("3"), 1680);
+    acceptNoTyping(CBFila);
+    Label1[1] = addLabel(FraDet, QStringLiteral("Label1_1"), QStringLiteral("Col."), 2400);
+    CbCol = addList(FraDet, "CbCol", {QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5")},
+                    QStringLiteral("4"), 2400);
+    acceptNoTyping(CbCol);
+}
+
+void FrmFoto::createSingleViewControls()
+{
+    FraFoto = addPanel(this, "FraFoto", 4680, 4095);
+
+    Label2 = addLabel(FraFoto, QStringLiteral("Label2"), QStringLiteral("ZOOM"), 0);
+    TxtZoom = new QLineEdit(QStringLiteral("100"), FraFoto);
+    TxtZoom->setObjectName(QStringLiteral("TxtZoom"));
+    TxtZoom->setMaxLength(3);
+    TxtZoom->setValidator(new ZoomValidator(TxtZoom));
+    placeControl(TxtZoom, 0, 240, 615, 285);
+    setDesignFont(TxtZoom, 9.75);
+    TxtZoom->installEventFilter(this);
+
+    DatImagen = new modcol::RecordNavigator(FraFoto);
+    DatImagen->setObjectName(QStringLiteral("DatImagen"));
+    DatImagen->setCaption(QStringLiteral("Data1"));
+    placeControl(DatImagen, 720, 0, 1260, 585);
+
+    Label1[2] = addLabel(FraFoto, QStringLiteral("Label1_2"), QStringLiteral("Seg."), 2160);
+    const QStringList seconds{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                              QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6"),
+                              QStringLiteral("8"), QStringLiteral("9"), QStringLiteral("10")};
+    CbSeg = addList(FraFoto, "CbSeg", seconds, QStringLiteral("2"), 2160);
+    CbSeg->setToolTip(QStringLiteral("Movimiento Automatico"));
+    acceptNoTyping(CbSeg, [this] { m_slideshow->Check1_Click(); });
+
+    Check1 = new QCheckBox(QStringLiteral("Automatico"), FraFoto);
+    Check1->setObjectName(QStringLiteral("Check1"));
+    placeControl(Check1, 2880, 120, 1335, 375);
+    setDesignFont(Check1, 8.25);
+
+    m_slideshow = new Slideshow(this, Check1, CbSeg, DatImagen);
+}
+
+} // namespace viewer

@@ -1,0 +1,153 @@
+// The viewer's arithmetic at fixed screen sizes: the grid's cells, a photo
+// fitted into a cell, and the single photo fitted to the window and zoomed.
+#include <QTest>
+
+#include "viewer/viewergeometry.h"
+
+using namespace viewer;
+
+class TestViewerGeometry : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void grid_data()
+    {
+        QTest::addColumn<QSizeF>("screen");
+        QTest::addColumn<int>("closeTop");
+        QTest::addColumn<int>("closeHeight");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<int>("secondColumn");
+        QTest::addColumn<int>("secondRow");
+        // The close button at its design place; then scaled to 1024 x 768 in
+        // whole pixels (top 20, height 42).
+        QTest::newRow("1024 x 768, design button") << QSizeF(15360, 11520) << 240 << 495 << 3 << 4 << 3752 << 3245
+                                                   << 3902 << 4230;
+        QTest::newRow("1024 x 768, scaled button") << QSizeF(15360, 11520) << 300 << 630 << 3 << 4 << 3752 << 3180
+                                                   << 3902 << 4360;
+        QTest::newRow("800 x 600, 1 x 2") << QSizeF(12000, 9000) << 240 << 495 << 1 << 2 << 5875 << 7315 << 6025 << 0;
+        // Beyond 16-bit twips: every row is still laid out, inside the screen.
+        QTest::newRow("3840 x 2160, 3 x 5") << QSizeF(57600, 32400) << 630 << 1290 << 3 << 5 << 11440 << 9810 << 11590
+                                            << 11980;
+    }
+
+    void grid()
+    {
+        QFETCH(QSizeF, screen);
+        QFETCH(int, closeTop);
+        QFETCH(int, closeHeight);
+        QFETCH(int, rows);
+        QFETCH(int, columns);
+        QFETCH(int, width);
+        QFETCH(int, height);
+        QFETCH(int, secondColumn);
+        QFETCH(int, secondRow);
+        const int top = photoAreaTop(closeTop, closeHeight);
+        const GridLayout grid = gridLayout(screen, top, rows, columns, 495);
+        QCOMPARE(grid.cellWidth, width);
+        QCOMPARE(grid.cellHeight, height);
+        QCOMPARE(int(grid.cells.size()), rows * columns);
+        QCOMPARE(grid.cells[0].image.topLeft(), QPoint(100, top));
+        QCOMPARE(grid.cells[1].image.left(), secondColumn);
+        if (rows > 1)
+            QCOMPARE(grid.cells[columns].image.top(), secondRow);
+        for (const CellBoxes &cell : grid.cells) {
+            QCOMPARE(cell.image.height(), height - 495);
+            QCOMPARE(cell.caption.left(), cell.image.left());
+            // 10 twips below the picture's box as it counts in whole pixels.
+            QVERIFY(qAbs(cell.caption.top() - (cell.image.top() + cell.image.height() + 10)) <= 7);
+            QVERIFY(cell.caption.top() + cell.caption.height() <= screen.height() - 700);
+            QVERIFY(cell.image.left() + cell.image.width() <= screen.width() - 99);
+        }
+    }
+
+    void closeButtonSetsTheTop()
+    {
+        QCOMPARE(photoAreaTop(240, 495), 935);
+    }
+
+    void cellPicture_data()
+    {
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<QRectF>("expected");
+        const QRect caption(100, 3690, 3752, 495);
+        // Twice as wide as high: the box's width, 50 twips above the caption.
+        QTest::newRow("2:1") << QSize(2000, 1000) << QRectF(100, 3690 - 1876 - 50, 3752, 1876);
+        // Taller than the box: the box's height, centred over the caption.
+        QTest::newRow("portrait") << QSize(300, 400) << QRectF(100 + (3752 - 2062) / 2.0, 3690 - 2750 - 50, 2062, 2750);
+        // Exactly the box's height when fitted by width: fitted by height.
+        QTest::newRow("box's own shape") << QSize(3752, 2750) << QRectF(100, 3690 - 2750 - 50, 3752, 2750);
+        QTest::newRow("no picture") << QSize() << QRectF();
+    }
+
+    void cellPicture()
+    {
+        QFETCH(QSize, picture);
+        QFETCH(QRectF, expected);
+        QCOMPARE(viewer::cellPicture(QSize(3752, 2750), picture, QRect(100, 3690, 3752, 495)), expected);
+    }
+
+    void fit_data()
+    {
+        QTest::addColumn<QSize>("box"); // AnchoMax x AltoMax
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<QSize>("fitted"); // invalid: not fitted
+        QTest::newRow("landscape") << QSize(10000, 5000) << QSize(4000, 3000) << QSize(6667, 5000);
+        QTest::newRow("portrait") << QSize(10000, 5000) << QSize(3000, 4000) << QSize(3750, 5000);
+        QTest::newRow("wide") << QSize(10000, 5000) << QSize(4000, 1000) << QSize(10000, 2500);
+        QTest::newRow("no picture") << QSize(10000, 5000) << QSize(0, 0) << QSize();
+        QTest::newRow("window smaller than the margins") << QSize(-200, 5000) << QSize(4000, 3000) << QSize();
+    }
+
+    void fit()
+    {
+        QFETCH(QSize, box);
+        QFETCH(QSize, picture);
+        QFETCH(QSize, fitted);
+        const auto result = fittedPhoto(box.height(), box.width(), picture);
+        QCOMPARE(result.has_value(), fitted.isValid());
+        if (result)
+            QCOMPARE(*result, fitted);
+    }
+
+    // The box below the photo area: 1300 twips off, or the area's top when
+    // the close button ends lower, as it does on a tall screen.
+    void photoBoxKeepsThePhotoInside()
+    {
+        QCOMPARE(photoBox(QSizeF(15360, 11520), 935), QSize(14060, 10220));
+        QCOMPARE(photoBox(QSizeF(28800, 16200), 1520), QSize(27500, 14680));
+        const QRectF tall = zoomedPhoto(QSizeF(19573, 14680), 100, QSizeF(28800, 16200), 1520);
+        QCOMPARE(tall.top(), 1520.0);
+        QCOMPARE(tall.bottom(), 16200.0);
+    }
+
+    void zoom_data()
+    {
+        QTest::addColumn<QSizeF>("fitted");
+        QTest::addColumn<int>("zoom");
+        QTest::addColumn<QRectF>("expected");
+        QTest::newRow("50") << QSizeF(6667, 5000) << 50 << QRectF((15360 - 3333.5) / 2, 4477.5, 3333.5, 2500);
+        QTest::newRow("100") << QSizeF(6667, 5000) << 100 << QRectF((15360 - 6667) / 2.0, 3227.5, 6667, 5000);
+        // Taller than the window less the top: held at the top, 935.
+        QTest::newRow("tall") << QSizeF(7000, 10585) << 100 << QRectF(4180, 935, 7000, 10585);
+        QTest::newRow("10") << QSizeF(6667, 5000) << 10 << QRectF((15360 - 666.7) / 2, 5477.5, 666.7, 500);
+    }
+
+    void zoom()
+    {
+        QFETCH(QSizeF, fitted);
+        QFETCH(int, zoom);
+        QFETCH(QRectF, expected);
+        const QRectF placed = zoomedPhoto(fitted, zoom, QSizeF(15360, 11520), 935);
+        QVERIFY2(qAbs(placed.left() - expected.left()) < 0.01, qPrintable(QString::number(placed.left())));
+        QVERIFY2(qAbs(placed.top() - expected.top()) < 0.01, qPrintable(QString::number(placed.top())));
+        QVERIFY(qAbs(placed.width() - expected.width()) < 0.01);
+        QVERIFY(qAbs(placed.height() - expected.height()) < 0.01);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestViewerGeometry)
+#include "tst_viewergeometry.moc"

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QList>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+class QWidget;
+
+namespace viewertest {
+
+// One photo of the test offer. Photo i (from 1) has the key 100 + i and
+// its file, when it has one, is "fotos/7_<i>.jpg" below the program's folder.
+struct Foto
+{
+    bool file = true;
+    bool damaged = false; // a file that is no picture
+    bool nomostrar = false;
+    QSize size = QSize(64, 48);
+    int orientation = 1; // Exif: 6 is turned a quarter clockwise
+};
+
+constexpr int Oferta = 7;
+
+inline int keyOf(int i)
+{
+    return 100 + i;
+}
+
+// `count` photos, each with its file.
+QList<Foto> fotosSeguidas(int count);
+
+// A partner folder with the offer `Oferta` and its `fotos` in the catalogue,
+// the catalogue open as the shared one, and Spain's regional settings.
+class ViewerFixture
+{
+public:
+    explicit ViewerFixture(const QList<Foto> &fotos);
+    ~ViewerFixture();
+
+    QString photoPath(int i) const;
+
+private:
+    QTemporaryDir m_app;
+    QTemporaryDir m_temp;
+};
+
+// Gives the next QApplication a screen of `width` by `height` pixels on the
+// offscreen platform, as a real screen of that size would be.
+void useScreen(int width, int height);
+
+// The keys the grid's cells show, cell 1 first.
+QStringList pageKeys(const QWidget &viewer);
+
+// The cells that are marked, from element 0 (the single photo).
+QList<int> markedElements(const QWidget &viewer);
+
+} // namespace viewertest
