@@ -66,7 +66,22 @@ JetFile::~JetFile()
 
 void JetFile::damaged(const QString &detail) const
 {
-    throw CatalogueError::damaged(m_path, detail);
+    const QString where = m_readingTable.isEmpty()
+        ? detail
+        : QStringLiteral("tabla «%1»: %2").arg(m_readingTable, detail);
+    throw CatalogueError::damaged(m_path, where);
+}
+
+JetFile::ReadingTable::ReadingTable(const JetFile &file, const QString &table)
+    : m_file(file)
+    , m_previous(file.m_readingTable)
+{
+    m_file.m_readingTable = table;
+}
+
+JetFile::ReadingTable::~ReadingTable()
+{
+    m_file.m_readingTable = m_previous;
 }
 
 void JetFile::readPage(quint64 page, std::vector<unsigned char> &out) const
