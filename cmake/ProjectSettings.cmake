@@ -16,7 +16,9 @@ function(project_warnings target)
         target_compile_options(${target} PRIVATE /W4)
     else()
         target_compile_options(${target} PRIVATE
-            -Wall -Wextra -Wpedantic -Wshadow -Wformat-nonliteral)
+            -Wall -Wextra -Wpedantic -Wshadow -Wformat-nonliteral
+            # Qt's logging macros take their message after the category.
+            $<$<CXX_COMPILER_ID:Clang>:-Wno-gnu-zero-variadic-macro-arguments>)
     endif()
 endfunction()
 
