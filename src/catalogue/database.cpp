@@ -27,6 +27,14 @@ QString connectPassword(const QString &connect)
     return QString();
 }
 
+void prepareJetLibrary()
+{
+    if (qEnvironmentVariableIsSet("MDBICONV") && qgetenv("MDBICONV").toUpper() != "UTF-8") {
+        qCWarning(lcCatalogue) << "MDBICONV" << qgetenv("MDBICONV") << "replaced by UTF-8";
+        qputenv("MDBICONV", "UTF-8");
+    }
+}
+
 std::unique_ptr<Database> Database::OpenDatabase(const QString &path, const QString &connect)
 {
     try {

@@ -15,12 +15,15 @@ struct Run
     QString err;
 };
 
-Run mdbquery(const QStringList &arguments, const QString &locale = QStringLiteral("es_ES.UTF-8"))
+Run mdbquery(const QStringList &arguments, const QString &locale = QStringLiteral("es_ES.UTF-8"),
+             const QString &mdbiconv = QString())
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("LC_ALL"), locale);
     environment.insert(QStringLiteral("LANG"), locale);
+    if (!mdbiconv.isEmpty())
+        environment.insert(QStringLiteral("MDBICONV"), mdbiconv);
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(MDBQUERY_EXECUTABLE), arguments);
     process.waitForFinished(60000);
@@ -39,8 +42,8 @@ private slots:
     {
         QVERIFY(m_dir.isValid());
         m_catalogue = testsupport::writeCatalogue(m_dir, QStringLiteral(
-            "CREATE TABLE ofertas (Cod_Ofer INTEGER, precioinmo CURRENCY, m_uties DOUBLE, nota TEXT(50));"
-            "INSERT INTO ofertas VALUES (2, 1234567.6, 114.5, 'con\ttab y\nsalto'), (1, 0, NULL, NULL);"),
+            "CREATE TABLE ofertas (Cod_Ofer INTEGER, precioinmo CURRENCY, m_uties DOUBLE, nota TEXT(50), \"baños\" INTEGER);"
+            "INSERT INTO ofertas VALUES (2, 1234567.6, 114.5, 'con\ttab y\nsalto', 2), (1, 0, NULL, NULL, 1);"),
             QStringLiteral("pinoverdes_"));
     }
 
@@ -76,6 +79,15 @@ private slots:
                                  locale);
         QCOMPARE(run.status, 0);
         QCOMPARE(run.out.split(u'\n').value(1), row);
+    }
+
+    // libmdb gives names in the encoding MDBICONV names; the engine needs UTF-8.
+    void namesWhateverMdbiconvSays()
+    {
+        const Run run = mdbquery({QStringLiteral("--password"), QStringLiteral("pinoverdes_"), m_catalogue,
+                                  QStringLiteral("select baños from ofertas where Cod_Ofer=2")},
+                                 QStringLiteral("es_ES.UTF-8"), QStringLiteral("ISO-8859-1"));
+        QCOMPARE(run.out, QStringLiteral("baños\n2\n"));
     }
 
     void headerOnlyForNoRows()

@@ -41,9 +41,6 @@ JetFile::JetFile(const QString &path, const JetHeader &header)
     : m_path(path)
     , m_header(header)
 {
-    // Jet 3 text is in the writer's code page; Spanish catalogues use Windows-1252.
-    if (!qEnvironmentVariableIsSet("MDB_JET3_CHARSET"))
-        qputenv("MDB_JET3_CHARSET", "CP1252");
     m_mdb = mdb_open(QFile::encodeName(path).constData(), MDB_NOFLAGS);
     if (!m_mdb)
         throw CatalogueError::notADatabase(path);
