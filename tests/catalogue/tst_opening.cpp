@@ -114,7 +114,8 @@ private slots:
         QTest::newRow("missing") << "pinoverdes_" << "" << false;
         QTest::newRow("a prefix") << "pinoverdes_" << ";PWD=pinoverdes" << false;
         QTest::newRow("longer") << "pinoverdes_" << ";PWD=pinoverdes_x" << false;
-        QTest::newRow("non-ASCII, 19 characters") << "contraseña€12345678" << ";PWD=contraseña€12345678" << true;
+        QTest::newRow("20 characters, the longest") << "contraseña€123456789" << ";PWD=contraseña€123456789" << true;
+        QTest::newRow("19 of those 20") << "contraseña€123456789" << ";PWD=contraseña€12345678" << false;
         QTest::newRow("no password, any given") << "" << ";PWD=cualquiera" << true;
         QTest::newRow("no password, none given") << "" << "" << true;
     }
