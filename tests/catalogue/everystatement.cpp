@@ -2,6 +2,7 @@
 
 #include "catalogue/database.h"
 #include "catalogue/recordset.h"
+#include "recordsetrows.h"
 #include "startup/statements.h"
 
 namespace testsupport {
@@ -10,10 +11,10 @@ namespace {
 
 void readEveryField(catalogue::Recordset &recordset)
 {
-    for (; !recordset.Eof(); recordset.MoveNext()) {
+    forEachRow(recordset, [&] {
         for (int i = 0; i < recordset.FieldCount(); ++i)
             recordset.Fields(i);
-    }
+    });
 }
 
 } // namespace
