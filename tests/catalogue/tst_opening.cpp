@@ -152,6 +152,7 @@ private slots:
         QTest::newRow("empty") << "vacia.mdb" << QByteArray("") << "no es una base de datos";
         QTest::newRow("text") << "texto.mdb" << QByteArray("Standard Jet DB, o casi\n") << "no es una base de datos";
         QTest::newRow("random bytes") << "ruido.mdb" << noise << "no es una base de datos";
+        QTest::newRow("a folder") << "." << QByteArray() << "no es una base de datos";
     }
     void refusedFiles()
     {
@@ -168,11 +169,6 @@ private slots:
             QVERIFY2(error.message().contains(reason), qPrintable(error.message()));
             QVERIFY(error.message().contains(QDir::toNativeSeparators(path)));
         }
-    }
-
-    void directoryIsNotADatabase()
-    {
-        QVERIFY_THROWS_EXCEPTION(CatalogueError, Database::OpenDatabase(m_dir.path(), QString()));
     }
 
     // Damage is refused, naming the table where one is hit: never a table
