@@ -30,7 +30,7 @@ QString connectPassword(const QString &connect)
 void prepareJetLibrary()
 {
     if (qEnvironmentVariableIsSet("MDBICONV") && qgetenv("MDBICONV").toUpper() != "UTF-8") {
-        qCWarning(lcCatalogue) << "MDBICONV" << qgetenv("MDBICONV") << "replaced by UTF-8";
+        qCDebug(lcCatalogue) << "MDBICONV" << qgetenv("MDBICONV") << "replaced by UTF-8";
         qputenv("MDBICONV", "UTF-8");
     }
 }
