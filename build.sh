@@ -48,9 +48,11 @@ run)
     exec ./colaborador
     ;;
 test)
+    # The second Jet reader the writer's tests compare with runs on node.
+    packages+=(nodejs npm)
     install_missing
     # The independent reader the mdbwrite tests compare with; its test skips without it.
-    if command -v npm >/dev/null && [ ! -d "$here/tests/mdbwrite/node_modules/mdb-reader" ]; then
+    if [ ! -d "$here/tests/mdbwrite/node_modules/mdb-reader" ]; then
         npm ci --prefix "$here/tests/mdbwrite" --no-audit --no-fund >/dev/null \
             || echo "mdb-reader could not be installed; its test will be skipped" >&2
     fi

@@ -27,12 +27,25 @@ QString connectPassword(const QString &connect)
     return QString();
 }
 
+void prepareJetLibrary()
+{
+    if (qEnvironmentVariableIsSet("MDBICONV") && qgetenv("MDBICONV").toUpper() != "UTF-8") {
+        qCDebug(lcCatalogue) << "MDBICONV" << qgetenv("MDBICONV") << "replaced by UTF-8";
+        qputenv("MDBICONV", "UTF-8");
+    }
+}
+
 std::unique_ptr<Database> Database::OpenDatabase(const QString &path, const QString &connect)
 {
-    const JetHeader header = readJetHeader(path);
-    if (!header.password.isEmpty() && header.password != connectPassword(connect))
-        throw CatalogueError::wrongPassword(path);
-    return std::unique_ptr<Database>(new Database(std::make_unique<JetFile>(path, header)));
+    try {
+        const JetHeader header = readJetHeader(path);
+        if (!header.password.isEmpty() && header.password != connectPassword(connect))
+            throw CatalogueError::wrongPassword(path);
+        return std::unique_ptr<Database>(new Database(std::make_unique<JetFile>(path, header)));
+    } catch (const CatalogueError &error) {
+        qCWarning(lcCatalogue) << "refused" << path << "-" << error.message();
+        throw;
+    }
 }
 
 Database::Database(std::unique_ptr<JetFile> file)
@@ -63,7 +76,12 @@ void Database::load(const QString &name)
         return;
     for (const auto &table : m_tables) {
         if (table->name() == name) {
-            loadTable(*table, *m_connection);
+            try {
+                loadTable(*table, *m_connection);
+            } catch (const CatalogueError &error) {
+                qCWarning(lcCatalogue) << "table" << name << "not loaded -" << error.message();
+                throw;
+            }
             m_loaded.insert(name);
             for (const IndexDeclaration &index : m_indexes) {
                 if (index.table == name)
@@ -108,8 +126,11 @@ std::unique_ptr<Recordset> Database::OpenRecordset(const QString &sql)
     for (const QString &table : statement.tables)
         load(table);
     PreparedStatement prepared;
-    if (!statement.tieBreaker.isEmpty())
+    if (!statement.tieBreaker.isEmpty()) {
         prepared = m_connection->tryPrepare(statement.sql + statement.tieBreaker);
+        if (!prepared.get())
+            qCDebug(lcCatalogue) << "no tie-breaker for" << sql << "- sent in SQLite's own order of equal keys";
+    }
     if (!prepared.get())
         prepared = m_connection->prepare(statement.sql);
     return readRecordset(prepared.get());

@@ -2,6 +2,7 @@
 
 #include "catalogue/catalogueerror.h"
 #include "catalogue/private/findcriterion.h"
+#include "catalogue/private/recordrows.h"
 
 namespace catalogue {
 
@@ -12,16 +13,40 @@ CatalogueError noCurrentRow()
     return CatalogueError(QStringLiteral("No hay ningún registro activo."));
 }
 
+// Rows given as values, one row after the other.
+class VariantRows : public RecordRows
+{
+public:
+    VariantRows(int columns, std::vector<QVariant> values)
+        : m_columns(columns)
+        , m_values(std::move(values))
+    {
+    }
+    qsizetype count() const override { return m_columns == 0 ? 0 : qsizetype(m_values.size()) / m_columns; }
+    QVariant value(qsizetype row, int column) const override { return m_values[size_t(row * m_columns + column)]; }
+
+private:
+    int m_columns;
+    std::vector<QVariant> m_values;
+};
+
 } // namespace
 
 Recordset::Recordset(const QStringList &names, std::vector<QVariant> values, QObject *parent)
+    : Recordset(names, std::make_unique<VariantRows>(int(names.size()), std::move(values)), parent)
+{
+}
+
+Recordset::Recordset(const QStringList &names, std::unique_ptr<RecordRows> rows, QObject *parent)
     : QObject(parent)
     , m_names(names)
-    , m_values(std::move(values))
-    , m_rowCount(names.isEmpty() ? 0 : qsizetype(m_values.size()) / names.size())
+    , m_rows(std::move(rows))
+    , m_rowCount(m_rows->count())
     , m_position(m_rowCount > 0 ? 0 : -1)
 {
 }
+
+Recordset::~Recordset() = default;
 
 void Recordset::requireOpen() const
 {
@@ -86,7 +111,7 @@ void Recordset::FindFirst(const QString &criterion)
     const FindCriterion find = FindCriterion::parse(criterion);
     const int column = fieldIndex(find.column());
     for (qsizetype row = 0; row < m_rowCount; ++row) {
-        if (find.matches(m_values[size_t(row * m_names.size() + column)])) {
+        if (find.matches(m_rows->value(row, column))) {
             m_noMatch = false;
             moveTo(row);
             return;
@@ -115,7 +140,7 @@ Field Recordset::Fields(int index) const
 {
     const QString name = FieldName(index);
     requireCurrentRow();
-    return Field{name, m_values[size_t(m_position * m_names.size() + index)]};
+    return Field{name, m_rows->value(m_position, index)};
 }
 
 Field Recordset::Fields(const QString &name) const
@@ -126,8 +151,7 @@ Field Recordset::Fields(const QString &name) const
 void Recordset::Close()
 {
     m_closed = true;
-    m_values.clear();
-    m_values.shrink_to_fit();
+    m_rows.reset();
     m_rowCount = 0;
     m_position = -1;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include <QObject>
@@ -10,8 +11,11 @@
 
 namespace catalogue {
 
-// The rows of a statement, read in full when it is opened, with the cursor
-// operations the windows use. The current row moves with MoveFirst,
+class RecordRows;
+
+// The rows of a statement, all run when it is opened (so its count is
+// exact at once) and each value decoded only when it is read, with the
+// cursor operations the windows use. The current row moves with MoveFirst,
 // MoveNext, MovePrevious, MoveLast, Move and FindFirst; MoveNext and
 // MovePrevious may leave the rows (EOF or BOF, no current row). Every
 // successful move raises Reposition, also one onto the row already current
@@ -23,6 +27,9 @@ class Recordset : public QObject
 public:
     // `values` holds the rows one after the other, names.size() values each.
     Recordset(const QStringList &names, std::vector<QVariant> values, QObject *parent = nullptr);
+    // The engine's own: rows it keeps in their stored form.
+    Recordset(const QStringList &names, std::unique_ptr<RecordRows> rows, QObject *parent = nullptr);
+    ~Recordset() override;
 
     // Each throws CatalogueError when the set is closed or, for MoveFirst and
     // MoveLast, empty; MoveNext at EOF, MovePrevious at BOF and Move without a
@@ -65,7 +72,7 @@ private:
     void moveTo(qsizetype position);
 
     QStringList m_names;
-    std::vector<QVariant> m_values;
+    std::unique_ptr<RecordRows> m_rows;
     qsizetype m_rowCount = 0;
     qsizetype m_position = -1; // -1 is BOF, m_rowCount is EOF
     bool m_noMatch = false;

@@ -15,12 +15,15 @@ struct Run
     QString err;
 };
 
-Run mdbquery(const QStringList &arguments, const QString &locale = QStringLiteral("es_ES.UTF-8"))
+Run mdbquery(const QStringList &arguments, const QString &locale = QStringLiteral("es_ES.UTF-8"),
+             const QString &mdbiconv = QString())
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("LC_ALL"), locale);
     environment.insert(QStringLiteral("LANG"), locale);
+    if (!mdbiconv.isEmpty())
+        environment.insert(QStringLiteral("MDBICONV"), mdbiconv);
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(MDBQUERY_EXECUTABLE), arguments);
     process.waitForFinished(60000);
@@ -39,51 +42,44 @@ private slots:
     {
         QVERIFY(m_dir.isValid());
         m_catalogue = testsupport::writeCatalogue(m_dir, QStringLiteral(
-            "CREATE TABLE ofertas (Cod_Ofer INTEGER, precioinmo CURRENCY, m_uties DOUBLE, nota TEXT(50));"
-            "INSERT INTO ofertas VALUES (2, 1234567.6, 114.5, 'con\ttab y\nsalto'), (1, 0, NULL, NULL);"),
+            "CREATE TABLE ofertas (Cod_Ofer INTEGER, precioinmo CURRENCY, m_uties DOUBLE, nota TEXT(50), \"baños\" INTEGER);"
+            "INSERT INTO ofertas VALUES (2, 1234567.6, 114.5, 'con\ttab y\nsalto', 2), (1, 0, NULL, NULL, 1);"),
             QStringLiteral("pinoverdes_"));
     }
 
-    void printsRowsAsTheEngineGivesThem()
+    // Rows as the engine gives them, numbers in the system's regional
+    // settings (Spain's where the system has none), names in UTF-8 whatever
+    // encoding MDBICONV asks libmdb for.
+    void prints_data()
     {
-        const Run run = mdbquery({QStringLiteral("--password"), QStringLiteral("pinoverdes_"), m_catalogue,
-                                  QStringLiteral("select Cod_Ofer, Format(precioinmo,\"#,##0 eur\") as precio, "
-                                                 "m_uties, nota from ofertas")});
+        QTest::addColumn<QString>("statement");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("mdbiconv");
+        QTest::addColumn<QString>("out");
+        const QString formatted = QStringLiteral("select Format(precioinmo,\"#,##0 eur\") as precio, m_uties, nota "
+                                                 "from ofertas");
+        QTest::newRow("Spanish") << formatted << "es_ES.UTF-8" << ""
+                                 << "precio\tm_uties\tnota\n1.234.568 eur\t114,5\tcon\\ttab y\\nsalto\n0 eur\t\t\n";
+        QTest::newRow("English") << formatted + " where Cod_Ofer=2" << "en_US.UTF-8" << ""
+                                 << "precio\tm_uties\tnota\n1,234,568 eur\t114.5\tcon\\ttab y\\nsalto\n";
+        QTest::newRow("no regional settings") << formatted + " where Cod_Ofer=2" << "C" << ""
+                                              << "precio\tm_uties\tnota\n1.234.568 eur\t114,5\tcon\\ttab y\\nsalto\n";
+        QTest::newRow("no rows, the header") << "select nota from ofertas where Cod_Ofer=9" << "es_ES.UTF-8" << ""
+                                             << "nota\n";
+        QTest::newRow("MDBICONV Latin-1") << "select baños from ofertas where Cod_Ofer=2" << "es_ES.UTF-8"
+                                          << "ISO-8859-1" << "baños\n2\n";
+    }
+    void prints()
+    {
+        QFETCH(QString, statement);
+        QFETCH(QString, locale);
+        QFETCH(QString, mdbiconv);
+        QFETCH(QString, out);
+        const Run run = mdbquery({QStringLiteral("--password"), QStringLiteral("pinoverdes_"), m_catalogue, statement},
+                                 locale, mdbiconv);
         QCOMPARE(run.err, QString());
         QCOMPARE(run.status, 0);
-        QCOMPARE(run.out, QStringLiteral("Cod_Ofer\tprecio\tm_uties\tnota\n"
-                                         "2\t1.234.568 eur\t114,5\tcon\\ttab y\\nsalto\n"
-                                         "1\t0 eur\t\t\n"));
-    }
-
-    // The system's regional settings, or Spain's where the system has none.
-    void followsTheRegionalSettings_data()
-    {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("row");
-        QTest::newRow("Spanish") << "es_ES.UTF-8" << "1.234.568 eur\t114,5";
-        QTest::newRow("English") << "en_US.UTF-8" << "1,234,568 eur\t114.5";
-        QTest::newRow("none") << "C" << "1.234.568 eur\t114,5";
-    }
-
-    void followsTheRegionalSettings()
-    {
-        QFETCH(QString, locale);
-        QFETCH(QString, row);
-        const Run run = mdbquery({QStringLiteral("--password"), QStringLiteral("pinoverdes_"), m_catalogue,
-                                  QStringLiteral("select Format(precioinmo,\"#,##0 eur\"), m_uties from ofertas "
-                                                 "where Cod_Ofer=2")},
-                                 locale);
-        QCOMPARE(run.status, 0);
-        QCOMPARE(run.out.split(u'\n').value(1), row);
-    }
-
-    void headerOnlyForNoRows()
-    {
-        const Run run = mdbquery({QStringLiteral("--password"), QStringLiteral("pinoverdes_"), m_catalogue,
-                                  QStringLiteral("select nota from ofertas where Cod_Ofer=9")});
-        QCOMPARE(run.status, 0);
-        QCOMPARE(run.out, QStringLiteral("nota\n"));
+        QCOMPARE(run.out, out);
     }
 
     void failures_data()

@@ -9,6 +9,7 @@
 #include "catalogue/catalogueerror.h"
 #include "catalogue/database.h"
 #include "catalogue/recordset.h"
+#include "recordsetrows.h"
 #include "spanishlocale.h"
 #include "startup/statements.h"
 #include "testcatalogue.h"
@@ -50,10 +51,7 @@ const QString Password = QStringLiteral("pinoverdes_");
 // One column of every row, as text, joined by blanks.
 QString column(Recordset &recordset, const QString &name)
 {
-    QStringList values;
-    for (; !recordset.Eof(); recordset.MoveNext())
-        values << recordset.Fields(name).Value.toString();
-    return values.join(u' ');
+    return testsupport::fieldTexts(recordset, name).join(u' ');
 }
 
 QStringList fieldNames(const Recordset &recordset)
@@ -100,10 +98,7 @@ private slots:
         QFETCH(QString, statement);
         QFETCH(QString, expected);
         const auto rs = m_db->OpenRecordset(statement);
-        QStringList values;
-        for (; !rs->Eof(); rs->MoveNext())
-            values << rs->Fields(0).Value.toString();
-        QCOMPARE(values.join(u'|'), expected);
+        QCOMPARE(testsupport::fieldTexts(*rs).join(u'|'), expected);
     }
 
     void search_data()

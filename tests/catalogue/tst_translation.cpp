@@ -28,6 +28,9 @@ private slots:
         m_schema.addTable(QStringLiteral("Ñandú"), {QStringLiteral("Cod_Ofer")});
     }
 
+    // Only what the statements' behaviour elsewhere does not show: cases of
+    // non-ASCII names, bracketed names, aliases and numbers are run in the
+    // collation and statement tests.
     void translate_data()
     {
         QTest::addColumn<QString>("statement");
@@ -39,19 +42,8 @@ private slots:
         QTest::newRow("single-quoted literal untouched")
             << "select * from tipo where Tipo_Ofer='dijo \"BAÑOS\" y l''Albir'"
             << "select * from tipo where Tipo_Ofer='dijo \"BAÑOS\" y l''Albir'";
-        QTest::newRow("non-ASCII case of a column") << "select BAÑOS from ofertas"
-                                                    << "select \"baños\" from ofertas";
         QTest::newRow("non-ASCII case of a table") << "select ñandú.Cod_Ofer from ÑANDÚ"
                                                    << "select \"Ñandú\".Cod_Ofer from \"Ñandú\"";
-        QTest::newRow("stored spelling for any case") << "select COD_OFER from OFERTAS"
-                                                      << "select \"Cod_Ofer\" from \"ofertas\"";
-        QTest::newRow("bracketed names") << "select [Baños], [Cod_Ofer] from [ofertas]"
-                                         << "select \"baños\", \"Cod_Ofer\" from \"ofertas\"";
-        QTest::newRow("alias kept as written") << "select tipo.Tipo_Ofer AS Tipo from tipo"
-                                               << "select tipo.Tipo_Ofer AS Tipo from tipo";
-        QTest::newRow("numbers and keywords as written")
-            << "SELECT Cod_Ofer FROM ofertas WHERE precioinmo>=0100000 AND true ORDER BY precioinmo DESC"
-            << "SELECT Cod_Ofer FROM ofertas WHERE precioinmo>=0100000 AND true ORDER BY precioinmo DESC";
         QTest::newRow("unterminated literal left for SQLite to refuse") << "select \"abc from tipo"
                                                                         << "select \"abc from tipo";
         QTest::newRow("unterminated name left for SQLite to refuse") << "select [Cod_Ofer from ofertas"
@@ -76,8 +68,6 @@ private slots:
     {
         QTest::addColumn<QString>("statement");
         QTest::addColumn<QString>("tieBreaker");
-        QTest::newRow("search") << "select cod_ofer, precioinmo from tipo,ofertas where 1=1 order by precioinmo"
-                                << ",\"ofertas\".rowid";
         QTest::newRow("two keys of one table") << "select * from fotos where keyofe=5 order by orden asc,Fotos.CodFoto"
                                                << ",\"Fotos\".rowid";
         QTest::newRow("keys of two tables") << "select * from tipo, ofertas order by tipo_ofer, precioinmo"
@@ -85,7 +75,6 @@ private slots:
         QTest::newRow("distinct") << "select distinct tipo.tipo_ofer from tipo order by tipo.tipo_ofer" << QString();
         QTest::newRow("expression") << "select * from ofertas order by precioinmo*2" << QString();
         QTest::newRow("column of two tables") << "select * from ofertas, Ñandú order by cod_ofer" << QString();
-        QTest::newRow("no order") << "select * from ofertas" << QString();
         QTest::newRow("order inside a subquery only")
             << "select * from ofertas where cod_ofer in (select cod_ofer from ofertas order by precioinmo)" << QString();
     }

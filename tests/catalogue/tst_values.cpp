@@ -9,6 +9,7 @@
 #include "catalogue/database.h"
 #include "catalogue/recordset.h"
 #include "spanishlocale.h"
+#include "recordsetrows.h"
 #include "testcatalogue.h"
 
 using namespace catalogue;
@@ -48,10 +49,7 @@ INSERT INTO valores VALUES (4, 'cuatro', 'x', 32767, 1, -2.5, 0.0001, '1900-01-0
     void rowsComeInFileOrder()
     {
         const auto rs = m_db->OpenRecordset(QStringLiteral("select id from valores"));
-        QStringList ids;
-        for (; !rs->Eof(); rs->MoveNext())
-            ids << rs->Fields(0).Value.toString();
-        QCOMPARE(ids.join(u' '), QStringLiteral("3 1 2 4"));
+        QCOMPARE(testsupport::fieldTexts(*rs).join(u' '), QStringLiteral("3 1 2 4"));
     }
 
     void values_data()
@@ -112,10 +110,7 @@ INSERT INTO valores VALUES (4, 'cuatro', 'x', 32767, 1, -2.5, 0.0001, '1900-01-0
         QFETCH(QString, condition);
         QFETCH(QString, ids);
         const auto rs = m_db->OpenRecordset(QStringLiteral("select id from valores where ") + condition);
-        QStringList found;
-        for (; !rs->Eof(); rs->MoveNext())
-            found << rs->Fields(0).Value.toString();
-        QCOMPARE(found.join(u' '), ids);
+        QCOMPARE(testsupport::fieldTexts(*rs).join(u' '), ids);
     }
 
 private:

@@ -1,5 +1,5 @@
 // The demo catalogue's rows: every peculiarity the program must cope with is
-// there, the rows hang together, and the same seed plans the same catalogue.
+// there and the rows hang together.
 
 #include "demofolder/catalogueschema.h"
 #include "demofolder/cataloguestore.h"
@@ -70,17 +70,6 @@ private slots:
     {
         m_plan = planCatalogue(Small);
         m_db = std::make_unique<PlanDatabase>(m_plan);
-    }
-
-    void sameSeedSamePlan()
-    {
-        const auto dump = [](const DemoOptions &options) {
-            const PlanDatabase db(planCatalogue(options));
-            return db.rows(QStringLiteral("SELECT * FROM ofertas")) + db.rows(QStringLiteral("SELECT * FROM fotos"));
-        };
-        QCOMPARE(dump(Small), m_db->rows(QStringLiteral("SELECT * FROM ofertas"))
-                                   + m_db->rows(QStringLiteral("SELECT * FROM fotos")));
-        QVERIFY(dump({Small.offers, Small.photosPerOffer, Small.seed + 1}) != dump(Small));
     }
 
     // Each peculiarity that a part of the program is tested against, as a
@@ -190,14 +179,6 @@ private slots:
         for (const QString &column : named)
             QVERIFY2(booleans.contains(column), qPrintable(column));
         QVERIFY(m_db->rows(QStringLiteral("SELECT nbtexto FROM auxcalid")).contains(QStringLiteral("Calefacción")));
-    }
-
-    // Statements that select every column of fotos read the photo key as the
-    // first column.
-    void photoKeyIsTheFirstColumnOfFotos()
-    {
-        QCOMPARE(m_db->rows(QStringLiteral("SELECT name FROM pragma_table_info('fotos') WHERE cid = 0")),
-                 QStringList{QStringLiteral("CodFoto")});
     }
 
     void rutasAreUniqueWindowsPaths()

@@ -50,12 +50,8 @@ private slots:
         QTest::addColumn<int>("orientation");
         QTest::addColumn<QImageIOHandler::Transformations>("transformation");
         QTest::newRow("1 upright") << 1 << QImageIOHandler::Transformations(QImageIOHandler::TransformationNone);
-        QTest::newRow("2 mirrored") << 2 << QImageIOHandler::Transformations(QImageIOHandler::TransformationMirror);
         QTest::newRow("3 upside down") << 3 << QImageIOHandler::Transformations(QImageIOHandler::TransformationRotate180);
-        QTest::newRow("4 flipped") << 4 << QImageIOHandler::Transformations(QImageIOHandler::TransformationFlip);
-        QTest::newRow("5") << 5 << QImageIOHandler::Transformations(QImageIOHandler::TransformationFlipAndRotate90);
         QTest::newRow("6 quarter clockwise") << 6 << QImageIOHandler::Transformations(QImageIOHandler::TransformationRotate90);
-        QTest::newRow("7") << 7 << QImageIOHandler::Transformations(QImageIOHandler::TransformationMirrorAndRotate90);
         QTest::newRow("8 quarter anticlockwise") << 8 << QImageIOHandler::Transformations(QImageIOHandler::TransformationRotate270);
     }
 

@@ -94,8 +94,6 @@ ReadTable MdbReadback::table(const QString &name) const
             ReadValue &value = row[static_cast<qsizetype>(c)];
             value.isNull = column->col_type != MDB_BOOL && field.is_null;
             value.text = QString::fromUtf8(buffers[c].data());
-            if (field.is_fixed && !field.is_null)
-                value.raw = QByteArray(static_cast<const char *>(field.value), field.siz);
         }
         result.rows.append(row);
     }

@@ -12,7 +12,6 @@
 struct ReadValue {
     bool isNull = true;  // Booleans are never null
     QString text;        // as libmdb formats it: dates "%Y-%m-%d %H:%M:%S", Booleans 0/1
-    QByteArray raw;      // stored bytes of fixed-size values
 };
 
 struct ReadColumn {

@@ -5,7 +5,6 @@
 #include "scriptfile.h"
 #include "sqlitesource.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -23,14 +22,6 @@ const std::string Script = R"(
         i % 7 = 0 FROM n;
 )";
 
-QString output(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished(-1);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
 } // namespace
 
 class TestMdbwriteLarge : public QObject
@@ -46,7 +37,6 @@ private slots:
     void initTestCase();
     void everyPhotoInInsertionOrder();
     void offersWithLongMemos();
-    void mdbtoolsCountsAndExports();
 };
 
 void TestMdbwriteLarge::initTestCase()
@@ -84,13 +74,6 @@ void TestMdbwriteLarge::offersWithLongMemos()
             QFAIL(qPrintable(QStringLiteral("memo of offer %1 differs (%2 characters read)")
                                  .arg(r + 1).arg(memo.text.size())));
     }
-}
-
-void TestMdbwriteLarge::mdbtoolsCountsAndExports()
-{
-    QCOMPARE(output("mdb-count", {m_path, "fotos"}), "200000\n");
-    QCOMPARE(output("mdb-count", {m_path, "ofertas"}), "3000\n");
-    QCOMPARE(output("mdb-export", {m_path, "fotos"}).count('\n'), 200001);
 }
 
 QTEST_GUILESS_MAIN(TestMdbwriteLarge)

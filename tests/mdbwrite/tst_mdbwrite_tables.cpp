@@ -1,11 +1,9 @@
-// Whole tables: order of rows across pages, names, wide definitions, long rows, and what
-// the mdbtools programs print.
+// Whole tables: order of rows across pages, names, wide definitions, long rows.
 
 #include "mdbreadback.h"
 #include "scriptfile.h"
 #include "sqlitesource.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -29,15 +27,6 @@ void compareRows(const ReadTable &table, const QList<QVariantList> &expected)
     }
 }
 
-QString run(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished() || process.exitCode() != 0)
-        return QStringLiteral("failed: ") + QString::fromUtf8(process.readAllStandardError());
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
 } // namespace
 
 class TestMdbwriteTables : public QObject
@@ -53,7 +42,6 @@ private slots:
     void wideDefinitionSpansPages();
     void longRowMovesMemosOutOfTheRow();
     void emptyTableAndEmptyDatabase();
-    void mdbtoolsPrograms();
 };
 
 void TestMdbwriteTables::rowsKeepInsertionOrderAcrossPages()
@@ -151,30 +139,6 @@ void TestMdbwriteTables::emptyTableAndEmptyDatabase()
     QCOMPARE(table.columns.size(), 2);
     QCOMPARE(table.declaredRows, 0);
     QCOMPARE(table.rows.size(), 0);
-}
-
-void TestMdbwriteTables::mdbtoolsPrograms()
-{
-    const std::string script = R"(
-        CREATE TABLE ofertas (Cod_Ofer INTEGER, ref TEXT(20), precioinmo CURRENCY, piscina BOOLEAN,
-                              alta DATETIME, baños BYTE, notas MEMO, m2 DOUBLE);
-        INSERT INTO ofertas VALUES (7, 'Ñandú €', 1.5, 1, '2024-01-15 13:45:30', NULL, 'l''agua', 85.25);
-        INSERT INTO ofertas VALUES (8, '', NULL, NULL, NULL, 2, NULL, NULL);
-    )";
-    const QString path = writeScriptFile(m_dir, "programas.mdb", script);
-    QVERIFY(!path.isEmpty());
-
-    QCOMPARE(run("mdb-ver", {path}), "JET4\n");
-    QCOMPARE(run("mdb-count", {path, "ofertas"}), "2\n");
-    const QString schema = run("mdb-schema", {path});
-    for (const char *line : {"[Cod_Ofer]\t\t\tLong Integer", "[ref]\t\t\tText (20)", "[precioinmo]\t\t\tCurrency",
-                             "[piscina]\t\t\tBoolean NOT NULL", "[alta]\t\t\tDateTime", "[baños]\t\t\tByte",
-                             "[notas]\t\t\tMemo/Hyperlink (255)", "[m2]\t\t\tDouble"})
-        QVERIFY2(schema.contains(line), line);
-    QCOMPARE(run("mdb-export", {"-0", "NULO", "-T", "%Y-%m-%d %H:%M:%S", path, "ofertas"}),
-             "Cod_Ofer,ref,precioinmo,piscina,alta,baños,notas,m2\n"
-             "7,\"Ñandú €\",1.5000,1,\"2024-01-15 13:45:30\",NULO,\"l'agua\",85.25\n"
-             "8,NULO,NULO,0,NULO,2,NULO,NULO\n");
 }
 
 QTEST_GUILESS_MAIN(TestMdbwriteTables)

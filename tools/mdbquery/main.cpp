@@ -117,6 +117,7 @@ private:
 
 int main(int argc, char *argv[])
 {
+    catalogue::prepareJetLibrary();
     QCoreApplication application(argc, argv);
     catalogue::useSystemRegionalSettings();
     Arguments arguments;

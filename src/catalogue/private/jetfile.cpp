@@ -41,9 +41,6 @@ JetFile::JetFile(const QString &path, const JetHeader &header)
     : m_path(path)
     , m_header(header)
 {
-    // Jet 3 text is in the writer's code page; Spanish catalogues use Windows-1252.
-    if (!qEnvironmentVariableIsSet("MDB_JET3_CHARSET"))
-        qputenv("MDB_JET3_CHARSET", "CP1252");
     m_mdb = mdb_open(QFile::encodeName(path).constData(), MDB_NOFLAGS);
     if (!m_mdb)
         throw CatalogueError::notADatabase(path);
@@ -66,7 +63,22 @@ JetFile::~JetFile()
 
 void JetFile::damaged(const QString &detail) const
 {
-    throw CatalogueError::damaged(m_path, detail);
+    const QString where = m_readingTable.isEmpty()
+        ? detail
+        : QStringLiteral("tabla «%1»: %2").arg(m_readingTable, detail);
+    throw CatalogueError::damaged(m_path, where);
+}
+
+JetFile::ReadingTable::ReadingTable(const JetFile &file, const QString &table)
+    : m_file(file)
+    , m_previous(file.m_readingTable)
+{
+    m_file.m_readingTable = table;
+}
+
+JetFile::ReadingTable::~ReadingTable()
+{
+    m_file.m_readingTable = m_previous;
 }
 
 void JetFile::readPage(quint64 page, std::vector<unsigned char> &out) const

@@ -38,8 +38,24 @@ public:
     // A copy of page `page` (decrypted where the file is). Throws the
     // damaged-file error when the page is outside the file or unreadable.
     void readPage(quint64 page, std::vector<unsigned char> &out) const;
-    // Throws the damaged-file error for this file.
+    // Throws the damaged-file error for this file, naming the table being
+    // read, if any.
     [[noreturn]] void damaged(const QString &detail) const;
+
+    // While one lives, damage found anywhere in the file (a page, a long
+    // value) is reported as damage of `table`.
+    class ReadingTable
+    {
+    public:
+        ReadingTable(const JetFile &file, const QString &table);
+        ~ReadingTable();
+        ReadingTable(const ReadingTable &) = delete;
+        ReadingTable &operator=(const ReadingTable &) = delete;
+
+    private:
+        const JetFile &m_file;
+        QString m_previous;
+    };
 
 private:
     void readCatalogue();
@@ -48,6 +64,7 @@ private:
     JetHeader m_header;
     MdbHandle *m_mdb = nullptr;
     std::vector<JetTableEntry> m_tables;
+    mutable QString m_readingTable; // only for messages
 };
 
 } // namespace catalogue

@@ -13,8 +13,10 @@ namespace {
 
 constexpr int MaxColumns = 255;
 constexpr int MaxRealIndexes = 256;
+// Jet marks a deleted row 0xC000 and a row moved to another page 0x4000;
+// the moved row itself is marked 0x8000 and read where it lies.
+constexpr int DeletedOrMovedFlag = 0x4000;
 constexpr int RowOffsetMask = 0x1FFF;
-constexpr int DeletedRowFlag = 0x4000;
 
 } // namespace
 
@@ -23,6 +25,7 @@ JetTable::JetTable(const JetFile &file, const JetTableEntry &entry)
     , m_name(entry.name)
     , m_decoder(file)
 {
+    const JetFile::ReadingTable reading(m_file, m_name);
     checkDefinition(entry.definitionPage);
     m_entry.mdb = file.handle();
     m_entry.object_type = MDB_TABLE;
@@ -30,28 +33,31 @@ JetTable::JetTable(const JetFile &file, const JetTableEntry &entry)
     std::snprintf(m_entry.object_name, sizeof m_entry.object_name, "%s", entry.name.toUtf8().constData());
     m_table.reset(mdb_read_table(&m_entry));
     if (!m_table)
-        damaged(QStringLiteral("no se puede leer su definición"));
+        m_file.damaged(QStringLiteral("no se puede leer su definición"));
     readUsageMap();
     readColumns();
 }
 
-void JetTable::damaged(const QString &what) const
+void JetTable::damagedRow(int row) const
 {
-    m_file.damaged(QStringLiteral("tabla %1: %2").arg(m_name, what));
+    m_file.damaged(QStringLiteral("la fila %1 de la página %2 no es válida").arg(row).arg(m_page));
 }
 
-void JetTable::checkDefinition(quint32 page) const
+void JetTable::checkDefinition(quint32 page)
 {
     const MdbFormatConstants &fmt = *m_file.handle()->fmt;
     std::vector<unsigned char> definition;
     m_file.readPage(page, definition);
-    const auto broken = [&] { damaged(QStringLiteral("la definición no es válida")); };
+    const auto broken = [&] { m_file.damaged(QStringLiteral("la definición no es válida")); };
     if (definition[0] != MDB_PAGE_TABLE)
         broken();
     const int columns = qFromLittleEndian<quint16>(definition.data() + fmt.tab_num_cols_offset);
     const quint32 realIndexes = qFromLittleEndian<quint32>(definition.data() + fmt.tab_num_ridxs_offset);
     if (columns < 1 || columns > MaxColumns || realIndexes > MaxRealIndexes)
         broken();
+    // Just before the column count: the number of column numbers given out.
+    // Rows written before a column was deleted still count that column.
+    m_columnLimit = qMax(columns, int(qFromLittleEndian<quint16>(definition.data() + fmt.tab_num_cols_offset - 4)));
     for (const int offset : {int(fmt.tab_usage_map_offset), int(fmt.tab_free_map_offset)}) {
         if (!m_file.hasPage(qFromLittleEndian<quint32>(definition.data() + offset) >> 8))
             broken();
@@ -73,7 +79,7 @@ void JetTable::readUsageMap()
 {
     const unsigned char *map = m_table->usage_map;
     const size_t size = m_table->map_sz;
-    const auto broken = [&] { damaged(QStringLiteral("el mapa de páginas no es válido")); };
+    const auto broken = [&] { m_file.damaged(QStringLiteral("el mapa de páginas no es válido")); };
     if (!map || size < 5)
         broken();
     const auto listBits = [&](const unsigned char *bits, size_t bytes, quint64 firstPage) {
@@ -110,12 +116,15 @@ void JetTable::readUsageMap()
 void JetTable::readColumns()
 {
     if (!mdb_read_columns(m_table.get()) || m_table->columns->len != m_table->num_cols)
-        damaged(QStringLiteral("no se pueden leer sus columnas"));
+        m_file.damaged(QStringLiteral("no se pueden leer sus columnas"));
     for (guint i = 0; i < m_table->columns->len; ++i) {
         const auto *column = static_cast<const MdbColumn *>(g_ptr_array_index(m_table->columns, i));
         JetColumn described{QString::fromUtf8(column->name), column->col_type};
         if (described.name.isEmpty())
-            damaged(QStringLiteral("una columna no tiene nombre"));
+            m_file.damaged(QStringLiteral("una columna no tiene nombre"));
+        // A row's null mask has one bit per column number.
+        if (column->col_num < 0 || column->col_num >= m_columnLimit)
+            m_file.damaged(QStringLiteral("la columna %1 no es válida").arg(described.name));
         m_columns.push_back(described);
     }
     m_wanted.assign(m_columns.size(), true);
@@ -123,49 +132,87 @@ void JetTable::readColumns()
     m_values.resize(m_columns.size());
 }
 
+void JetTable::rewind()
+{
+    m_nextPage = 0;
+    m_nextRow = 0;
+    m_rowsOnPage = 0;
+    m_rowsRead = 0;
+}
+
 bool JetTable::nextPage()
 {
     if (m_nextPage == m_pages.size())
         return false;
     MdbHandle *mdb = m_file.handle();
-    const quint32 page = m_pages[m_nextPage++];
-    if (mdb_read_pg(mdb, page) != mdb->fmt->pg_size)
-        damaged(QStringLiteral("no se puede leer la página %1").arg(page));
+    m_page = m_pages[m_nextPage++];
+    if (mdb_read_pg(mdb, m_page) != mdb->fmt->pg_size)
+        m_file.damaged(QStringLiteral("no se puede leer la página %1").arg(m_page));
     if (mdb->pg_buf[0] != MDB_PAGE_DATA || qFromLittleEndian<quint32>(mdb->pg_buf + 4) != m_entry.table_pg)
-        damaged(QStringLiteral("la página %1 no es de la tabla").arg(page));
+        m_file.damaged(QStringLiteral("la página %1 no es de la tabla").arg(m_page));
     const int countOffset = mdb->fmt->row_count_offset;
     m_rowsOnPage = qFromLittleEndian<quint16>(mdb->pg_buf + countOffset);
-    if (countOffset + 2 + 2 * m_rowsOnPage > mdb->fmt->pg_size)
-        damaged(QStringLiteral("la página %1 no es válida").arg(page));
+    m_rowTableEnd = countOffset + 2 + 2 * m_rowsOnPage;
+    if (m_rowTableEnd > mdb->fmt->pg_size)
+        m_file.damaged(QStringLiteral("la página %1 no es válida").arg(m_page));
     m_nextRow = 0;
     return true;
 }
 
+// The row's own column count: at most the column numbers the table has
+// given out; fewer where the row was written before columns were added.
+int JetTable::columnsInRow(int row, int start, size_t size) const
+{
+    const unsigned char *data = m_file.handle()->pg_buf + start;
+    const bool jet3 = m_file.header().isJet3();
+    const size_t countSize = jet3 ? 1 : 2;
+    if (size < countSize)
+        damagedRow(row);
+    const int columns = jet3 ? data[0] : qFromLittleEndian<quint16>(data);
+    if (columns < 1 || columns > m_columnLimit || countSize + size_t(columns + 7) / 8 > size)
+        damagedRow(row);
+    return columns;
+}
+
 bool JetTable::fetch()
 {
+    const JetFile::ReadingTable reading(m_file, m_name);
     MdbHandle *mdb = m_file.handle();
     for (;;) {
         while (m_nextRow >= m_rowsOnPage) {
-            if (!nextPage())
-                return false;
+            if (nextPage())
+                continue;
+            if (m_rowsRead != m_table->num_rows) {
+                m_file.damaged(QStringLiteral("tiene %1 filas y su definición dice %2")
+                                   .arg(m_rowsRead).arg(m_table->num_rows));
+            }
+            return false;
         }
+        const int row = m_nextRow++;
+        const int slot = qFromLittleEndian<quint16>(mdb->pg_buf + mdb->fmt->row_count_offset + 2 + 2 * row);
+        // Deleted rows, and rows moved to another page (their new place is
+        // read where it lies), are not the table's rows here.
+        if (slot & DeletedOrMovedFlag)
+            continue;
         int start = 0;
         size_t size = 0;
-        const int row = m_nextRow++;
-        // Like libmdb's own reader: deleted rows and rows it cannot take
-        // apart are passed over.
-        if (mdb_find_row(mdb, row, &start, &size) != 0 || size == 0 || (start & DeletedRowFlag))
-            continue;
+        if (mdb_find_row(mdb, row, &start, &size) != 0)
+            damagedRow(row);
         start &= RowOffsetMask;
+        if (size == 0 || start < m_rowTableEnd)
+            damagedRow(row);
+        const int rowColumns = columnsInRow(row, start, size);
         if (mdb_crack_row(m_table.get(), start, size, m_fields.data()) < 0)
-            continue;
+            damagedRow(row);
+        ++m_rowsRead;
         const int rowEnd = start + int(size);
         for (size_t i = 0; i < m_columns.size(); ++i) {
-            if (!m_wanted[i]) {
+            const auto *column = static_cast<const MdbColumn *>(g_ptr_array_index(m_table->columns, i));
+            if (!m_wanted[i] || column->col_num >= rowColumns) {
+                // libmdb reads a column newer than the row past the row's null mask.
                 m_values[i].setNull();
                 continue;
             }
-            const auto *column = static_cast<const MdbColumn *>(g_ptr_array_index(m_table->columns, i));
             m_decoder.decode(*column, m_fields[i], rowEnd, m_values[i]);
         }
         return true;

@@ -25,7 +25,9 @@ struct JetColumn
 // data pages in ascending order, the rows of each page in slot order. Its
 // definition and page map are checked before libmdb reads them, since libmdb
 // follows page pointers and counts from the file without questioning them,
-// and quietly skips a listed page that is not the table's.
+// and quietly skips a listed page that is not the table's. Rows are checked
+// too: a row that cannot be taken apart, or a table whose live rows are not
+// as many as its definition says, is damage, never a shorter table.
 class JetTable
 {
 public:
@@ -40,16 +42,20 @@ public:
     // Decode only the columns marked true; the others read as Null.
     void restrictTo(const std::vector<bool> &wanted) { m_wanted = wanted; }
 
-    // Moves to the next row; false after the last one.
+    // Moves to the next row; false after the last one. Throws CatalogueError,
+    // naming the table, for a damaged row or a wrong number of rows.
     bool fetch();
+    // Back before the first row.
+    void rewind();
     const std::vector<JetValue> &values() const { return m_values; }
 
 private:
-    void checkDefinition(quint32 page) const;
+    void checkDefinition(quint32 page);
     void readUsageMap();
     void readColumns();
     bool nextPage();
-    [[noreturn]] void damaged(const QString &what) const;
+    int columnsInRow(int row, int start, size_t size) const;
+    [[noreturn]] void damagedRow(int row) const;
 
     const JetFile &m_file;
     QString m_name;
@@ -57,9 +63,13 @@ private:
     std::unique_ptr<MdbTableDef, void (*)(MdbTableDef *)> m_table{nullptr, mdb_free_tabledef};
     std::vector<JetColumn> m_columns;
     std::vector<quint32> m_pages; // the table's data pages, ascending
+    int m_columnLimit = 0; // column numbers ever given out, deleted ones included
     size_t m_nextPage = 0;
+    quint32 m_page = 0;
     int m_nextRow = 0;
     int m_rowsOnPage = 0;
+    int m_rowTableEnd = 0; // where the rows of the page may start
+    quint64 m_rowsRead = 0;
     std::vector<bool> m_wanted;
     std::vector<MdbField> m_fields;
     std::vector<JetValue> m_values;

@@ -109,17 +109,17 @@ void JetValueDecoder::decode(const MdbColumn &column, const MdbField &field, int
         out.setInteger(field.is_null ? 0 : 1);
         return;
     }
-    if (field.is_null || field.siz < 0 || field.start < 0 || field.start + field.siz > rowEnd) {
+    if (field.is_null) {
         out.setNull();
         return;
+    }
+    const int need = fixedSize(columnType);
+    if (field.siz < need || field.start < 0 || field.start + field.siz > rowEnd) {
+        m_file.damaged(QStringLiteral("el valor de la columna %1 no cabe en su fila")
+                           .arg(QString::fromUtf8(column.name)));
     }
     MdbHandle *mdb = m_file.handle();
     const unsigned char *data = mdb->pg_buf + field.start;
-    const int need = fixedSize(columnType);
-    if (need > 0 && (field.siz < need || field.start + need > rowEnd)) {
-        out.setNull();
-        return;
-    }
     switch (columnType) {
     case MDB_BYTE:
         out.setInteger(data[0]);

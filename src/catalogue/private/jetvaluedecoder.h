@@ -20,8 +20,8 @@ class JetValueDecoder
 public:
     explicit JetValueDecoder(const JetFile &file);
 
-    // `rowEnd` is the page offset just past the row; a field that claims
-    // bytes outside the row decodes as Null.
+    // `rowEnd` is the page offset just past the row. Throws CatalogueError
+    // for a field that claims bytes outside the row or too few for its type.
     void decode(const MdbColumn &column, const MdbField &field, int rowEnd, JetValue &out);
 
 private:

@@ -1,11 +1,15 @@
 #include "catalogue/private/resultreader.h"
 
+#include <algorithm>
+#include <cstring>
 #include <limits>
+#include <memory>
 #include <vector>
 
 #include <QDateTime>
 #include <QStringList>
 
+#include "catalogue/private/recordrows.h"
 #include "catalogue/private/sqliteerror.h"
 #include "catalogue/recordset.h"
 
@@ -30,18 +34,11 @@ ColumnKind kindOf(sqlite3_stmt *statement, int column)
     return ColumnKind::Plain;
 }
 
-QString textValue(sqlite3_stmt *statement, int column)
-{
-    const auto *text = static_cast<const char16_t *>(sqlite3_column_text16(statement, column));
-    return QString::fromUtf16(text, sqlite3_column_bytes16(statement, column) / 2);
-}
-
 // Dates are stored as "YYYY-MM-DD HH:MM:SS". Jet's dates carry no time zone,
 // so they come back as UTC date-times: the wall-clock value exactly, with no
 // daylight-saving shift and no time-zone look-up per value.
-QVariant dateValue(sqlite3_stmt *statement, int column)
+QVariant dateValue(const QString &text)
 {
-    const QString text = textValue(statement, column);
     if (text.size() != 19)
         return QVariant(text);
     const auto number = [&](int from, int length) { return QStringView(text).mid(from, length).toInt(); };
@@ -49,33 +46,115 @@ QVariant dateValue(sqlite3_stmt *statement, int column)
                               QTime(number(11, 2), number(14, 2), number(17, 2)), Qt::UTC));
 }
 
-QVariant valueOf(sqlite3_stmt *statement, int column, ColumnKind kind)
+// The rows of a statement as SQLite gives them: each value's type and its
+// number, or its bytes (texts in UTF-16, as the database keeps them). A
+// value becomes a QVariant only when it is read, by its column's declared
+// type: BOOLEAN as bool, the numeric kinds of Jet as double, DATETIME as
+// QDateTime, texts as QString. Values and bytes are kept in blocks that
+// never move, so a large set is never copied while it grows.
+class StatementRows : public RecordRows
 {
-    switch (sqlite3_column_type(statement, column)) {
-    case SQLITE_NULL:
-        return QVariant();
-    case SQLITE_INTEGER: {
-        const qint64 value = sqlite3_column_int64(statement, column);
-        if (kind == ColumnKind::Boolean)
-            return QVariant(value != 0);
-        if (kind == ColumnKind::Decimal)
-            return QVariant(double(value));
-        if (value >= std::numeric_limits<int>::min() && value <= std::numeric_limits<int>::max())
-            return QVariant(int(value));
-        return QVariant(value);
+public:
+    explicit StatementRows(std::vector<ColumnKind> kinds)
+        : m_kinds(std::move(kinds))
+    {
     }
-    case SQLITE_FLOAT:
-        return QVariant(sqlite3_column_double(statement, column));
-    case SQLITE_TEXT:
-        if (kind == ColumnKind::Date)
-            return dateValue(statement, column);
-        return QVariant(textValue(statement, column));
-    default: {
-        const auto *data = static_cast<const char *>(sqlite3_column_blob(statement, column));
-        return QVariant(QByteArray(data, sqlite3_column_bytes(statement, column)));
+
+    void append(sqlite3_stmt *statement)
+    {
+        for (int column = 0; column < int(m_kinds.size()); ++column) {
+            if (m_cellCount % CellsPerBlock == 0)
+                m_cells.emplace_back(new Cell[CellsPerBlock]);
+            Cell &cell = m_cells.back()[m_cellCount++ % CellsPerBlock];
+            sqlite3_value *value = sqlite3_column_value(statement, column);
+            cell.type = sqlite3_value_type(value);
+            switch (cell.type) {
+            case SQLITE_INTEGER:
+                cell.integer = sqlite3_value_int64(value);
+                break;
+            case SQLITE_FLOAT:
+                cell.real = sqlite3_value_double(value);
+                break;
+            case SQLITE_TEXT:
+                keepBytes(cell, sqlite3_value_text16(value), sqlite3_value_bytes16(value));
+                break;
+            case SQLITE_BLOB:
+                keepBytes(cell, sqlite3_value_blob(value), sqlite3_value_bytes(value));
+                break;
+            default:
+                break;
+            }
+        }
     }
+
+    qsizetype count() const override { return m_kinds.empty() ? 0 : qsizetype(m_cellCount / m_kinds.size()); }
+
+    QVariant value(qsizetype row, int column) const override
+    {
+        const size_t index = size_t(row) * m_kinds.size() + size_t(column);
+        const Cell &cell = m_cells[index / CellsPerBlock][index % CellsPerBlock];
+        const ColumnKind kind = m_kinds[size_t(column)];
+        switch (cell.type) {
+        case SQLITE_INTEGER:
+            if (kind == ColumnKind::Boolean)
+                return QVariant(cell.integer != 0);
+            if (kind == ColumnKind::Decimal)
+                return QVariant(double(cell.integer));
+            if (cell.integer >= std::numeric_limits<int>::min() && cell.integer <= std::numeric_limits<int>::max())
+                return QVariant(int(cell.integer));
+            return QVariant(cell.integer);
+        case SQLITE_FLOAT:
+            return QVariant(cell.real);
+        case SQLITE_TEXT: {
+            const QString text = QString::fromUtf16(reinterpret_cast<const char16_t *>(cell.bytes), cell.size / 2);
+            return kind == ColumnKind::Date ? dateValue(text) : QVariant(text);
+        }
+        case SQLITE_BLOB:
+            return QVariant(QByteArray(cell.bytes, cell.size));
+        default:
+            return QVariant();
+        }
     }
-}
+
+private:
+    static constexpr size_t CellsPerBlock = 4096;
+    static constexpr size_t BytesPerBlock = 1 << 20;
+
+    struct Cell
+    {
+        union {
+            qint64 integer;
+            double real;
+            const char *bytes;
+        };
+        int size; // of the bytes
+        int type;
+    };
+
+    void keepBytes(Cell &cell, const void *data, int size)
+    {
+        cell.size = size;
+        cell.bytes = nullptr;
+        if (size == 0)
+            return;
+        if (size_t(m_bytesEnd - m_bytesNext) < size_t(size)) {
+            const size_t block = std::max(BytesPerBlock, size_t(size));
+            m_bytes.emplace_back(new char[block]);
+            m_bytesNext = m_bytes.back().get();
+            m_bytesEnd = m_bytesNext + block;
+        }
+        std::memcpy(m_bytesNext, data, size_t(size));
+        cell.bytes = m_bytesNext;
+        m_bytesNext += size;
+    }
+
+    std::vector<ColumnKind> m_kinds;
+    std::vector<std::unique_ptr<Cell[]>> m_cells;
+    size_t m_cellCount = 0;
+    std::vector<std::unique_ptr<char[]>> m_bytes;
+    char *m_bytesNext = nullptr;
+    char *m_bytesEnd = nullptr;
+};
 
 } // namespace
 
@@ -88,15 +167,13 @@ std::unique_ptr<Recordset> readRecordset(sqlite3_stmt *statement)
         names << QString::fromUtf16(static_cast<const char16_t *>(sqlite3_column_name16(statement, i)));
         kinds.push_back(kindOf(statement, i));
     }
-    std::vector<QVariant> values;
+    auto rows = std::make_unique<StatementRows>(std::move(kinds));
     int rc = SQLITE_ROW;
-    while ((rc = sqlite3_step(statement)) == SQLITE_ROW) {
-        for (int i = 0; i < columns; ++i)
-            values.push_back(valueOf(statement, i, kinds[size_t(i)]));
-    }
+    while ((rc = sqlite3_step(statement)) == SQLITE_ROW)
+        rows->append(statement);
     if (rc != SQLITE_DONE)
         throw statementError(sqlite3_db_handle(statement));
-    return std::make_unique<Recordset>(names, std::move(values));
+    return std::make_unique<Recordset>(names, std::move(rows));
 }
 
 } // namespace catalogue

@@ -10,10 +10,11 @@ namespace catalogue {
 
 class Recordset;
 
-// Runs a prepared statement to its end and keeps its rows in a record set.
-// Each column's declared type tells how its values come back: BOOLEAN as
-// bool, the numeric kinds of Jet as double, DATETIME as QDateTime, texts as
-// QString. Throws CatalogueError when the statement fails while running.
+// Runs a prepared statement to its end and keeps its rows, as SQLite gives
+// them, in a record set. Each column's declared type tells how its values
+// come back when read: BOOLEAN as bool, the numeric kinds of Jet as double,
+// DATETIME as QDateTime, texts as QString. Throws CatalogueError when the
+// statement fails while running.
 std::unique_ptr<Recordset> readRecordset(sqlite3_stmt *statement);
 
 } // namespace catalogue

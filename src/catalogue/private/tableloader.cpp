@@ -87,14 +87,19 @@ void copyRows(JetTable &table, SqliteConnection &connection)
 
 void loadTable(JetTable &table, SqliteConnection &connection)
 {
-    // One transaction: a table that fails half-way leaves nothing behind.
+    // One transaction for speed. The database keeps no journal, so a
+    // rollback undoes nothing: a table that fails half-way is dropped, and
+    // the next statement that names it tries it again.
     connection.exec(QStringLiteral("BEGIN"));
+    table.rewind();
     try {
         createTable(table, connection);
         copyRows(table, connection);
         connection.exec(QStringLiteral("COMMIT"));
     } catch (...) {
         sqlite3_exec(connection.handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+        const QByteArray drop = QStringLiteral("DROP TABLE IF EXISTS %1").arg(quotedName(table.name())).toUtf8();
+        sqlite3_exec(connection.handle(), drop.constData(), nullptr, nullptr, nullptr);
         throw;
     }
 }

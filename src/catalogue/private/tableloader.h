@@ -10,7 +10,8 @@ class SqliteConnection;
 // Copies one Jet table into the in-memory database: a table of the same name
 // and columns, in the file's row order, with declared types that keep the
 // values' nature (whole numbers, Boolean 1/0, exact Currency, dates, texts
-// with the collation ES).
+// with the collation ES). Reads the table from its first row, so a table
+// whose damage failed one load fails the next the same way.
 void loadTable(JetTable &table, SqliteConnection &connection);
 
 } // namespace catalogue

@@ -1,0 +1,41 @@
+#include "everystatement.h"
+
+#include "catalogue/database.h"
+#include "catalogue/recordset.h"
+#include "recordsetrows.h"
+#include "startup/statements.h"
+
+namespace testsupport {
+
+namespace {
+
+void readEveryField(catalogue::Recordset &recordset)
+{
+    forEachRow(recordset, [&] {
+        for (int i = 0; i < recordset.FieldCount(); ++i)
+            recordset.Fields(i);
+    });
+}
+
+} // namespace
+
+void sendEveryStatement(catalogue::Database &database)
+{
+    modcol::declareStatementIndexes(database);
+    const QString noFilter = QStringLiteral(" ");
+    for (const QString &sql : {modcol::typeListStatement(), modcol::cityListStatement(noFilter),
+                               modcol::zoneListStatement(noFilter), modcol::qualitiesStatement()})
+        readEveryField(*database.OpenRecordset(sql));
+
+    const auto search = database.OpenRecordset(modcol::searchStatement(noFilter));
+    const int key = search->Eof() ? 1 : search->Fields(0).Value.toInt();
+    readEveryField(*search);
+    const auto card = database.OpenRecordset(modcol::cardStatement(noFilter));
+    card->FindFirst(QStringLiteral("ofertas.cod_ofer=%1").arg(key));
+    readEveryField(*card);
+    for (const QString &sql : {modcol::firstPhotoStatement(key), modcol::cardPhotosStatement(key),
+                               modcol::extractionPhotosStatement(key), modcol::viewerPhotosStatement(key)})
+        readEveryField(*database.OpenRecordset(sql));
+}
+
+} // namespace testsupport
