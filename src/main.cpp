@@ -5,12 +5,14 @@
 #include "results/pictures.h"
 #include "startup/escapekey.h"
 #include "startup/modcol.h"
+#include "startup/picture.h"
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     catalogue::useSystemRegionalSettings();
     modcol::ignoreEscapeRepeats(app);
+    modcol::limitPictureAllocations();
     modcol::Main();
     results::frmresul window;
     window.setWindowIcon(results::windowIcon());
