@@ -1,8 +1,11 @@
 #include "startup/pictureloader.h"
 
+#include <QCoreApplication>
 #include <QFutureWatcher>
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
+
+#include "startup/logging.h"
 
 namespace modcol {
 namespace {
@@ -11,11 +14,22 @@ namespace {
 // queueing a page's worth of work behind a slow file.
 constexpr int DecodesAtOnce = 2;
 
-QThreadPool &decoderPool()
+Q_GLOBAL_STATIC(QThreadPool, decoderPool)
+
+QThreadPool *pool()
 {
-    static QThreadPool pool;
-    pool.setMaxThreadCount(DecodesAtOnce);
-    return pool;
+    static const bool ready = [] {
+        decoderPool()->setMaxThreadCount(DecodesAtOnce);
+        // Quitting waits for the decodes under way (each bounded by the
+        // pixel budget), never for queued ones.
+        qAddPostRoutine([] {
+            decoderPool()->clear();
+            decoderPool()->waitForDone();
+        });
+        return true;
+    }();
+    Q_UNUSED(ready);
+    return decoderPool();
 }
 
 } // namespace
@@ -26,13 +40,28 @@ PictureLoader::PictureLoader(QObject *parent)
     qRegisterMetaType<Picture>();
 }
 
-PictureLoader::~PictureLoader() = default;
+PictureLoader::~PictureLoader()
+{
+    // Decodes still queued in the pool will not run for nobody; those under
+    // way finish into futures no one watches.
+    const auto watchers = findChildren<QFutureWatcher<Picture> *>(Qt::FindDirectChildrenOnly);
+    for (QFutureWatcher<Picture> *watcher : watchers)
+        watcher->cancel();
+}
 
 int PictureLoader::request(const QString &path, const QSize &box, PictureFit fit)
 {
     const int ticket = m_nextTicket++;
-    m_pending.push_back({ticket, path, box, fit});
-    startNext();
+    const std::optional<PictureKey> key = pictureKey(path, box, fit);
+    if (!key) {
+        qCDebug(lcStartup) << "no picture file" << path;
+        reportLater(ticket, Picture());
+    } else if (const std::optional<Picture> cached = PictureCache::shared().find(*key)) {
+        reportLater(ticket, *cached);
+    } else {
+        m_pending.push_back({ticket, *key});
+        startNext();
+    }
     return ticket;
 }
 
@@ -42,22 +71,43 @@ void PictureLoader::cancelAll()
     m_firstCurrentTicket = m_nextTicket;
 }
 
+void PictureLoader::reportLater(int ticket, const Picture &picture)
+{
+    ++m_answered;
+    QMetaObject::invokeMethod(
+        this,
+        [this, ticket, picture] {
+            --m_answered;
+            report(ticket, picture);
+        },
+        Qt::QueuedConnection);
+}
+
+void PictureLoader::report(int ticket, const Picture &picture)
+{
+    if (ticket >= m_firstCurrentTicket)
+        emit loaded(ticket, picture);
+}
+
 void PictureLoader::startNext()
 {
     while (m_running < DecodesAtOnce && !m_pending.empty()) {
         const Request request = m_pending.front();
         m_pending.pop_front();
         ++m_running;
+        ++m_decodesStarted;
         auto *watcher = new QFutureWatcher<Picture>(this);
-        connect(watcher, &QFutureWatcher<Picture>::finished, this, [this, watcher, ticket = request.ticket] {
+        connect(watcher, &QFutureWatcher<Picture>::finished, this, [this, watcher, request] {
             --m_running;
-            const Picture picture = watcher->result();
             watcher->deleteLater();
-            if (ticket >= m_firstCurrentTicket)
-                emit loaded(ticket, picture);
+            const Picture picture = watcher->result();
+            // Kept even when cancelled: the page left may well come back.
+            PictureCache::shared().insert(request.key, picture);
+            report(request.ticket, picture);
             startNext();
         });
-        watcher->setFuture(QtConcurrent::run(&decoderPool(), decodePicture, request.path, request.box, request.fit));
+        const PictureKey &key = request.key;
+        watcher->setFuture(QtConcurrent::run(pool(), decodePicture, key.path, key.box, key.fit));
     }
 }
 
