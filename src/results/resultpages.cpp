@@ -1,5 +1,7 @@
 #include "results/resultpages.h"
 
+#include <algorithm>
+
 #include <QScrollBar>
 #include <QSignalBlocker>
 
@@ -17,6 +19,7 @@
 #include "startup/failure.h"
 #include "startup/formscaling.h"
 #include "startup/modcol.h"
+#include "startup/pictureloader.h"
 
 using namespace modcol;
 
@@ -48,6 +51,7 @@ ResultPages::ResultPages(QWidget *window, std::function<QString()> MontaFiltro)
     , m_window(window)
     , m_montaFiltro(std::move(MontaFiltro))
     , m_barra(new QScrollBar(Qt::Horizontal, window))
+    , m_thumbnails(new PictureLoader(this))
 {
     QPalette white = window->palette();
     white.setColor(QPalette::WindowText, Qt::white);
@@ -83,6 +87,7 @@ ResultPages::ResultPages(QWidget *window, std::function<QString()> MontaFiltro)
     placeControl(m_barra, 240, 8040, 11415, 375);
     m_barra->hide();
     connect(m_barra, &QScrollBar::valueChanged, this, &ResultPages::barra_Change);
+    connect(m_thumbnails, &PictureLoader::loaded, this, &ResultPages::showThumbnail);
 }
 
 ResultPages::~ResultPages() = default;
@@ -107,6 +112,8 @@ catalogue::Recordset &ResultPages::busqueda(const QString &where)
 void ResultPages::MuestraPagina()
 {
     m_cargando = true;
+    // The thumbnails of the page left are of no use to the page shown.
+    m_thumbnails->cancelAll();
     const QString where = m_montaFiltro();
     catalogue::Recordset &rs = busqueda(where);
     m_whereEnPantalla = where;
@@ -142,14 +149,14 @@ void ResultPages::CargaCelda(catalogue::Recordset &rs, int i)
     skipFailure(lcResults(), [&] { codOfer = catalogue::numberAsText(rs.Fields(0).Value); });
     skipFailure(lcResults(), [&] {
         celda.imagen->clear();
+        celda.ticket = 0;
         const auto ph = BaseDatos->OpenRecordset(firstPhotoStatement(codOfer.toInt()));
         if (ph->RecordCount() > 0) {
+            // Decoded off the window's thread; the cell shows it when it comes.
             const QString ruta = catalogue::numberAsText(ph->Fields(0).Value);
-            const qreal ratio = celda.imagen->devicePixelRatioF();
-            QPixmap picture = QPixmap::fromImage(
-                decodeToBox(thumbnailFile(baseFolders(), codOfer, ruta), celda.imagen->size() * ratio));
-            picture.setDevicePixelRatio(ratio);
-            celda.imagen->setPixmap(picture);
+            celda.ticket = m_thumbnails->request(thumbnailFile(baseFolders(), codOfer, ruta),
+                                                 celda.imagen->size() * celda.imagen->devicePixelRatioF(),
+                                                 PictureFit::Stretch);
         }
     });
     skipFailure(lcResults(), [&] { celda.lbprecio->setText(priceText(rs.Fields(QStringLiteral("precioinmo")).Value)); });
@@ -172,6 +179,19 @@ void ResultPages::celda_Click(int i)
     // The record card opens here, on this offer among those of the page on
     // screen; on its return the page that holds its last offer is shown.
     emit ofertaPulsada(m_whereEnPantalla, m_celdas[i].Tag.toInt());
+}
+
+void ResultPages::showThumbnail(int ticket, const Picture &picture)
+{
+    const auto celda = std::find_if(m_celdas.begin(), m_celdas.end(), [ticket](const Celda &c) { return c.ticket == ticket; });
+    if (celda == m_celdas.end())
+        return;
+    celda->ticket = 0;
+    if (picture.image.isNull())
+        return;
+    QPixmap pixmap = QPixmap::fromImage(picture.image);
+    pixmap.setDevicePixelRatio(celda->imagen->devicePixelRatioF());
+    celda->imagen->setPixmap(pixmap);
 }
 
 void ResultPages::barra_Change(int value)

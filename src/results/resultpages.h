@@ -12,6 +12,8 @@ class QWidget;
 
 namespace modcol {
 class ClickLabel;
+class PictureLoader;
+struct Picture;
 }
 
 namespace catalogue {
@@ -52,6 +54,7 @@ private:
         modcol::ClickLabel *imagen;
         modcol::ClickLabel *lbprecio;
         QString Tag; // the offer's key, empty while the cell is unused
+        int ticket = 0; // the thumbnail decode the cell waits for, 0 for none
     };
 
     // The offers that the clauses `where` find, cheapest first.
@@ -60,11 +63,13 @@ private:
     void OcultaCeldas(int desde);
     void celda_Click(int i);
     void barra_Change(int value);
+    void showThumbnail(int ticket, const modcol::Picture &picture);
 
     QWidget *m_window;
     std::function<QString()> m_montaFiltro;
     std::array<Celda, 12> m_celdas;
     QScrollBar *m_barra;
+    modcol::PictureLoader *m_thumbnails;
     bool m_cargando = false;
     int m_pagina = 0;
     int m_numPaginas = 0;
