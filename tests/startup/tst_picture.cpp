@@ -3,6 +3,7 @@
 // can be decoded in reasonable time.
 #include <QBuffer>
 #include <QFile>
+#include <QImageWriter>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -19,11 +20,10 @@ namespace {
 
 QByteArray encoded(const QImage &image, const char *format)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
-    return bytes;
+    QBuffer file;
+    file.open(QIODevice::WriteOnly);
+    QImageWriter(&file, format).write(image);
+    return file.data();
 }
 
 // A photo stored lying on its side: red on the left, blue on the right.
