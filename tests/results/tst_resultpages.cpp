@@ -134,7 +134,6 @@ private slots:
         QCOMPARE(m_fixture->control<QLabel>("lbprecio11")->text(), QString("12.000 €"));
         QCOMPARE(cellGreys(), QList<int>(12, -1));
         QTRY_COMPARE(cellGreys(), keysOnPage());
-        const int decodesOfPage1 = loader()->decodesStarted();
 
         barra()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
         QCOMPARE(cellGreys(), QList<int>(12, -1));
@@ -144,7 +143,6 @@ private slots:
         QCOMPARE(cellGreys(), keysOnPage());
 
         const int decodesSoFar = loader()->decodesStarted();
-        QVERIFY(decodesSoFar < decodesOfPage1 + 24); // page 2's were mostly never started
         barra()->setValue(1);
         QTRY_COMPARE(cellGreys(), keysOnPage());
         QCOMPARE(loader()->decodesStarted(), decodesSoFar);

@@ -1,5 +1,6 @@
 // The picture loader: what it reports, when, and what it never reports;
 // the run's cache of decoded pictures behind it.
+#include <QFile>
 #include <QImage>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -30,21 +31,29 @@ private slots:
     void cancelledRequestsNeverReport()
     {
         const QString cached = picture("guardada.jpg", QSize(400, 300));
+        // Large enough that none is done before the cancel: tens of milliseconds each.
+        QStringList slow{picture("lenta.png", QSize(3000, 2250))};
+        for (int i = 1; i < 4; ++i) {
+            slow << m_dir->filePath(QString("lenta%1.png").arg(i));
+            QVERIFY(QFile::copy(slow.first(), slow.last()));
+        }
+        const QString fresh = picture("nueva.jpg", QSize(400, 300));
         PictureLoader loader;
         QSignalSpy loaded(&loader, &PictureLoader::loaded);
         loader.request(cached, Box, PictureFit::Stretch);
         QVERIFY(loaded.wait());
 
         loader.request(cached, Box, PictureFit::Stretch);
-        for (int i = 0; i < 4; ++i)
-            loader.request(picture(QString("%1.jpg").arg(i), QSize(1600, 1200)), Box, PictureFit::Stretch);
+        for (const QString &path : slow)
+            loader.request(path, Box, PictureFit::Stretch);
         loader.cancelAll();
-        const int ticket = loader.request(picture("nueva.jpg", QSize(400, 300)), Box, PictureFit::Stretch);
+        const int ticket = loader.request(fresh, Box, PictureFit::Stretch);
         QTRY_COMPARE(loader.outstanding(), 0);
         QCOMPARE(loaded.size(), 2);
         QCOMPARE(loaded.last().at(0).toInt(), ticket);
         QVERIFY(!loaded.last().at(1).value<Picture>().image.isNull());
-        QCOMPARE(loader.decodesStarted(), 1 + 2 + 1); // the first; two under way at the cancel; the last
+        // The first, at most the two the threads had taken, and the last.
+        QVERIFY(loader.decodesStarted() <= 1 + 2 + 1);
     }
 
     // A picture decoded lately for the same file, box and fit is answered
