@@ -32,8 +32,9 @@ public:
     // Forgets every request made so far.
     void cancelAll();
 
-    // Requests not reported yet, and decodes dropped or under way whose end
-    // has not been seen yet.
+    // Work not seen through yet: decodes handed to the threads (cancelled
+    // ones too) and answers queued. Zero once everything asked for has been
+    // reported or dropped.
     int outstanding() const { return m_running + m_answered; }
 
     // Decodes this loader has started; a request the cache or a missing
