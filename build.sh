@@ -12,7 +12,7 @@ packages=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-translations-l10n
     mdbtools mdbtools-dev
-    libsqlite3-dev
+    libsqlite3-dev zlib1g-dev
     fonts-liberation2
 )
 

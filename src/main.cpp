@@ -5,6 +5,7 @@
 #include "results/pictures.h"
 #include "startup/escapekey.h"
 #include "startup/modcol.h"
+#include "startup/picture.h"
 #include "startup/qttranslation.h"
 
 int main(int argc, char *argv[])
@@ -13,6 +14,7 @@ int main(int argc, char *argv[])
     modcol::installQtTranslation(app);
     catalogue::useSystemRegionalSettings();
     modcol::ignoreEscapeRepeats(app);
+    modcol::limitPictureAllocations();
     modcol::Main();
     results::frmresul window;
     window.setWindowIcon(results::windowIcon());

@@ -1,5 +1,7 @@
 #include "results/resultpages.h"
 
+#include <algorithm>
+
 #include <QScrollBar>
 #include <QSignalBlocker>
 
@@ -15,6 +17,7 @@
 #include "startup/failure.h"
 #include "startup/formscaling.h"
 #include "startup/modcol.h"
+#include "startup/pictureloader.h"
 #include "startup/priceformat.h"
 #include "startup/statements.h"
 
@@ -60,6 +63,7 @@ ResultPages::ResultPages(std::function<QString()> MontaFiltro, QWidget *parent)
     : QWidget(parent)
     , m_montaFiltro(std::move(MontaFiltro))
     , barra(new QScrollBar(Qt::Horizontal, this))
+    , m_thumbnails(new PictureLoader(this))
 {
     setObjectName(QStringLiteral("resultGrid"));
     placeControl(this, 0, GridTop, 11655, 8415 - GridTop);
@@ -86,6 +90,7 @@ ResultPages::ResultPages(std::function<QString()> MontaFiltro, QWidget *parent)
     placeControl(barra, 240, 8040 - GridTop, 11415, 375);
     barra->hide();
     connect(barra, &QScrollBar::valueChanged, this, &ResultPages::barra_Change);
+    connect(m_thumbnails, &PictureLoader::loaded, this, &ResultPages::showThumbnail);
 }
 
 ResultPages::~ResultPages() = default;
@@ -109,6 +114,8 @@ catalogue::Recordset &ResultPages::searchOffers(const QString &where)
 
 void ResultPages::MuestraPagina()
 {
+    // The thumbnails of the page left are of no use to the page shown.
+    m_thumbnails->cancelAll();
     const QString where = m_montaFiltro();
     catalogue::Recordset &rs = searchOffers(where);
     m_whereOnScreen = where;
@@ -160,15 +167,14 @@ void ResultPages::CargaCelda(catalogue::Recordset &rs, int i)
 void ResultPages::loadThumbnail(int i, const QString &codOfer)
 {
     imagen[i]->clear();
+    m_cellTickets[i] = 0;
     const auto photos = BaseDatos->OpenRecordset(firstPhotoStatement(codOfer.toInt()));
     if (photos->RecordCount() == 0)
         return;
+    // Decoded off the window's thread; the cell shows it when it comes.
     const QString ruta = catalogue::numberAsText(photos->Fields(0).Value);
-    const qreal ratio = imagen[i]->devicePixelRatioF();
-    QPixmap picture = QPixmap::fromImage(
-        decodeToBox(thumbnailFile(baseFolders(), codOfer, ruta), imagen[i]->size() * ratio));
-    picture.setDevicePixelRatio(ratio);
-    imagen[i]->setPixmap(picture);
+    m_cellTickets[i] = m_thumbnails->request(thumbnailFile(baseFolders(), codOfer, ruta),
+                                             imagen[i]->size() * imagen[i]->devicePixelRatioF(), PictureFit::Stretch);
 }
 
 void ResultPages::OcultaCeldas(int desde)
@@ -183,6 +189,20 @@ void ResultPages::OcultaCeldas(int desde)
 void ResultPages::imagen_Click(int i)
 {
     emit offerClicked(m_whereOnScreen, m_cellKeys[i].toInt());
+}
+
+void ResultPages::showThumbnail(int ticket, const Picture &picture)
+{
+    const auto cell = std::find(m_cellTickets.begin(), m_cellTickets.end(), ticket);
+    if (cell == m_cellTickets.end())
+        return;
+    *cell = 0;
+    if (picture.image.isNull())
+        return;
+    ClickLabel *box = imagen[size_t(cell - m_cellTickets.begin())];
+    QPixmap pixmap = QPixmap::fromImage(picture.image);
+    pixmap.setDevicePixelRatio(box->devicePixelRatioF());
+    box->setPixmap(pixmap);
 }
 
 void ResultPages::barra_Change(int value)

@@ -13,6 +13,8 @@ class QScrollBar;
 
 namespace modcol {
 class ClickLabel;
+class PictureLoader;
+struct Picture;
 }
 
 namespace catalogue {
@@ -63,12 +65,15 @@ private:
     void OcultaCeldas(int desde);
     void imagen_Click(int i);
     void barra_Change(int value);
+    void showThumbnail(int ticket, const modcol::Picture &picture);
 
     std::function<QString()> m_montaFiltro;
     std::array<modcol::ClickLabel *, CellsPerPage> imagen{};
     std::array<modcol::ClickLabel *, CellsPerPage> lbprecio{};
     std::array<QString, CellsPerPage> m_cellKeys; // the cells' offer keys, empty while unused
+    std::array<int, CellsPerPage> m_cellTickets{}; // the thumbnail decode each cell waits for, 0 for none
     QScrollBar *barra;
+    modcol::PictureLoader *m_thumbnails;
     int Pagina = 0;
     int NumPaginas = 0;
     QString m_whereOnScreen; // the clauses that found the offers on screen

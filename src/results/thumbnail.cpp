@@ -1,7 +1,5 @@
 #include "results/thumbnail.h"
 
-#include <QImageReader>
-
 #include "startup/cataloguepaths.h"
 
 namespace results {
@@ -16,20 +14,6 @@ QString thumbnailFile(const modcol::BaseFolders &folders, const QString &codOfer
     if (path.isEmpty())
         path = modcol::photoFile(folders, ruta);
     return path;
-}
-
-QImage decodeToBox(const QString &path, const QSize &box)
-{
-    if (path.isEmpty() || box.isEmpty())
-        return QImage();
-    QImageReader reader(path);
-    reader.setAutoTransform(true);
-    // The decoder scales the picture as stored, before it is turned.
-    QSize stored = box;
-    if (reader.size().isValid() && (reader.transformation() & QImageIOHandler::TransformationRotate90))
-        stored.transpose();
-    reader.setScaledSize(stored);
-    return reader.read();
 }
 
 } // namespace results

@@ -18,11 +18,24 @@ enum class PictureFit {
 
 struct Picture
 {
-    QSize size;   // the picture's own size, upright; empty when the file is no picture we can read
+    QSize size;   // the picture's own size, upright; empty when there is no picture
     QImage image; // the decoded picture; null when the file is missing, damaged or refused
 };
 
-// Reads `path` and decodes it for `box`, on the calling thread.
+// The most pixels a decoder may have to produce for one picture. A format
+// that can only be decoded whole (PNG, GIF, BMP...) is refused above it: a
+// small file can declare 20000 x 20000 pixels and take seconds to inflate.
+// A JPEG is decoded scaled, at an eighth of its size at least.
+constexpr qint64 PixelBudget = 50'000'000;
+
+// Sets the largest picture Qt's decoders may allocate, once at start-up,
+// before any picture is read: enough for PixelBudget pixels of the widest
+// kind Qt decodes (16 bits per channel), and no more.
+void limitPictureAllocations();
+
+// Reads `path` and decodes it for `box`, on the calling thread. A file that
+// is missing, damaged (a JPEG that ends early), refused by the budget or by
+// the allocation limit gives no picture (both members empty) and a log line.
 Picture decodePicture(const QString &path, const QSize &box, PictureFit fit);
 
 } // namespace modcol

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <deque>
+#include <memory>
 
 #include <QObject>
 
@@ -9,11 +9,15 @@
 namespace modcol {
 
 // Decodes pictures off the window's thread, so that a window shows its
-// texts at once and each picture as it arrives. Requests run in the order
-// they were made, a few at a time; `loaded` reports each on the loader's
-// thread. A window that moves on (another page, another photo) cancels what
-// it no longer shows: pending requests are dropped and the results of those
-// already running are never reported.
+// texts at once and each picture as it arrives. Requests are taken in the
+// order they were made, a few at a time, by the decoding threads
+// themselves; `loaded` reports each on the loader's thread, never from
+// within `request`. A picture decoded lately for the same file, box and fit
+// comes from the run's PictureCache without a decode; a missing file gives
+// no picture without one. A window that moves on (another page, another
+// photo) cancels what it no longer shows: requests not yet taken are
+// dropped and the results of those under way are never reported. A loader
+// may be destroyed while its decodes run.
 class PictureLoader : public QObject
 {
     Q_OBJECT
@@ -28,25 +32,27 @@ public:
     // Forgets every request made so far.
     void cancelAll();
 
-    // Requests not reported yet (pending or running).
-    int outstanding() const { return int(m_pending.size()) + m_running; }
+    // Work not seen through yet: decodes handed to the threads (cancelled
+    // ones too) and answers queued. Zero once everything asked for has been
+    // reported or dropped.
+    int outstanding() const { return m_running + m_answered; }
+
+    // Decodes this loader has started; a request the cache or a missing
+    // file answers, or one cancelled before its turn, starts none.
+    int decodesStarted() const;
 
 signals:
     void loaded(int ticket, const modcol::Picture &picture);
 
 private:
-    struct Request
-    {
-        int ticket;
-        QString path;
-        QSize box;
-        PictureFit fit;
-    };
+    struct Queue;
 
-    void startNext();
+    void reportLater(int ticket, const Picture &picture);
+    void report(int ticket, const Picture &picture);
 
-    std::deque<Request> m_pending;
-    int m_running = 0;
+    std::shared_ptr<Queue> m_queue; // shared with the decodes in the pool
+    int m_running = 0;              // decodes handed to the pool, not seen back
+    int m_answered = 0;             // reports queued for requests answered without a decode
     int m_nextTicket = 1;
     int m_firstCurrentTicket = 1; // tickets below it were cancelled
 };

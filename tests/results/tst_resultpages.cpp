@@ -10,6 +10,7 @@
 #include "results/resultpages.h"
 #include "resultsfixture.h"
 #include "startup/modcol.h"
+#include "startup/pictureloader.h"
 
 using namespace resultstest;
 using namespace results;
@@ -99,6 +100,7 @@ private slots:
         writePicture(m_fixture->appFolder() + "/fotos/00007_01.jpg", QSize(900, 600), Qt::yellow);
         writePicture(m_fixture->appFolder() + "/fotos/00007_02.jpg", QSize(900, 600), Qt::magenta);
         m_fixture->search();
+        QTRY_COMPARE(loader()->outstanding(), 0);
 
         QCOMPARE(cellColour(0), QColor(Qt::red));
         QCOMPARE(cellColour(1), QColor(Qt::green));
@@ -106,6 +108,39 @@ private slots:
         QCOMPARE(cellColour(3), QColor());            // its photo is missing
         QCOMPARE(cellColour(4), QColor());            // it has none
         QCOMPARE(keysOnPage(), QList<int>({12, 123, 7, 8, 9}));
+    }
+
+    // A page shows its prices at once and each thumbnail as it is decoded;
+    // a page left before its thumbnails came never shows them, on any page;
+    // going back to a page shown whole decodes nothing. Offer k's picture
+    // is grey level 7k.
+    void thumbnailsArriveForTheirPage()
+    {
+        QList<Oferta> ofertas = ofertasSeguidas(36);
+        for (Oferta &oferta : ofertas)
+            oferta.fotos = QStringList{QString("fotos\\%1.jpg").arg(oferta.cod)};
+        start(ofertas);
+        for (const Oferta &oferta : ofertas) {
+            const int level = 7 * oferta.cod;
+            writePicture(QString("%1/fotos/%2.jpg").arg(m_fixture->appFolder()).arg(oferta.cod), QSize(900, 600),
+                         QColor(level, level, level));
+        }
+        m_fixture->search();
+        QCOMPARE(m_fixture->control<QLabel>("lbprecio11")->text(), QString("12.000 €"));
+        QCOMPARE(cellGreys(), QList<int>(12, -1));
+        QTRY_COMPARE(cellGreys(), keysOnPage());
+
+        barra()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        QCOMPARE(cellGreys(), QList<int>(12, -1));
+        barra()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        QTRY_COMPARE(loader()->outstanding(), 0);
+        QCOMPARE(keysOnPage().first(), 25);
+        QCOMPARE(cellGreys(), keysOnPage());
+
+        const int decodesSoFar = loader()->decodesStarted();
+        barra()->setValue(1);
+        QTRY_COMPARE(cellGreys(), keysOnPage());
+        QCOMPARE(loader()->decodesStarted(), decodesSoFar);
     }
 
     // The page changes when the thumb is let go, and a new search starts
@@ -165,6 +200,8 @@ private:
 
     QScrollBar *barra() { return m_fixture->control<QScrollBar>("barra"); }
 
+    modcol::PictureLoader *loader() { return m_fixture->window().findChild<modcol::PictureLoader *>(); }
+
     // The keys of the visible cells, as their clicks hand them on.
     QList<int> keysOnPage()
     {
@@ -191,6 +228,20 @@ private:
         // JPEG colours come back near, not exact.
         const auto near = [](int value) { return value < 40 ? 0 : value > 215 ? 255 : value; };
         return QColor(near(colour.red()), near(colour.green()), near(colour.blue()));
+    }
+
+    // The offer whose grey a visible cell's picture shows, -1 without one.
+    QList<int> cellGreys()
+    {
+        QList<int> greys;
+        for (int i = 0; i < 12; ++i) {
+            const auto *cell = m_fixture->control<QLabel>(qPrintable(QString("imagen%1").arg(i)));
+            if (!cell->isVisible())
+                continue;
+            const QImage picture = cell->pixmap().toImage();
+            greys << (picture.isNull() ? -1 : (qGray(picture.pixel(picture.rect().center())) + 3) / 7);
+        }
+        return greys;
     }
 
     std::unique_ptr<ResultsFixture> m_fixture;

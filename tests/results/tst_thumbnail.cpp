@@ -1,11 +1,7 @@
-// Which picture a result cell shows, and how it is decoded.
-#include <QBuffer>
+// Which picture a result cell shows.
 #include <QDir>
-#include <QFile>
-#include <QPainter>
 #include <QTest>
 
-#include "demofolder/exiforientation.h"
 #include "results/thumbnail.h"
 #include "resultsfixture.h"
 #include "startup/modcol.h"
@@ -66,51 +62,11 @@ private slots:
         QCOMPARE(thumbnailFile(modcol::baseFolders(), "12", "fotos\\00012_01.jpg"), chosen.isEmpty() ? QString() : onDisk(chosen));
     }
 
-    // A photo stored lying on its side, red on the left and blue on the
-    // right, with the Exif orientation "turn a quarter clockwise": shown
-    // upright, red is on top.
-    void followsExifOrientation()
-    {
-        QImage stored(400, 200, QImage::Format_RGB32);
-        stored.fill(Qt::blue);
-        QPainter(&stored).fillRect(0, 0, 200, 200, Qt::red);
-        QByteArray jpeg;
-        QBuffer buffer(&jpeg);
-        buffer.open(QIODevice::WriteOnly);
-        QVERIFY(stored.save(&buffer, "JPG"));
-        QFile file(onDisk("app/girada.jpg"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(demofolder::withExifOrientation(jpeg, 6));
-        file.close();
-
-        const QImage image = results::decodeToBox(file.fileName(), QSize(60, 100));
-        QCOMPARE(image.size(), QSize(60, 100));
-        QVERIFY(isMostly(image.pixelColor(10, 10), Qt::red));
-        QVERIFY(isMostly(image.pixelColor(10, 90), Qt::blue));
-    }
-
-    void unreadableGivesNoPicture()
-    {
-        QFile file(onDisk("app/rota.jpg"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("\xFF\xD8\xFF\xE0 esto no es una foto");
-        file.close();
-        QVERIFY(results::decodeToBox(file.fileName(), QSize(165, 134)).isNull());
-        QVERIFY(results::decodeToBox(onDisk("app/no-existe.jpg"), QSize(165, 134)).isNull());
-    }
-
 private:
     QString onDisk(const QString &file) const
     {
         const QString base = file.startsWith("app/") ? m_app->path() : m_bd->path();
         return base + file.mid(file.indexOf('/'));
-    }
-
-    static bool isMostly(const QColor &colour, Qt::GlobalColor expected)
-    {
-        const QColor want(expected);
-        return qAbs(colour.red() - want.red()) < 60 && qAbs(colour.blue() - want.blue()) < 60
-            && qAbs(colour.green() - want.green()) < 60;
     }
 
     std::unique_ptr<QTemporaryDir> m_app;
