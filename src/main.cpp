@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "catalogue/database.h"
 #include "catalogue/regional.h"
 #include "results/frmresul.h"
 #include "results/pictures.h"
@@ -10,6 +11,7 @@
 
 int main(int argc, char *argv[])
 {
+    catalogue::prepareJetLibrary();
     QApplication app(argc, argv);
     modcol::installQtTranslation(app);
     catalogue::useSystemRegionalSettings();

@@ -37,8 +37,9 @@ CatalogueError CatalogueError::notADatabase(const QString &path)
 
 CatalogueError CatalogueError::damaged(const QString &path, const QString &detail)
 {
-    return CatalogueError(
-        QStringLiteral("La base de datos %1 está dañada (%2).").arg(quoted(path), detail));
+    CatalogueError error(QStringLiteral("La base de datos %1 está dañada (%2).").arg(quoted(path), detail));
+    error.m_damage = true;
+    return error;
 }
 
 CatalogueError CatalogueError::wrongPassword(const QString &path)

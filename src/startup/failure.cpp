@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "catalogue/catalogueerror.h"
 #include "startup/modcol.h"
 
 namespace modcol {
@@ -22,6 +23,17 @@ QString failureMessage(const std::exception_ptr &failure)
     } catch (...) {
     }
     return QStringLiteral("Error inesperado.");
+}
+
+bool isCatalogueDamage(const std::exception_ptr &failure)
+{
+    try {
+        std::rethrow_exception(failure);
+    } catch (const catalogue::CatalogueError &error) {
+        return error.isDamage();
+    } catch (...) {
+        return false;
+    }
 }
 
 void endProgram(const QString &message)

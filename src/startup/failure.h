@@ -18,16 +18,26 @@ void endProgram(const QString &message);
 // The message for an exception, in Spanish.
 QString failureMessage(const std::exception_ptr &failure);
 
+// Whether the failure is a damaged catalogue file.
+bool isCatalogueDamage(const std::exception_ptr &failure);
+
 // A failing statement is skipped and the next one runs. The failure leaves
 // a debug line in `log`, the caller's layer, so that a missing photo or box
-// can be traced (QT_LOGGING_RULES="colaborador.*.debug=true").
+// can be traced (QT_LOGGING_RULES="colaborador.*.debug=true"). A damaged
+// catalogue is never skipped: whatever statement meets it first, it ends
+// the program as damage met anywhere else does, instead of leaving photos
+// or boxes silently empty.
 template <typename Statement>
 void skipFailure(const QLoggingCategory &log, Statement &&statement) noexcept
 {
     try {
         statement();
     } catch (...) {
-        qCDebug(log) << "skipped:" << failureMessage(std::current_exception());
+        const std::exception_ptr failure = std::current_exception();
+        if (isCatalogueDamage(failure))
+            endProgram(failureMessage(failure));
+        else
+            qCDebug(log) << "skipped:" << failureMessage(failure);
     }
 }
 

@@ -7,17 +7,29 @@ class TestFailure : public QObject
 
 private slots:
     // Failures in every resize handler: each handler finishes, one error box
-    // appears afterwards, and the program ends with a failure status.
+    // appears afterwards, and the program ends with a failure status. A
+    // skipped statement that meets a damaged catalogue ends it the same way.
+    void fatalFailureShowsOneBoxAndEnds_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QString>("box");
+        QTest::newRow("no trap") << "" << "box|PROPIEDADES COLABORADOR|No se puede abrir «x.mdb».";
+        QTest::newRow("damage skipped")
+            << "damage" << "box|PROPIEDADES COLABORADOR|La base de datos «x.mdb» está dañada (tabla «fotos»).";
+    }
+
     void fatalFailureShowsOneBoxAndEnds()
     {
+        QFETCH(QString, mode);
+        QFETCH(QString, box);
         QProcess probe;
-        probe.start(QCoreApplication::applicationDirPath() + "/fatalprobe", {});
+        probe.start(QCoreApplication::applicationDirPath() + "/fatalprobe", {mode});
         QVERIFY(probe.waitForFinished(30000));
         const QStringList lines = QString::fromUtf8(probe.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
         QCOMPARE(probe.exitStatus(), QProcess::NormalExit);
         QVERIFY(probe.exitCode() != 0);
         QCOMPARE(lines.filter("box|").size(), 1);
-        QCOMPARE(lines.last(), QString("box|PROPIEDADES COLABORADOR|No se puede abrir «x.mdb»."));
+        QCOMPARE(lines.last(), box);
         QVERIFY(lines.first() == "handler returned");
     }
 };
