@@ -1,12 +1,11 @@
 #include "results/startpanel.h"
 
-#include <QImageReader>
-
 #include "catalogue/rounding.h"
 #include "results/pictures.h"
 #include "startup/clicklabel.h"
 #include "startup/colours.h"
 #include "startup/formscaling.h"
+#include "startup/picture.h"
 
 using namespace modcol;
 
@@ -75,16 +74,15 @@ void StartPanel::showAgency(const QString &name, const QString &logoFile)
     lbtexto->adjustSize();
     if (logoFile.isEmpty())
         return;
-    QImageReader reader(logoFile);
-    reader.setAutoTransform(true);
-    const QImage logo = reader.read();
-    if (logo.isNull()) {
+    // The logo never needs more pixels than the panel has.
+    const modcol::Picture logo = modcol::decodePicture(logoFile, size(), modcol::PictureFit::KeepAspect);
+    if (logo.image.isNull()) {
         imglogo->hide();
         return;
     }
     // Until it stretches, the box takes the picture's own size.
-    imglogo->resize(logo.size());
-    imglogo->setPixmap(QPixmap::fromImage(logo));
+    imglogo->resize(logo.size);
+    imglogo->setPixmap(QPixmap::fromImage(logo.image));
     imglogo->setScaledContents(true);
     AjustaLogo();
 }
