@@ -1,13 +1,12 @@
 // The statement translation (literals never altered, names given their
 // stored spelling, the tie-breaker of ORDER BY) and the number patterns of
-// Format() and the windows.
+// Format().
 
 #include <QTest>
 
 #include "catalogue/private/numberpattern.h"
 #include "catalogue/private/statementtranslator.h"
 #include "catalogue/private/storednames.h"
-#include "catalogue/regional.h"
 #include "spanishlocale.h"
 
 using namespace catalogue;
@@ -111,13 +110,6 @@ private slots:
         QFETCH(double, value);
         QFETCH(QString, text);
         QCOMPARE(NumberPattern::parse(pattern).format(value), text);
-    }
-
-    void windowFormats()
-    {
-        QCOMPARE(Format(1234567.6, QStringLiteral("#,##0 €")), QStringLiteral("1.234.568 €"));
-        QCOMPARE(numberAsText(QVariant(114.5)), QStringLiteral("114,5"));
-        QCOMPARE(numberAsText(QVariant()), QString());
     }
 
 private:
