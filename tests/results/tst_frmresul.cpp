@@ -178,7 +178,8 @@ private slots:
         QTimer escape;
         connect(&escape, &QTimer::timeout, this, [&] {
             if (QWidget *top = onTop()) {
-                closed << QString("%1|%2").arg(top->metaObject()->className(), top->parentWidget()->objectName());
+                const QWidget *over = top->parentWidget();
+                closed << QString("%1|%2").arg(top->metaObject()->className(), over ? over->objectName() : "");
                 QTest::keyClick(top->focusWidget() ? top->focusWidget() : top, Qt::Key_Escape);
             }
         });
@@ -213,6 +214,9 @@ private slots:
                                       "QMenu|txtdesde", "QMessageBox|frmresul", "QComboBoxPrivateContainer|cbzona",
                                       "results::frmbrezomar|frmresul"}));
         QCOMPARE(ends.size(), 0);
+        // The button's own ending would leave this run's later event loops
+        // ended before they start.
+        disconnect(m_fixture->control<QPushButton>("botcerrar"), &QPushButton::clicked, &window, nullptr);
         QTest::keyClick(ciudad, Qt::Key_Escape);
         QCOMPARE(ends.size(), 1);
     }
