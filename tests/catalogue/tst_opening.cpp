@@ -13,6 +13,7 @@
 #include "catalogue/catalogueerror.h"
 #include "catalogue/database.h"
 #include "catalogue/recordset.h"
+#include "recordsetrows.h"
 #include "testcatalogue.h"
 
 using namespace catalogue;
@@ -172,7 +173,8 @@ private slots:
     }
 
     // Damage is refused, naming the table where one is hit: never a table
-    // with fewer or more rows than it has.
+    // with fewer or more rows than it has. (A row inside the page header and
+    // a column's place in the row are files of damaged/.)
     void damagedFiles_data()
     {
         QTest::addColumn<Patch>("patch");
@@ -193,16 +195,10 @@ private slots:
         QTest::newRow("a data page's row count 0")
             << Patch([](QByteArray &f) { qToLittleEndian<quint16>(0, f.data() + dataPage(f) * PageSize + 12); })
             << "fotos";
-        QTest::newRow("a column's place in the row") << Patch([](QByteArray &f) {
-            // The high byte of KeyOfe's offset among the fixed-size values.
-            f[tableDefinition(f) * PageSize + 0x3F + 25 + 22] = 0x0F;
-        }) << "fotos";
         QTest::newRow("a row with more columns than the table")
             << Patch([](QByteArray &f) { qToLittleEndian<quint16>(7, rowStart(f, 1)); }) << "fotos";
         QTest::newRow("a row with no columns")
             << Patch([](QByteArray &f) { qToLittleEndian<quint16>(0, rowStart(f, 1)); }) << "fotos";
-        QTest::newRow("a row inside the page header")
-            << Patch([](QByteArray &f) { qToLittleEndian<quint16>(14, rowSlot(f, 1)); }) << "fotos";
         QTest::newRow("a row past the page's end")
             << Patch([](QByteArray &f) { qToLittleEndian<quint16>(0x1FFF, rowSlot(f, 0)); }) << "fotos";
         QTest::newRow("a row deleted, the count kept") << Patch([](QByteArray &f) { setFlags(f, 1, 0xC000); })
@@ -248,13 +244,13 @@ private slots:
     {
         QTest::addColumn<Patch>("patch");
         QTest::addColumn<QString>("keys");
-        QTest::newRow("none") << Patch([](QByteArray &) {}) << "1\n2\n3";
+        QTest::newRow("none") << Patch([](QByteArray &) {}) << "1 2 3";
         QTest::newRow("deleted") << Patch([](QByteArray &f) {
             setFlags(f, 1, 0xC000);
             addToRowCount(f, -1);
-        }) << "1\n3";
+        }) << "1 3";
         QTest::newRow("moved here from another page") << Patch([](QByteArray &f) { setFlags(f, 1, 0x8000); })
-                                                      << "1\n2\n3";
+                                                      << "1 2 3";
     }
     void rowsJetMarks()
     {
@@ -264,7 +260,8 @@ private slots:
         patch(bytes);
         const QString path = m_dir.filePath(QStringLiteral("marcas.mdb"));
         store(path, bytes);
-        QCOMPARE(testsupport::queryText(path, QString(), QStringLiteral("select CodFoto from fotos")), keys);
+        const auto db = Database::OpenDatabase(path, QString());
+        QCOMPARE(testsupport::fieldTexts(*db->OpenRecordset(QStringLiteral("select CodFoto from fotos"))).join(u' '), keys);
     }
 
 private:

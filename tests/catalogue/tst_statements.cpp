@@ -1,7 +1,5 @@
 // The program's statements, exactly as the windows send them, on a small
-// catalogue with the full schema: their rows, order and field names.
-
-#include <algorithm>
+// catalogue with the full schema: their rows, order and field values.
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -21,7 +19,8 @@ namespace {
 
 // File order of the offers: 5 3 9 4 8 6 7 0. Offer 4 has no conservation
 // row, offer 7 no zone row, offer 0 is not a real offer (key 0); 9, 4 and 8
-// share a price. Offer 9 has no photos; photo 103 is hidden from the viewer.
+// share a price. Offer 9 has no photos; photo 103 is hidden from the viewer;
+// offer 5's photos sort one way by name, another by orden.
 const char *const Data = R"sql(
 INSERT INTO ciudad VALUES (1, 'Málaga'), (2, 'MARBELLA'), (3, 'L''Alfàs del Pi'), (4, 'Nerja');
 INSERT INTO zonas VALUES (10, 'Centro'), (11, 'Playa de l''Albir'), (12, 'Levante'), (13, 'Huérfana');
@@ -38,8 +37,8 @@ INSERT INTO ofertas (Cod_Ofer, ref, Key_Tipo, Key_Loca, Key_Zona, precioinmo, Co
     (7, 'NE/7', 20, 4, 99, 100000, 1, 1, 0, 0, 1),
     (0, 'MA/0', 20, 1, 10, 50000, 1, 1, 0, 0, 1);
 INSERT INTO fotos VALUES
-    (101, 5, 'fotos\5_b.jpg', 2, 0),
-    (102, 5, 'fotos\5_a.jpg', 1, 0),
+    (101, 5, 'fotos\5_a.jpg', 2, 0),
+    (102, 5, 'fotos\5_b.jpg', 1, 0),
     (103, 5, 'fotos\5_c.jpg', 2, 1),
     (104, 3, 'fotos\3_a.jpg', 1, 1),
     (105, 6, 'fotos\6_a.jpg', 1, 0);
@@ -52,14 +51,6 @@ const QString Password = QStringLiteral("pinoverdes_");
 QString column(Recordset &recordset, const QString &name)
 {
     return testsupport::fieldTexts(recordset, name).join(u' ');
-}
-
-QStringList fieldNames(const Recordset &recordset)
-{
-    QStringList names;
-    for (int i = 0; i < recordset.FieldCount(); ++i)
-        names << recordset.FieldName(i);
-    return names;
 }
 
 } // namespace
@@ -123,26 +114,19 @@ private slots:
                                                       "(ofertas.piscina_prop=true or ofertas.piscina_com=true) ")
                                     << QStringLiteral("5");
     }
+    // The record card walks the offers of the result pages, in their order.
     void search()
     {
         QFETCH(QString, filter);
         QFETCH(QString, keys);
-        const auto rs = m_db->OpenRecordset(searchStatement(filter));
-        QCOMPARE(fieldNames(*rs), QStringList({QStringLiteral("Cod_Ofer"), QStringLiteral("precioinmo")}));
-        QCOMPARE(column(*rs, QStringLiteral("cod_ofer")), keys);
+        QCOMPARE(column(*m_db->OpenRecordset(searchStatement(filter)), QStringLiteral("cod_ofer")), keys);
+        QCOMPARE(column(*m_db->OpenRecordset(cardStatement(filter)), QStringLiteral("Cod_Ofer")), keys);
     }
 
-    void cardWalksTheSearch()
+    // Offer 4 (no conservation row) is on the card, with that name Null.
+    void cardFields()
     {
-        // Offer 7 (no zone row) and offer 0 (key 0) are not on the card;
-        // offer 4 (no conservation row) is, with that name Null. Equal
-        // prices come by key, as on the result pages.
         const auto rs = m_db->OpenRecordset(cardStatement(QStringLiteral(" ")));
-        const QStringList names = fieldNames(*rs);
-        QCOMPARE(names.mid(0, 10).join(u','),
-                 QStringLiteral("Cod_Ofer,Ciudad,Zona,Tipo_Ofer,tipo_ofer2,txtconser2,orientacion2,txtconser,"
-                                "orientacion,Cod_Ofer"));
-        QVERIFY(names.contains(QStringLiteral("baños")));
         rs->FindFirst(QStringLiteral("ofertas.cod_ofer=5"));
         QVERIFY(!rs->NoMatch());
         QCOMPARE(rs->AbsolutePosition(), 3);
@@ -153,15 +137,6 @@ private slots:
         QVERIFY(!rs->NoMatch());
         QCOMPARE(rs->Fields(QStringLiteral("txtconser")).Value, QVariant());
         QCOMPARE(rs->Fields(QStringLiteral("orientacion")).Value.toString(), QStringLiteral("Sur"));
-        QCOMPARE(column(*rs, QStringLiteral("Cod_Ofer")), QStringLiteral("4 8 9 5 3 6"));
-        QCOMPARE(column(*m_db->OpenRecordset(searchStatement(QStringLiteral(" "))), QStringLiteral("cod_ofer")),
-                 QStringLiteral("4 8 9 5 3 6"));
-    }
-
-    void cardWithFilter()
-    {
-        const auto rs = m_db->OpenRecordset(cardStatement(QStringLiteral(" and tipo.tipo_ofer='Piso'  ")));
-        QCOMPARE(column(*rs, QStringLiteral("Cod_Ofer")), QStringLiteral("4 8 5"));
     }
 
     void photos_data()
@@ -171,7 +146,7 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::newRow("first photo") << firstPhotoStatement(5)
                                      << QStringLiteral("Ruta")
-                                     << QStringLiteral("fotos\\5_a.jpg fotos\\5_b.jpg fotos\\5_c.jpg");
+                                     << QStringLiteral("fotos\\5_b.jpg fotos\\5_a.jpg fotos\\5_c.jpg");
         QTest::newRow("no photo") << firstPhotoStatement(9)
                                   << QStringLiteral("Ruta") << QString();
         QTest::newRow("card, hidden ones too") << cardPhotosStatement(5)
@@ -192,19 +167,6 @@ private slots:
         QFETCH(QString, expected);
         const auto rs = m_db->OpenRecordset(statement);
         QCOMPARE(column(*rs, field), expected);
-    }
-
-    void viewerFieldsAndFind()
-    {
-        const auto rs = m_db->OpenRecordset(viewerPhotosStatement(5));
-        QCOMPARE(fieldNames(*rs).join(u','), QStringLiteral("CodFoto,KeyOfe,Ruta,precio,Tipo,Ciudad,Zona,ref,orden"));
-        QCOMPARE(rs->Fields(QStringLiteral("precio")).Value.toString(), QStringLiteral("250.000 eur"));
-        QCOMPARE(rs->Fields(QStringLiteral("Tipo")).Value.toString(), QStringLiteral("Piso"));
-        rs->FindFirst(rs->FieldName(0) + QStringLiteral("=101"));
-        QCOMPARE(rs->AbsolutePosition(), 1);
-        rs->FindFirst(QStringLiteral("codfoto=103"));
-        QVERIFY(rs->NoMatch());
-        QCOMPARE(rs->AbsolutePosition(), 1);
     }
 
     void failingStatementsThrow_data()

@@ -1,13 +1,12 @@
 // The statement translation (literals never altered, names given their
 // stored spelling, the tie-breaker of ORDER BY) and the number patterns of
-// Format() and the windows.
+// Format().
 
 #include <QTest>
 
 #include "catalogue/private/numberpattern.h"
 #include "catalogue/private/statementtranslator.h"
 #include "catalogue/private/storednames.h"
-#include "catalogue/regional.h"
 #include "spanishlocale.h"
 
 using namespace catalogue;
@@ -29,14 +28,12 @@ private slots:
     }
 
     // Only what the statements' behaviour elsewhere does not show: cases of
-    // non-ASCII names, bracketed names, aliases and numbers are run in the
-    // collation and statement tests.
+    // non-ASCII names, bracketed names, aliases, numbers and double-quoted
+    // literals are run in the collation, statement and mdbquery tests.
     void translate_data()
     {
         QTest::addColumn<QString>("statement");
         QTest::addColumn<QString>("sqlite");
-        QTest::newRow("double-quoted literal") << "select * from tipo where Tipo_Ofer=\"Piso\""
-                                               << "select * from tipo where Tipo_Ofer='Piso'";
         QTest::newRow("quotes inside a double-quoted literal")
             << "select \"l'Albir\", \"dijo \"\"sí\"\"\" from tipo" << "select 'l''Albir', 'dijo \"sí\"' from tipo";
         QTest::newRow("single-quoted literal untouched")
@@ -111,13 +108,6 @@ private slots:
         QFETCH(double, value);
         QFETCH(QString, text);
         QCOMPARE(NumberPattern::parse(pattern).format(value), text);
-    }
-
-    void windowFormats()
-    {
-        QCOMPARE(Format(1234567.6, QStringLiteral("#,##0 €")), QStringLiteral("1.234.568 €"));
-        QCOMPARE(numberAsText(QVariant(114.5)), QStringLiteral("114,5"));
-        QCOMPARE(numberAsText(QVariant()), QString());
     }
 
 private:

@@ -45,173 +45,166 @@ class TestMdbwriteFile : public QObject
 {
     Q_OBJECT
 
-private:
-    QTemporaryDir m_dir;
-
 private slots:
-    void passwordLongerThan20IsRefused();
-    void sameInputGivesSameBytes();
-    void pagesAreConsistent();
-    void refusedValues_data();
-    void refusedValues();
-    void failedWriteKeepsTheOldFile();
-    void commandLine();
-};
+    void passwordLongerThan20IsRefused()
+    {
+        mdbwrite::Options options;
+        options.password = "abcdefghijklmnopqrstu";
+        QVERIFY(writeScriptFile(m_dir, "larga.mdb", "", options).isEmpty());
+        QVERIFY(!QFile::exists(m_dir.filePath("larga.mdb")));
+    }
 
-void TestMdbwriteFile::passwordLongerThan20IsRefused()
-{
-    mdbwrite::Options options;
-    options.password = "abcdefghijklmnopqrstu";
-    QVERIFY(writeScriptFile(m_dir, "larga.mdb", "", options).isEmpty());
-    QVERIFY(!QFile::exists(m_dir.filePath("larga.mdb")));
-}
+    void sameInputGivesSameBytes()
+    {
+        mdbwrite::Options options;
+        options.password = "pinoverdes_";
+        options.creationDate = 45429.4375;
+        const QByteArray first = contents(writeScriptFile(m_dir, "uno.mdb", Sample, options));
+        const QByteArray second = contents(writeScriptFile(m_dir, "dos.mdb", Sample, options));
+        QVERIFY(first.size() > 100 * PageSize);
+        QVERIFY(first == second);
+        options.creationDate += 1;
+        QVERIFY(contents(writeScriptFile(m_dir, "tres.mdb", Sample, options)) != first);
+    }
 
-void TestMdbwriteFile::sameInputGivesSameBytes()
-{
-    mdbwrite::Options options;
-    options.password = "pinoverdes_";
-    options.creationDate = 45429.4375;
-    const QByteArray first = contents(writeScriptFile(m_dir, "uno.mdb", Sample, options));
-    const QByteArray second = contents(writeScriptFile(m_dir, "dos.mdb", Sample, options));
-    QVERIFY(first.size() > 100 * PageSize);
-    QVERIFY(first == second);
-    options.creationDate += 1;
-    QVERIFY(contents(writeScriptFile(m_dir, "tres.mdb", Sample, options)) != first);
-}
-
-// What readers do not check but a later writer would rely on: free space, packed rows.
-void TestMdbwriteFile::pagesAreConsistent()
-{
-    const QByteArray file = contents(writeScriptFile(m_dir, "paginas.mdb", Sample));
-    QVERIFY(!file.isEmpty());
-    QCOMPARE(file.size() % PageSize, 0);
-    for (qsizetype page = 0; page < file.size(); page += PageSize) {
-        const QString where = QStringLiteral("page %1").arg(page / PageSize);
-        const char type = file[page];
-        if (type == 0x01) {
-            const int rows = at16(file, page + 12);
-            QVERIFY2(rows >= 1 && rows <= 255, qPrintable(where));
-            int end = PageSize;
-            int used = 0;
-            for (int r = 0; r < rows; ++r) {
-                const int start = at16(file, page + 14 + 2 * r);
-                QVERIFY2(start < end && start >= 14 + 2 * rows, qPrintable(where)); // no flag bits
-                used += end - start + 2;
-                end = start;
+    // What readers do not check but a later writer would rely on: free space, packed rows.
+    void pagesAreConsistent()
+    {
+        const QByteArray file = contents(writeScriptFile(m_dir, "paginas.mdb", Sample));
+        QVERIFY(!file.isEmpty());
+        QCOMPARE(file.size() % PageSize, 0);
+        for (qsizetype page = 0; page < file.size(); page += PageSize) {
+            const QString where = QStringLiteral("page %1").arg(page / PageSize);
+            const char type = file[page];
+            if (type == 0x01) {
+                const int rows = at16(file, page + 12);
+                QVERIFY2(rows >= 1 && rows <= 255, qPrintable(where));
+                int end = PageSize;
+                int used = 0;
+                for (int r = 0; r < rows; ++r) {
+                    const int start = at16(file, page + 14 + 2 * r);
+                    QVERIFY2(start < end && start >= 14 + 2 * rows, qPrintable(where)); // no flag bits
+                    used += end - start + 2;
+                    end = start;
+                }
+                QCOMPARE(at16(file, page + 2), 4096 - 14 - used);
+            } else if (type == 0x02 && qFromLittleEndian<quint32>(file.constData() + page + 4) == 0) {
+                const quint32 length = qFromLittleEndian<quint32>(file.constData() + page + 8);
+                QCOMPARE(at16(file, page + 2), 4096 - 8 - int(length));
+                QCOMPARE(at16(file, page + length - 2), 0xFFFF);
+            } else {
+                QVERIFY2(type == 0x00 || type == 0x05, qPrintable(where));
             }
-            QCOMPARE(at16(file, page + 2), 4096 - 14 - used);
-        } else if (type == 0x02 && qFromLittleEndian<quint32>(file.constData() + page + 4) == 0) {
-            const quint32 length = qFromLittleEndian<quint32>(file.constData() + page + 8);
-            QCOMPARE(at16(file, page + 2), 4096 - 8 - int(length));
-            QCOMPARE(at16(file, page + length - 2), 0xFFFF);
-        } else {
-            QVERIFY2(type == 0x00 || type == 0x05, qPrintable(where));
         }
     }
-}
 
-void TestMdbwriteFile::refusedValues_data()
-{
-    QTest::addColumn<QString>("script");
-    QTest::addColumn<QStringList>("message");
+    void refusedValues_data()
+    {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QStringList>("message");
 
-    const QString texts8 = QStringLiteral("t0 TEXT, t1 TEXT, t2 TEXT, t3 TEXT, t4 TEXT, t5 TEXT, t6 TEXT, t7 TEXT");
-    const QString euros = QStringLiteral("replace(hex(zeroblob(255)), '00', '€')");
+        const QString texts8 = QStringLiteral("t0 TEXT, t1 TEXT, t2 TEXT, t3 TEXT, t4 TEXT, t5 TEXT, t6 TEXT, t7 TEXT");
+        const QString euros = QStringLiteral("replace(hex(zeroblob(255)), '00', '€')");
 
-    QTest::newRow("text too long")
-        << "CREATE TABLE ofertas (ref TEXT(5)); INSERT INTO ofertas VALUES ('12345'), ('123456');"
-        << QStringList{"'ofertas'", "row 2", "'ref'", "6 characters"};
-    QTest::newRow("long out of range") << "CREATE TABLE t (id INTEGER); INSERT INTO t VALUES (2147483648);"
-                                       << QStringList{"'t'", "row 1", "'id'", "out of range"};
-    QTest::newRow("negative byte") << "CREATE TABLE t (a INT, baños TINYINT); INSERT INTO t VALUES (1, 0), (2, -1);"
-                                   << QStringList{"row 2", "'baños'", "out of range"};
-    QTest::newRow("integer too big") << "CREATE TABLE t (n SMALLINT); INSERT INTO t VALUES (32768);"
-                                     << QStringList{"'n'", "out of range"};
-    QTest::newRow("fraction in long") << "CREATE TABLE t (n INTEGER); INSERT INTO t VALUES (1.5);"
-                                      << QStringList{"'n'", "not a whole number"};
-    QTest::newRow("text in double") << "CREATE TABLE t (x DOUBLE); INSERT INTO t VALUES ('abc');"
-                                    << QStringList{"'x'", "text where a number"};
-    QTest::newRow("text in boolean") << "CREATE TABLE t (b BOOLEAN); INSERT INTO t VALUES ('sí');"
-                                     << QStringList{"'b'", "text where a number"};
-    QTest::newRow("date in other order") << "CREATE TABLE t (d DATETIME); INSERT INTO t VALUES ('15/01/2024');"
-                                         << QStringList{"'d'", "not a date"};
-    QTest::newRow("no such day") << "CREATE TABLE t (d DATE); INSERT INTO t VALUES ('2023-02-29');"
-                                 << QStringList{"'d'", "not a date"};
-    QTest::newRow("number as date") << "CREATE TABLE t (d DATETIME); INSERT INTO t VALUES (45000);"
-                                    << QStringList{"'d'", "date as text"};
-    QTest::newRow("currency out of range") << "CREATE TABLE t (p CURRENCY); INSERT INTO t VALUES (922337203685478);"
-                                           << QStringList{"'p'", "out of range"};
-    QTest::newRow("binary in text") << "CREATE TABLE t (s TEXT(9)); INSERT INTO t VALUES (x'41');"
-                                    << QStringList{"'s'", "binary data"};
-    QTest::newRow("NUL in text") << "CREATE TABLE t (s TEXT(9)); INSERT INTO t VALUES ('a' || char(0) || 'b');"
-                                 << QStringList{"'s'", "U+0000"};
-    QTest::newRow("row too long") << QStringLiteral("CREATE TABLE t (%1); INSERT INTO t VALUES (%2);")
-                                         .arg(texts8, QStringList(8, euros).join(", "))
-                                  << QStringList{"'t'", "row 1", "4060"};
-    QTest::newRow("no Jet type") << "CREATE TABLE t (x BLOB);" << QStringList{"'x'", "BLOB"};
-    QTest::newRow("no type at all") << "CREATE TABLE t (x);" << QStringList{"'x'", "no Jet equivalent"};
-    QTest::newRow("text of 256") << "CREATE TABLE t (x TEXT(256));" << QStringList{"'x'", "1 to 255"};
-    QTest::newRow("length on a number") << "CREATE TABLE t (x INTEGER(4));" << QStringList{"'x'", "no length"};
-    QTest::newRow("name of 65") << QStringLiteral("CREATE TABLE t (%1 INTEGER);").arg(QString(65, 'c'))
-                                << QStringList{"1 to 64"};
-    QTest::newRow("catalog's name") << "CREATE TABLE msysobjects (a INTEGER);" << QStringList{"MSysObjects"};
-    QTest::newRow("SQL error") << "CREATE TABLE t (a INTEGER); INSERT INTO u VALUES (1);" << QStringList{"no such table"};
-}
-
-void TestMdbwriteFile::refusedValues()
-{
-    QFETCH(QString, script);
-    QFETCH(QStringList, message);
-
-    const QTemporaryDir dir;
-    const QString path = dir.filePath("rechazo.mdb");
-    QString error;
-    try {
-        mdbwrite::writeScript(script.toStdString(), path.toStdString());
-    } catch (const mdbwrite::WriteError &e) {
-        error = QString::fromUtf8(e.what());
+        QTest::newRow("text too long")
+            << "CREATE TABLE ofertas (ref TEXT(5)); INSERT INTO ofertas VALUES ('12345'), ('123456');"
+            << QStringList{"'ofertas'", "row 2", "'ref'", "6 characters"};
+        QTest::newRow("long out of range") << "CREATE TABLE t (id INTEGER); INSERT INTO t VALUES (2147483648);"
+                                           << QStringList{"'t'", "row 1", "'id'", "out of range"};
+        QTest::newRow("negative byte") << "CREATE TABLE t (a INT, baños TINYINT); INSERT INTO t VALUES (1, 0), (2, -1);"
+                                       << QStringList{"row 2", "'baños'", "out of range"};
+        QTest::newRow("integer too big") << "CREATE TABLE t (n SMALLINT); INSERT INTO t VALUES (32768);"
+                                         << QStringList{"'n'", "out of range"};
+        QTest::newRow("fraction in long") << "CREATE TABLE t (n INTEGER); INSERT INTO t VALUES (1.5);"
+                                          << QStringList{"'n'", "not a whole number"};
+        QTest::newRow("text in double") << "CREATE TABLE t (x DOUBLE); INSERT INTO t VALUES ('abc');"
+                                        << QStringList{"'x'", "text where a number"};
+        QTest::newRow("text in boolean") << "CREATE TABLE t (b BOOLEAN); INSERT INTO t VALUES ('sí');"
+                                         << QStringList{"'b'", "text where a number"};
+        QTest::newRow("date in other order") << "CREATE TABLE t (d DATETIME); INSERT INTO t VALUES ('15/01/2024');"
+                                             << QStringList{"'d'", "not a date"};
+        QTest::newRow("no such day") << "CREATE TABLE t (d DATE); INSERT INTO t VALUES ('2023-02-29');"
+                                     << QStringList{"'d'", "not a date"};
+        QTest::newRow("number as date") << "CREATE TABLE t (d DATETIME); INSERT INTO t VALUES (45000);"
+                                        << QStringList{"'d'", "date as text"};
+        QTest::newRow("currency out of range") << "CREATE TABLE t (p CURRENCY); INSERT INTO t VALUES (922337203685478);"
+                                               << QStringList{"'p'", "out of range"};
+        QTest::newRow("binary in text") << "CREATE TABLE t (s TEXT(9)); INSERT INTO t VALUES (x'41');"
+                                        << QStringList{"'s'", "binary data"};
+        QTest::newRow("NUL in text") << "CREATE TABLE t (s TEXT(9)); INSERT INTO t VALUES ('a' || char(0) || 'b');"
+                                     << QStringList{"'s'", "U+0000"};
+        QTest::newRow("row too long") << QStringLiteral("CREATE TABLE t (%1); INSERT INTO t VALUES (%2);")
+                                             .arg(texts8, QStringList(8, euros).join(", "))
+                                      << QStringList{"'t'", "row 1", "4060"};
+        QTest::newRow("no Jet type") << "CREATE TABLE t (x BLOB);" << QStringList{"'x'", "BLOB"};
+        QTest::newRow("no type at all") << "CREATE TABLE t (x);" << QStringList{"'x'", "no Jet equivalent"};
+        QTest::newRow("text of 256") << "CREATE TABLE t (x TEXT(256));" << QStringList{"'x'", "1 to 255"};
+        QTest::newRow("length on a number") << "CREATE TABLE t (x INTEGER(4));" << QStringList{"'x'", "no length"};
+        QTest::newRow("name of 65") << QStringLiteral("CREATE TABLE t (%1 INTEGER);").arg(QString(65, 'c'))
+                                    << QStringList{"1 to 64"};
+        QTest::newRow("catalog's name") << "CREATE TABLE msysobjects (a INTEGER);" << QStringList{"MSysObjects"};
+        QTest::newRow("SQL error") << "CREATE TABLE t (a INTEGER); INSERT INTO u VALUES (1);"
+                                   << QStringList{"no such table"};
     }
-    for (const QString &part : message)
-        QVERIFY2(error.contains(part), qPrintable(QStringLiteral("\"%1\" lacks \"%2\"").arg(error, part)));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
-}
 
-void TestMdbwriteFile::failedWriteKeepsTheOldFile()
-{
-    const QString path = writeScriptFile(m_dir, "anterior.mdb", Sample);
-    const QByteArray before = contents(path);
-    QVERIFY(writeScriptFile(m_dir, "anterior.mdb", Sample + "INSERT INTO fotos VALUES (1, 1e10, 0);").isEmpty());
-    QVERIFY(contents(path) == before);
-}
+    void refusedValues()
+    {
+        QFETCH(QString, script);
+        QFETCH(QStringList, message);
 
-void TestMdbwriteFile::commandLine()
-{
-    const QTemporaryDir dir;
-    const QString path = dir.filePath("cli.mdb");
-    QProcess process;
-    process.start(MDBWRITE_EXECUTABLE, {"--password", "pinoverdes_", path, "-"});
-    process.write("CREATE TABLE situación (baños TINYINT); INSERT INTO situación VALUES (3);");
-    process.closeWriteChannel();
-    QVERIFY(process.waitForFinished());
-    QCOMPARE(process.exitCode(), 0);
-    QVERIFY_THROWS_EXCEPTION(catalogue::CatalogueError, catalogue::Database::OpenDatabase(path, QString()));
-    QCOMPARE(catalogue::Database::OpenDatabase(path, ";PWD=pinoverdes_")->TableDefCount(), 1);
-    QCOMPARE(MdbReadback(path).table("situación").rows.size(), 1);
+        const QTemporaryDir dir;
+        const QString path = dir.filePath("rechazo.mdb");
+        QString error;
+        try {
+            mdbwrite::writeScript(script.toStdString(), path.toStdString());
+        } catch (const mdbwrite::WriteError &e) {
+            error = QString::fromUtf8(e.what());
+        }
+        for (const QString &part : message)
+            QVERIFY2(error.contains(part), qPrintable(QStringLiteral("\"%1\" lacks \"%2\"").arg(error, part)));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
+    }
 
-    QFile script(dir.filePath("malo.sql"));
-    QVERIFY(script.open(QIODevice::WriteOnly));
-    script.write("CREATE TABLE t (b TINYINT); INSERT INTO t VALUES (300);");
-    script.close();
-    process.start(MDBWRITE_EXECUTABLE, {dir.filePath("malo.mdb"), script.fileName()});
-    QVERIFY(process.waitForFinished());
-    QCOMPARE(process.exitCode(), 1);
-    QVERIFY(process.readAllStandardError().contains("row 1, column 'b'"));
-    QVERIFY(!QFile::exists(dir.filePath("malo.mdb")));
+    void failedWriteKeepsTheOldFile()
+    {
+        const QString path = writeScriptFile(m_dir, "anterior.mdb", Sample);
+        const QByteArray before = contents(path);
+        QVERIFY(writeScriptFile(m_dir, "anterior.mdb", Sample + "INSERT INTO fotos VALUES (1, 1e10, 0);").isEmpty());
+        QVERIFY(contents(path) == before);
+    }
 
-    process.start(MDBWRITE_EXECUTABLE, {path});
-    QVERIFY(process.waitForFinished());
-    QCOMPARE(process.exitCode(), 2);
-}
+    void commandLine()
+    {
+        const QTemporaryDir dir;
+        const QString path = dir.filePath("cli.mdb");
+        QProcess process;
+        process.start(MDBWRITE_EXECUTABLE, {"--password", "pinoverdes_", path, "-"});
+        process.write("CREATE TABLE situación (baños TINYINT); INSERT INTO situación VALUES (3);");
+        process.closeWriteChannel();
+        QVERIFY(process.waitForFinished());
+        QCOMPARE(process.exitCode(), 0);
+        QVERIFY_THROWS_EXCEPTION(catalogue::CatalogueError, catalogue::Database::OpenDatabase(path, QString()));
+        QCOMPARE(catalogue::Database::OpenDatabase(path, ";PWD=pinoverdes_")->TableDefCount(), 1);
+        QCOMPARE(MdbReadback(path).table("situación").rows.size(), 1);
+
+        QFile script(dir.filePath("malo.sql"));
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write("CREATE TABLE t (b TINYINT); INSERT INTO t VALUES (300);");
+        script.close();
+        process.start(MDBWRITE_EXECUTABLE, {dir.filePath("malo.mdb"), script.fileName()});
+        QVERIFY(process.waitForFinished());
+        QCOMPARE(process.exitCode(), 1);
+        QVERIFY(process.readAllStandardError().contains("row 1, column 'b'"));
+        QVERIFY(!QFile::exists(dir.filePath("malo.mdb")));
+
+        process.start(MDBWRITE_EXECUTABLE, {path});
+        QVERIFY(process.waitForFinished());
+        QCOMPARE(process.exitCode(), 2);
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
 
 QTEST_GUILESS_MAIN(TestMdbwriteFile)
 #include "tst_mdbwrite_file.moc"

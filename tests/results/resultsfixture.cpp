@@ -1,7 +1,6 @@
 #include "resultsfixture.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QImage>
@@ -9,6 +8,7 @@
 #include <QTest>
 
 #include "catalogue/database.h"
+#include "catalogue/sqltext.h"
 #include "spanishlocale.h"
 #include "startup/modcol.h"
 #include "testcatalogue.h"
@@ -16,32 +16,20 @@
 namespace resultstest {
 namespace {
 
-QString quoted(const QString &text)
+// The names, keyed 1 onwards, as rows of a look-up table.
+QString lookupRows(const char *table, const char *columns, const QStringList &names)
 {
-    QString doubled = text;
-    doubled.replace(QLatin1Char('\''), QLatin1String("''"));
-    return QLatin1Char('\'') + doubled + QLatin1Char('\'');
+    QString sql;
+    for (int i = 0; i < names.size(); ++i) {
+        sql += QStringLiteral("INSERT INTO %1 (%2) VALUES (%3, %4);\n")
+                   .arg(QLatin1String(table), QLatin1String(columns))
+                   .arg(i + 1)
+                   .arg(catalogue::textLiteral(names[i]));
+    }
+    return sql;
 }
 
-// The keys of the distinct names, 1 onwards, and their rows.
-QString lookupTable(const char *table, const QStringList &names)
-{
-    QStringList rows;
-    for (int i = 0; i < names.size(); ++i)
-        rows << QStringLiteral("(%1, %2)").arg(i + 1).arg(quoted(names[i]));
-    return QStringLiteral("INSERT INTO %1 VALUES %2;\n").arg(QLatin1String(table), rows.join(QStringLiteral(", ")));
-}
-
-} // namespace
-
-QList<Oferta> ofertasSeguidas(int n)
-{
-    QList<Oferta> ofertas;
-    for (int i = 1; i <= n; ++i)
-        ofertas.append(Oferta(i, i * 1000.0));
-    return ofertas;
-}
-
+// The catalogue of `ofertas` as `fileName` in `dir`.
 void writeCatalogue(const QList<Oferta> &ofertas, const QTemporaryDir &dir, const QString &fileName)
 {
     QStringList tipos, ciudades, zonas;
@@ -54,16 +42,11 @@ void writeCatalogue(const QList<Oferta> &ofertas, const QTemporaryDir &dir, cons
         add(ciudades, o.ciudad);
         add(zonas, o.zona);
     }
-    QString sql = testsupport::catalogueSchemaSql();
-    sql += QStringLiteral("INSERT INTO tipoconservacion VALUES (1, 'Nuevo', 'New');\n"
-                          "INSERT INTO tipoori VALUES (1, 'Sur', 'South');\n");
-    if (!ofertas.isEmpty()) {
-        sql += lookupTable("ciudad", ciudades) + lookupTable("zonas", zonas);
-        QStringList tipoRows;
-        for (int i = 0; i < tipos.size(); ++i)
-            tipoRows << QStringLiteral("(%1, %2, NULL)").arg(i + 1).arg(quoted(tipos[i]));
-        sql += QStringLiteral("INSERT INTO tipo VALUES %1;\n").arg(tipoRows.join(QStringLiteral(", ")));
-    }
+    QString sql = testsupport::catalogueSchemaSql()
+        + QStringLiteral("INSERT INTO tipoconservacion VALUES (1, 'Nuevo', 'New');\n"
+                         "INSERT INTO tipoori VALUES (1, 'Sur', 'South');\n")
+        + lookupRows("tipo", "Cod_Tipo, Tipo_Ofer", tipos) + lookupRows("ciudad", "Cod_Ciu, Ciudad", ciudades)
+        + lookupRows("zonas", "Cod_Zona, Zona", zonas);
     int codFoto = 1;
     for (const Oferta &o : ofertas) {
         sql += QStringLiteral("INSERT INTO ofertas (Cod_Ofer, ref, Key_Tipo, Key_Loca, Key_Zona, precioinmo, "
@@ -80,11 +63,21 @@ void writeCatalogue(const QList<Oferta> &ofertas, const QTemporaryDir &dir, cons
             sql += QStringLiteral("INSERT INTO fotos VALUES (%1, %2, %3, %4, 0);\n")
                        .arg(codFoto++)
                        .arg(o.cod)
-                       .arg(quoted(o.fotos[orden]))
+                       .arg(catalogue::textLiteral(o.fotos[orden]))
                        .arg(orden + 1);
         }
     }
     testsupport::writeCatalogue(dir, sql, QString(), fileName);
+}
+
+} // namespace
+
+QList<Oferta> ofertasSeguidas(int n)
+{
+    QList<Oferta> ofertas;
+    for (int i = 1; i <= n; ++i)
+        ofertas.append(Oferta(i, i * 1000.0));
+    return ofertas;
 }
 
 void writePicture(const QString &path, QSize size, const QColor &colour)

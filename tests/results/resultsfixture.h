@@ -78,9 +78,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 };
 
-// The catalogue of `ofertas` written as `path`.
-void writeCatalogue(const QList<Oferta> &ofertas, const QTemporaryDir &dir, const QString &fileName);
-
 // A JPEG of `size` in one colour at `path`, its folders made as needed.
 void writePicture(const QString &path, QSize size, const QColor &colour = Qt::gray);
 

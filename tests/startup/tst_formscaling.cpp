@@ -86,7 +86,6 @@ private slots:
     {
         QTest::addColumn<QSizeF>("screen");
         QTest::addColumn<double>("growth");
-        QTest::newRow("4:3, 1024 x 768") << QSizeF(15360, 11520) << 1.28;
         QTest::newRow("5:4, 1280 x 1024") << QSizeF(19200, 15360) << 1.6;
         QTest::newRow("16:9, 1920 x 1080") << QSizeF(28800, 16200) << 1.8;
         QTest::newRow("800 x 600") << QSizeF(12000, 9000) << 1.0;

@@ -1,14 +1,9 @@
 #include "testcatalogue.h"
 
-#include <QStringList>
 #include <QTemporaryDir>
 
-#include "catalogue/database.h"
-#include "catalogue/recordset.h"
-#include "catalogue/regional.h"
 #include "demofolder/catalogueschema.h"
 #include "mdbwrite/mdbwriter.h"
-#include "recordsetrows.h"
 
 namespace testsupport {
 
@@ -26,21 +21,6 @@ QString writeCatalogue(const QTemporaryDir &dir, const QString &sqlScript, const
 QString catalogueSchemaSql()
 {
     return QString::fromStdString(demofolder::catalogueSchemaSql());
-}
-
-QString queryText(const QString &catalogue, const QString &password, const QString &sql)
-{
-    const auto database = catalogue::Database::OpenDatabase(
-        catalogue, password.isEmpty() ? QString() : QStringLiteral(";PWD=") + password);
-    const auto recordset = database->OpenRecordset(sql);
-    QStringList rows;
-    forEachRow(*recordset, [&] {
-        QStringList fields;
-        for (int i = 0; i < recordset->FieldCount(); ++i)
-            fields << catalogue::numberAsText(recordset->Fields(i).Value);
-        rows << fields.join(u'\t');
-    });
-    return rows.join(u'\n');
 }
 
 } // namespace testsupport

@@ -17,9 +17,4 @@ QString writeCatalogue(const QTemporaryDir &dir, const QString &sqlScript, const
 // The CREATE TABLE statements of the full catalogue, as the demo folder ships it.
 QString catalogueSchemaSql();
 
-// Runs `sql` with tabs between fields and rows on lines, the way mdbquery
-// prints them, so that expected results read as text: "1\tPiso\n2\tChalet".
-// Header line not included; Null prints as nothing.
-QString queryText(const QString &catalogue, const QString &password, const QString &sql);
-
 } // namespace testsupport
