@@ -2,11 +2,12 @@
 
 #include <QValidator>
 
-namespace viewer {
+namespace modcol {
 
-// The zoom box takes digits only, however they come (typed, pasted or
-// dropped): whatever else reaches it is dropped, so "4x5" reads "45".
-class ZoomValidator : public QValidator
+// A box that takes digits only, however they come (typed, pasted or
+// dropped): whatever else reaches it is dropped, so "4x5" reads "45". The
+// price boxes and the zoom box take numbers this way.
+class DigitsValidator : public QValidator
 {
     Q_OBJECT
 
@@ -16,4 +17,4 @@ public:
     State validate(QString &input, int &pos) const override;
 };
 
-} // namespace viewer
+} // namespace modcol
