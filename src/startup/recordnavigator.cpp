@@ -59,6 +59,10 @@ RecordNavigator::RecordNavigator(QWidget *parent)
     m_caption->setAlignment(Qt::AlignCenter);
     m_caption->setFrameShape(QFrame::Panel);
     m_caption->setFrameShadow(QFrame::Sunken);
+    // On a box's own ground, so that the caption stays legible, also greyed
+    // while the bar is disabled, whatever the window's colour behind it.
+    m_caption->setBackgroundRole(QPalette::Base);
+    m_caption->setAutoFillBackground(true);
     connect(addButton(Next, QStringLiteral("siguiente"), tr("Siguiente")), &QToolButton::clicked, this,
             &RecordNavigator::moveNext);
     connect(addButton(Last, QStringLiteral("ultimo"), tr("Último")), &QToolButton::clicked, this,
