@@ -18,6 +18,7 @@
 #include "card/photoextraction.h"
 #include "cardtest.h"
 #include "catalogue/recordset.h"
+#include "demofolder/outputfiles.h"
 #include "resultsfixture.h"
 #include "startup/formscaling.h"
 #include "startup/modcol.h"
@@ -45,14 +46,6 @@ INSERT INTO fotos VALUES
     (14, 1, 'fotos\1_d.jpg', 4, 0), (21, 2, 'fotos\falta.jpg', 1, 0), (31, 3, 'fotos\roto.jpg', 1, 0),
     (41, 4, NULL, 1, 0), (51, 5, '..\secreto.jpg', 1, 0), (71, 7, 'fotos\1_a.jpg', 1, 1);
 )sql");
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 QByteArray contents(const QString &path)
 {
@@ -87,7 +80,7 @@ private slots:
         resultstest::writePicture(fotos + "1_c.JPG", QSize(800, 600), Qt::blue);
         resultstest::writePicture(fotos + "1_d.jpg", QSize(600, 800), Qt::magenta);
         resultstest::writePicture(m_fixture->scratch() + "/secreto.jpg", QSize(800, 600), Qt::yellow);
-        writeFile(fotos + "roto.jpg", "no es una foto");
+        demofolder::writeBytes(fotos + "roto.jpg", "no es una foto");
 
         m_ficha = std::make_unique<card::frmficha>(nullptr);
         m_ficha->showOffers(" ", 1);
@@ -296,12 +289,12 @@ private slots:
         QFETCH(QString, message);
         QFETCH(QStringList, files);
         const QString app = m_fixture->appFolder() + '/';
-        writeFile(app + "textos/a.txt", "foto a");
-        writeFile(app + "textos/c.TXT", "foto c");
-        writeFile(app + "textos/AB12-foto01.txt", "primera");
-        writeFile(app + "textos/AB12-foto02.txt", "segunda");
-        writeFile(app + "copias/AB12-foto01.txt", "copia vieja");
-        QVERIFY(QDir().mkpath(app + "copias/AB12-foto03.TXT"));
+        QVERIFY(QDir().mkpath(app + "textos") && QDir().mkpath(app + "copias/AB12-foto03.TXT"));
+        for (const auto &[name, text] : {std::pair("textos/a.txt", "foto a"), std::pair("textos/c.TXT", "foto c"),
+                                         std::pair("textos/AB12-foto01.txt", "primera"),
+                                         std::pair("textos/AB12-foto02.txt", "segunda"),
+                                         std::pair("copias/AB12-foto01.txt", "copia vieja")})
+            demofolder::writeBytes(app + name, text);
         const card::ExtractionCount count = card::extractPhotos(rutas, "AB12", app + folder, modcol::baseFolders());
         QCOMPARE(card::extractionMessage(count), message);
         QCOMPARE(listing(app + folder), files);
