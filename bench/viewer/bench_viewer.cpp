@@ -120,7 +120,7 @@ Run measure()
 
 int main(int argc, char *argv[])
 {
-    useScreen(1024, 768);
+    useScreens({QSize(1024, 768)});
     QApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, QString::fromLocal8Bit(argv[1]).toInt()) : 5;
 

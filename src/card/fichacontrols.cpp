@@ -6,6 +6,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "startup/colours.h"
+#include "startup/commandbutton.h"
 #include "startup/formscaling.h"
 #include "startup/recordnavigator.h"
 
@@ -86,20 +88,12 @@ void place(QWidget *control, const Rect &r)
     placeControl(control, r.left, r.top, r.width, r.height);
 }
 
-void setColour(QWidget *control, QPalette::ColorRole role, const QColor &colour)
-{
-    QPalette palette = control->palette();
-    palette.setColor(role, colour);
-    control->setPalette(palette);
-}
-
 QPushButton *addButton(QWidget *client, const char *name, const QString &caption, Rect rect, double points)
 {
-    auto *button = new QPushButton(caption, client);
+    // Enter presses a focused button, never one from a box.
+    auto *button = new CommandButton(caption, client);
     button->setObjectName(QLatin1String(name));
-    // Enter in a box must not press a button.
-    button->setAutoDefault(false);
-    setColour(button, QPalette::Button, Gris);
+    setBackColour(button, Gris);
     place(button, rect);
     setDesignFont(button, points);
     return button;
@@ -125,7 +119,7 @@ FichaControls placeFichaControls(QWidget *client)
         const FrameDesign &design = Frames[i];
         auto *frame = new QGroupBox(QString::fromUtf8(design.caption), client);
         frame->setObjectName(QLatin1String(design.name));
-        setColour(frame, QPalette::WindowText, design.colour);
+        setTextColour(frame, design.colour);
         place(frame, design.rect);
         setDesignFont(frame, CaptionPoints);
         frames[i] = frame;
@@ -135,7 +129,7 @@ FichaControls placeFichaControls(QWidget *client)
         QWidget *container = field.frame < 0 ? client : frames[field.frame];
         auto *label = new QLabel(QString::fromUtf8(field.caption), container);
         label->setObjectName(QStringLiteral("lbcampo%1").arg(field.label));
-        setColour(label, QPalette::WindowText, Qt::black);
+        setTextColour(label, Qt::black);
         place(label, field.labelRect);
         setDesignFont(label, CaptionPoints);
 
@@ -147,7 +141,7 @@ FichaControls placeFichaControls(QWidget *client)
         setDesignFont(box, BoxPoints);
         controls.txtcampo[field.box] = box;
     }
-    setColour(controls.txtcampo[4], QPalette::Text, Azul);
+    setTextColour(controls.txtcampo[4], Azul);
 
     auto *calidades = new QPlainTextEdit(frames[Frame4]);
     calidades->setObjectName(QStringLiteral("txtcampo22"));

@@ -17,6 +17,7 @@
 #include "catalogue/recordset.h"
 #include "catalogue/regional.h"
 #include "catalogue/rounding.h"
+#include "startup/colours.h"
 #include "startup/failure.h"
 #include "startup/formscaling.h"
 #include "startup/modcol.h"
@@ -88,8 +89,7 @@ frmficha::frmficha(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmficha"));
     setWindowTitle(QStringLiteral("FICHA COLABORADOR"));
-    setAutoFillBackground(true);
-    setPalette(QPalette(Qt::white));
+    setBackColour(this, Qt::white);
 
     // One entry in the window's own bar, never moved to a desktop's global menu.
     m_menu->setNativeMenuBar(false);

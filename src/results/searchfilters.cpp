@@ -11,12 +11,13 @@
 #include "catalogue/database.h"
 #include "catalogue/recordset.h"
 #include "catalogue/regional.h"
-#include "results/digitsvalidator.h"
 #include "results/filterclauses.h"
 #include "startup/colours.h"
 #include "startup/commandbutton.h"
+#include "startup/digitsvalidator.h"
 #include "startup/failure.h"
 #include "startup/formscaling.h"
+#include "startup/keys.h"
 #include "startup/modcol.h"
 #include "startup/statements.h"
 
@@ -89,32 +90,9 @@ void emptyList(QComboBox *list)
     list->clear();
 }
 
-bool isEnter(const QKeyEvent *key)
-{
-    return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-}
-
 bool isErase(const QKeyEvent *key)
 {
     return key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete;
-}
-
-// Keys that no list handler sees: focus moves, the cancel key, and the keys
-// that open the drop-down to choose from.
-bool reachesNoHandler(const QKeyEvent *key)
-{
-    switch (key->key()) {
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-    case Qt::Key_Escape:
-    case Qt::Key_F4:
-        return true;
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-        return key->modifiers() & Qt::AltModifier;
-    default:
-        return false;
-    }
 }
 
 } // namespace
@@ -196,7 +174,7 @@ bool SearchFilters::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::KeyPress: {
         const auto *key = static_cast<const QKeyEvent *>(event);
-        if (reachesNoHandler(key))
+        if (reachesChoiceList(key))
             return false;
         if (watched == cbtipo)
             return cbtipo_KeyDown(key);

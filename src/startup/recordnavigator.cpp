@@ -1,50 +1,132 @@
 #include "startup/recordnavigator.h"
 
-#include <QHBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+#include <QEvent>
 #include <QLabel>
-#include <QStyle>
+#include <QPainter>
 #include <QToolButton>
 
 #include "catalogue/recordset.h"
+#include "startup/formscaling.h"
 
 namespace modcol {
+namespace {
+
+// An arrow button's width for every pixel of the bar's height: narrow, as
+// the data control's arrows are.
+constexpr double ButtonWidthPerHeight = 0.3;
+constexpr int SmallestButton = 8;
+constexpr int SmallestIcon = 4;
+
+// An arrow pointing back or on, with a bar at its point for the steps to
+// either end, in `colour`, `size` pixels square.
+QIcon arrowIcon(bool back, bool toEnd, int size, const QColor &colour, qreal pixelRatio)
+{
+    QPixmap pixmap(QSize(size, size) * pixelRatio);
+    pixmap.setDevicePixelRatio(pixelRatio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    if (!back) {
+        painter.translate(size, 0);
+        painter.scale(-1, 1);
+    }
+    // Drawn pointing back (to the left); mirrored for the steps on.
+    const qreal s = size;
+    const qreal bar = toEnd ? std::max(1.0, s / 6) : 0;
+    if (toEnd)
+        painter.drawRect(QRectF(0, s * 0.1, bar, s * 0.8));
+    painter.drawPolygon(QPolygonF{{bar, s / 2}, {s, s * 0.1}, {s, s * 0.9}});
+    painter.end();
+    return QIcon(pixmap);
+}
+
+} // namespace
 
 RecordNavigator::RecordNavigator(QWidget *parent)
     : QWidget(parent)
 {
-    auto *layout = new QHBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
+    connect(addButton(First, QStringLiteral("primero"), tr("Primero")), &QToolButton::clicked, this,
+            &RecordNavigator::moveFirst);
+    connect(addButton(Previous, QStringLiteral("anterior"), tr("Anterior")), &QToolButton::clicked, this,
+            &RecordNavigator::movePrevious);
     m_caption = new QLabel(this);
     m_caption->setTextFormat(Qt::PlainText);
     m_caption->setAlignment(Qt::AlignCenter);
     m_caption->setFrameShape(QFrame::Panel);
     m_caption->setFrameShadow(QFrame::Sunken);
-
-    connect(addButton(QStyle::SP_MediaSkipBackward, QStringLiteral("primero"), tr("Primero")),
-            &QToolButton::clicked, this, &RecordNavigator::moveFirst);
-    connect(addButton(QStyle::SP_MediaSeekBackward, QStringLiteral("anterior"), tr("Anterior")),
-            &QToolButton::clicked, this, &RecordNavigator::movePrevious);
-    layout->addWidget(m_caption, 1);
-    connect(addButton(QStyle::SP_MediaSeekForward, QStringLiteral("siguiente"), tr("Siguiente")),
-            &QToolButton::clicked, this, &RecordNavigator::moveNext);
-    connect(addButton(QStyle::SP_MediaSkipForward, QStringLiteral("ultimo"), tr("Último")),
-            &QToolButton::clicked, this, &RecordNavigator::moveLast);
+    // On a box's own ground, so that the caption stays legible, also greyed
+    // while the bar is disabled, whatever the window's colour behind it.
+    m_caption->setBackgroundRole(QPalette::Base);
+    m_caption->setAutoFillBackground(true);
+    connect(addButton(Next, QStringLiteral("siguiente"), tr("Siguiente")), &QToolButton::clicked, this,
+            &RecordNavigator::moveNext);
+    connect(addButton(Last, QStringLiteral("ultimo"), tr("Último")), &QToolButton::clicked, this,
+            &RecordNavigator::moveLast);
+    placeControls();
 }
 
 RecordNavigator::~RecordNavigator() = default;
 
-QToolButton *RecordNavigator::addButton(QStyle::StandardPixmap icon, const QString &name, const QString &toolTip)
+QToolButton *RecordNavigator::addButton(Step step, const QString &name, const QString &toolTip)
 {
     auto *button = new QToolButton(this);
     button->setObjectName(name);
-    button->setIcon(style()->standardIcon(icon));
     button->setToolTip(toolTip);
     button->setFocusPolicy(Qt::NoFocus);
-    button->setAutoRaise(false);
-    button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
-    layout()->addWidget(button);
+    m_buttons[step] = button;
     return button;
+}
+
+void RecordNavigator::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    placeControls();
+}
+
+void RecordNavigator::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange)
+        placeControls();
+}
+
+void RecordNavigator::placeControls()
+{
+    const int h = height();
+    const int w = std::max(SmallestButton, int(std::lround(h * ButtonWidthPerHeight)));
+    const int iconSize = std::max(SmallestIcon, std::min(w - 4, h / 3));
+    const QColor colour = palette().color(QPalette::ButtonText);
+    for (const Step step : {First, Previous, Next, Last}) {
+        QToolButton *button = m_buttons[step];
+        button->setIcon(arrowIcon(step == First || step == Previous, step == First || step == Last, iconSize,
+                                  colour, devicePixelRatioF()));
+        button->setIconSize(QSize(iconSize, iconSize));
+    }
+    // First and previous at the left end, next and last at the right end.
+    m_buttons[First]->setGeometry(0, 0, w, h);
+    m_buttons[Previous]->setGeometry(w, 0, w, h);
+    m_caption->setGeometry(2 * w, 0, std::max(0, width() - 4 * w), h);
+    m_buttons[Next]->setGeometry(width() - 2 * w, 0, w, h);
+    m_buttons[Last]->setGeometry(width() - w, 0, w, h);
+    fitCaption();
+}
+
+void RecordNavigator::fitCaption()
+{
+    // The bar's size and weight in the windows' own face, made smaller
+    // where the caption would not fit.
+    const QFont bar = font();
+    if (bar.pointSizeF() <= 0) {
+        m_caption->setFont(bar);
+        return;
+    }
+    setDesignFont(m_caption, bar.pointSizeF(), bar.bold());
+    fitText(m_caption);
 }
 
 void RecordNavigator::setRecordset(std::unique_ptr<catalogue::Recordset> recordset)
@@ -64,6 +146,7 @@ void RecordNavigator::setRecordset(std::unique_ptr<catalogue::Recordset> records
 void RecordNavigator::setCaption(const QString &caption)
 {
     m_caption->setText(caption);
+    fitCaption();
 }
 
 QString RecordNavigator::caption() const

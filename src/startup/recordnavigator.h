@@ -1,8 +1,8 @@
 #pragma once
 
+#include <array>
 #include <memory>
 
-#include <QStyle>
 #include <QWidget>
 
 class QLabel;
@@ -17,7 +17,9 @@ namespace modcol {
 // The data control's bar: first, previous, caption, next, last. It owns the
 // record set bound to it and relays the set's Reposition, whether the move
 // came from its buttons or from code. The buttons stop at the first and the
-// last row.
+// last row. Its arrow buttons are narrow, sized from the bar's height, so
+// that the caption keeps most of a small bar, and the caption shows whole:
+// where the bar's font is too large for the room left, it is drawn smaller.
 class RecordNavigator : public QWidget
 {
     Q_OBJECT
@@ -37,8 +39,16 @@ public:
 signals:
     void Reposition();
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
 private:
-    QToolButton *addButton(QStyle::StandardPixmap icon, const QString &name, const QString &toolTip);
+    enum Step { First, Previous, Next, Last };
+
+    QToolButton *addButton(Step step, const QString &name, const QString &toolTip);
+    void placeControls();
+    void fitCaption();
     bool hasRows() const;
     void moveFirst();
     void movePrevious();
@@ -46,6 +56,7 @@ private:
     void moveLast();
 
     std::unique_ptr<catalogue::Recordset> m_recordset;
+    std::array<QToolButton *, 4> m_buttons{}; // in Step order
     QLabel *m_caption = nullptr;
 };
 

@@ -4,28 +4,10 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 
+#include "startup/keys.h"
+
 namespace viewer {
 namespace {
-
-bool reachesTheList(const QKeyEvent *key)
-{
-    switch (key->key()) {
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-    case Qt::Key_F4:
-        return true;
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-        return key->modifiers() & Qt::AltModifier;
-    default:
-        return false;
-    }
-}
-
-bool isEnter(const QKeyEvent *key)
-{
-    return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-}
 
 class NoTypingFilter : public QObject
 {
@@ -44,9 +26,9 @@ protected:
         if (event->type() != QEvent::KeyPress)
             return false;
         auto *key = static_cast<QKeyEvent *>(event);
-        if (reachesTheList(key))
+        if (modcol::reachesChoiceList(key))
             return false;
-        if (isEnter(key) && m_onEnter) {
+        if (modcol::isEnter(key) && m_onEnter) {
             m_onEnter();
             return true;
         }

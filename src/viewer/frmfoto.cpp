@@ -19,6 +19,7 @@
 #include "startup/clicklabel.h"
 #include "startup/failure.h"
 #include "startup/formscaling.h"
+#include "startup/keys.h"
 #include "startup/modcol.h"
 #include "startup/pictureloader.h"
 #include "startup/recordnavigator.h"
@@ -46,14 +47,6 @@ std::unique_ptr<catalogue::Recordset> openPhotoList(int codOfer)
         fotos = std::make_unique<catalogue::Recordset>(QStringList{QStringLiteral("CodFoto")}, std::vector<QVariant>{});
     }
     return fotos;
-}
-
-bool isEnter(const QEvent *event)
-{
-    if (event->type() != QEvent::KeyPress)
-        return false;
-    const int key = static_cast<const QKeyEvent *>(event)->key();
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
 // Focus that the user moved: not a window deactivated, a drop-down opened
@@ -273,15 +266,12 @@ void FrmFoto::stepWithNavigator(const char *button)
 bool FrmFoto::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == TxtZoom) {
-        if (isEnter(event)) {
+        if (event->type() == QEvent::KeyPress && modcol::isEnter(static_cast<const QKeyEvent *>(event))) {
             modcol::endOnFailure([this] { TxtZoom_Enter(); });
             return true;
         }
         if (event->type() == QEvent::FocusOut && movedByUser(event))
             TxtZoom_LostFocus();
-    } else if (auto *button = qobject_cast<QPushButton *>(watched); button && isEnter(event)) {
-        button->click();
-        return true;
     }
     return QDialog::eventFilter(watched, event);
 }

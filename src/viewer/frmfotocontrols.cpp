@@ -12,13 +12,16 @@
 #include <QRadioButton>
 
 #include "startup/clicklabel.h"
+#include "startup/colours.h"
+#include "startup/commandbutton.h"
+#include "startup/digitsvalidator.h"
 #include "startup/formscaling.h"
 #include "startup/recordnavigator.h"
 #include "viewer/choicelist.h"
 #include "viewer/slideshow.h"
-#include "viewer/zoomvalidator.h"
 
 using modcol::placeControl;
+using modcol::setBackColour;
 using modcol::setDesignFont;
 
 namespace viewer {
@@ -27,13 +30,6 @@ namespace {
 // &H00A48228 and &H00BFBFBF.
 const QColor Azul(0x28, 0x82, 0xA4);
 const QColor Gris(0xBF, 0xBF, 0xBF);
-
-void setColour(QWidget *control, QPalette::ColorRole role, const QColor &colour)
-{
-    QPalette palette = control->palette();
-    palette.setColor(role, colour);
-    control->setPalette(palette);
-}
 
 QLabel *addLabel(QWidget *container, const QString &name, const QString &caption, int left)
 {
@@ -58,10 +54,10 @@ QComboBox *addList(QWidget *container, const char *name, const QStringList &entr
 
 QPushButton *addButton(QWidget *container, const char *name, const QString &caption)
 {
-    auto *button = new QPushButton(caption, container);
+    // Enter presses a focused button; elsewhere it belongs to the zoom and
+    // seconds boxes, never to a default button.
+    auto *button = new modcol::CommandButton(caption, container);
     button->setObjectName(QLatin1String(name));
-    // Enter belongs to the zoom and seconds boxes, never to a default button.
-    button->setAutoDefault(false);
     return button;
 }
 
@@ -80,17 +76,15 @@ QWidget *addPanel(QWidget *window, const char *name, int left, int width)
 
 void FrmFoto::createControls()
 {
-    setAutoFillBackground(true);
-    setColour(this, QPalette::Window, Azul);
+    setBackColour(this, Azul);
 
     Shape1 = new QFrame(this);
     Shape1->setObjectName(QStringLiteral("Shape1"));
-    Shape1->setAutoFillBackground(true);
-    setColour(Shape1, QPalette::Window, Gris);
+    setBackColour(Shape1, Gris);
     placeControl(Shape1, 120, 60, 11655, 800);
 
     botcerrar = addButton(this, "botcerrar", QStringLiteral("&Cerrar"));
-    setColour(botcerrar, QPalette::Button, Azul);
+    setBackColour(botcerrar, Azul);
     placeControl(botcerrar, 240, 240, 1335, 495);
     setDesignFont(botcerrar, 9.75);
     connect(botcerrar, &QPushButton::clicked, this, &FrmFoto::botcerrar_Click);
@@ -129,15 +123,10 @@ void FrmFoto::createControls()
     Dato.push_back(new QLabel(this));
     Dato[0]->setObjectName(QStringLiteral("Dato_0"));
     Dato[0]->setTextFormat(Qt::PlainText);
-    Dato[0]->setAutoFillBackground(true);
-    setColour(Dato[0], QPalette::Window, QApplication::palette().color(QPalette::Window));
+    setBackColour(Dato[0], QApplication::palette().color(QPalette::Window));
     placeControl(Dato[0], 840, 2640, 1815, 495);
     setDesignFont(Dato[0], 8.25, false);
     Dato[0]->hide();
-
-    // Enter presses a focused button, as the space bar does.
-    for (QPushButton *button : {botcerrar, BotAtras, BotAdel})
-        button->installEventFilter(this);
 }
 
 void FrmFoto::createGridControls()
@@ -174,7 +163,7 @@ void FrmFoto::createSingleViewControls()
     TxtZoom = new QLineEdit(QStringLiteral("100"), FraFoto);
     TxtZoom->setObjectName(QStringLiteral("TxtZoom"));
     TxtZoom->setMaxLength(3);
-    TxtZoom->setValidator(new ZoomValidator(TxtZoom));
+    TxtZoom->setValidator(new modcol::DigitsValidator(TxtZoom));
     placeControl(TxtZoom, 0, 240, 615, 285);
     setDesignFont(TxtZoom, 9.75);
     TxtZoom->installEventFilter(this);
@@ -183,6 +172,7 @@ void FrmFoto::createSingleViewControls()
     DatImagen->setObjectName(QStringLiteral("DatImagen"));
     DatImagen->setCaption(QStringLiteral("Data1"));
     placeControl(DatImagen, 720, 0, 1260, 585);
+    setDesignFont(DatImagen, 8.25, false);
 
     Label1[2] = addLabel(FraFoto, QStringLiteral("Label1_2"), QStringLiteral("Seg."), 2160);
     const QStringList seconds{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),

@@ -1,12 +1,16 @@
 // The record card opened from the results window: a cell opens it on its
 // offer, closing it shows the page of the offer shown last, and "Mas
 // información" opens it without an offer.
+#include <QAction>
 #include <QLabel>
 #include <QTest>
 
 #include "card/frmficha.h"
+#include "catalogue/database.h"
 #include "cardtest.h"
 #include "resultsfixture.h"
+#include "startup/modcol.h"
+#include "viewer/frmfoto.h"
 
 using namespace cardtest;
 using namespace resultstest;
@@ -69,17 +73,31 @@ private slots:
         QCOMPARE(price->text() == "sin volver a mostrar", page == 1);
     }
 
+    // "Mas información": the card over the results window without an offer,
+    // every box empty; "AMPLIAR FOTO" and "Extraer Fotos" do nothing, and the
+    // page is left alone. A card opened before the catalogue was opens it.
     void masInformacion()
     {
+        modcol::BaseDatos.reset();
         QStringList texts;
         QWidget *parent = nullptr;
+        bool asked = false;
+        const WhenShown<viewer::FrmFoto> viewer([](viewer::FrmFoto &) {});
         const WhenShown<card::frmficha> driver([&](card::frmficha &ficha) {
             parent = ficha.parentWidget();
             for (int i = 1; i <= 22; ++i)
                 texts << box(ficha, i);
+            ficha.setFolderChooser([&](QWidget *) {
+                asked = true;
+                return QString();
+            });
+            QTest::mouseClick(ficha.findChild<QWidget *>("Command1"), Qt::LeftButton);
+            ficha.findChild<QAction *>("mextraefotos")->trigger();
+            QTest::mouseClick(ficha.findChild<QWidget *>("botcerrar"), Qt::LeftButton);
         });
         QTest::mouseClick(m_fixture->control<QLabel>("Label4"), Qt::LeftButton);
-        QVERIFY(driver.ran());
+        QVERIFY(driver.ran() && !viewer.ran() && !asked);
+        QVERIFY(modcol::BaseDatos);
         QCOMPARE(parent, &m_fixture->window());
         QCOMPARE(texts.join(QString()), QString());
         QVERIFY(m_fixture->control<QWidget>("frmimagen")->isVisible());

@@ -1,47 +1,67 @@
 // The card's photos: loaded only where the user stops, 300 ms after the
 // last move, decoded at the box's size and fitted into it; a photo that is
 // missing or unreadable clears the box; a decode that ends after the user
-// moved on is never shown.
+// moved on is never shown. "AMPLIAR FOTO" and the photo picked in the
+// viewer; "Extraer Fotos" and the copies it makes.
+#include <QAction>
+#include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMessageBox>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
 #include "card/frmficha.h"
 #include "card/photobox.h"
+#include "card/photoextraction.h"
 #include "cardtest.h"
+#include "catalogue/recordset.h"
+#include "demofolder/outputfiles.h"
 #include "resultsfixture.h"
 #include "startup/formscaling.h"
+#include "startup/modcol.h"
 #include "startup/pictureloader.h"
+#include "startup/recordnavigator.h"
+#include "viewer/frmfoto.h"
+#include "viewerfixture.h"
 
 using namespace cardtest;
 using modcol::PictureLoader;
 
 namespace {
 
-// Offers 1 to 6 in price order. Offer 1 has four photos; 2 a missing one,
-// 3 one that is no picture, 4 one without a path, 5 one outside the base
-// folders, 6 none.
+// Offers 1 to 7 in price order. Offer 1 has four photos in the order a, b
+// (hidden), c, d, stored as a, c, b, d; 2 a missing one, 3 one that is no
+// picture, 4 one without a path, 5 one outside the base folders, 6 none,
+// 7 a hidden one only.
 const QString Data = onePlaceRows() + QStringLiteral(R"sql(
 INSERT INTO ofertas (Cod_Ofer, ref, Key_Tipo, Key_Loca, Key_Zona, precioinmo, Conservacion, keyori) VALUES
-    (1, 'R1', 1, 1, 1, 1000, 1, 1), (2, 'R2', 1, 1, 1, 2000, 1, 1), (3, 'R3', 1, 1, 1, 3000, 1, 1),
-    (4, 'R4', 1, 1, 1, 4000, 1, 1), (5, 'R5', 1, 1, 1, 5000, 1, 1), (6, 'R6', 1, 1, 1, 6000, 1, 1);
+    (1, ' A/B:12 ', 1, 1, 1, 1000, 1, 1), (2, 'R2', 1, 1, 1, 2000, 1, 1), (3, 'R3', 1, 1, 1, 3000, 1, 1),
+    (4, 'R4', 1, 1, 1, 4000, 1, 1), (5, 'R5', 1, 1, 1, 5000, 1, 1), (6, 'R6', 1, 1, 1, 6000, 1, 1),
+    (7, 'R7', 1, 1, 1, 7000, 1, 1);
 INSERT INTO fotos VALUES
-    (11, 1, 'fotos\1_a.jpg', 1, 0), (13, 1, 'fotos\1_c.jpg', 3, 0), (12, 1, 'fotos\1_b.jpg', 2, 1),
+    (11, 1, 'fotos\1_a.jpg', 1, 0), (13, 1, 'fotos\1_c.JPG', 3, 0), (12, 1, 'fotos\1_b.jpg', 2, 1),
     (14, 1, 'fotos\1_d.jpg', 4, 0), (21, 2, 'fotos\falta.jpg', 1, 0), (31, 3, 'fotos\roto.jpg', 1, 0),
-    (41, 4, NULL, 1, 0), (51, 5, '..\secreto.jpg', 1, 0);
+    (41, 4, NULL, 1, 0), (51, 5, '..\secreto.jpg', 1, 0), (71, 7, 'fotos\1_a.jpg', 1, 1);
 )sql");
 
-// The size the card gives the picture box for a picture of `picture`,
-// in pixels, when the box's scaled design size is `design`.
-QSize fittedBox(QSize picture, QSize design)
+QByteArray contents(const QString &path)
 {
-    using modcol::pixelsToTwips;
-    using modcol::twipsToPixels;
-    const QSize box =
-        card::photoBox(picture, int(pixelsToTwips(design.width())), int(pixelsToTwips(design.height()))).value();
-    return QSize(twipsToPixels(box.width()), twipsToPixels(box.height()));
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Each file of `folder`, hidden ones too (a temporary copy left behind), as
+// "name=contents".
+QStringList listing(const QString &folder)
+{
+    QStringList files;
+    const QDir dir(folder);
+    for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden, QDir::Name))
+        files << name + '=' + QString::fromUtf8(contents(dir.filePath(name)));
+    return files;
 }
 
 } // namespace
@@ -57,13 +77,10 @@ private slots:
         const QString fotos = m_fixture->appFolder() + "/fotos/";
         resultstest::writePicture(fotos + "1_a.jpg", QSize(800, 600), Qt::red);
         resultstest::writePicture(fotos + "1_b.jpg", QSize(800, 600), Qt::green);
-        resultstest::writePicture(fotos + "1_c.jpg", QSize(800, 600), Qt::blue);
+        resultstest::writePicture(fotos + "1_c.JPG", QSize(800, 600), Qt::blue);
         resultstest::writePicture(fotos + "1_d.jpg", QSize(600, 800), Qt::magenta);
         resultstest::writePicture(m_fixture->scratch() + "/secreto.jpg", QSize(800, 600), Qt::yellow);
-        QFile roto(fotos + "roto.jpg");
-        QVERIFY(roto.open(QIODevice::WriteOnly));
-        roto.write("no es una foto");
-        roto.close();
+        demofolder::writeBytes(fotos + "roto.jpg", "no es una foto");
 
         m_ficha = std::make_unique<card::frmficha>(nullptr);
         m_ficha->showOffers(" ", 1);
@@ -71,7 +88,6 @@ private slots:
         m_timer = m_ficha->findChild<QTimer *>("Timer1");
         m_loader = m_ficha->findChild<PictureLoader *>();
         m_image = m_ficha->findChild<QLabel *>("Image1");
-        m_designBox = m_image->geometry();
         m_loaded = std::make_unique<QSignalSpy>(m_loader, &PictureLoader::loaded);
     }
     void cleanup()
@@ -86,19 +102,21 @@ private slots:
     // scaled design size.
     void threeQuickMovesLoadOnlyTheThird()
     {
+        const QRect design = m_image->geometry();
         QVERIFY(m_timer->isActive()); // the first photo waits for the timer too
         navigate(*m_ficha, "DatImagen", "siguiente", 3);
         QVERIFY(m_timer->isActive());
         QCOMPARE(m_loader->outstanding(), 0);
-        fireTimer();
-        QCOMPARE(m_loader->outstanding(), 1);
-        QVERIFY(m_loaded->wait());
+        showPhoto();
         QCOMPARE(m_loaded->count(), 1);
         QCOMPARE(pictureColour(m_image), QColor(Qt::magenta));
-        QCOMPARE(m_image->geometry(), QRect(m_designBox.topLeft(), fittedBox(QSize(600, 800), m_designBox.size())));
-        const QSize decoded = m_image->pixmap().size();
-        QVERIFY2(decoded.width() <= m_designBox.width() && decoded.height() <= m_designBox.height(),
-                 qPrintable(QString("decoded at %1 x %2").arg(decoded.width()).arg(decoded.height())));
+        using modcol::pixelsToTwips;
+        const QSize box = card::photoBox(QSize(600, 800), int(pixelsToTwips(design.width())),
+                                         int(pixelsToTwips(design.height())))
+                              .value();
+        QCOMPARE(m_image->geometry(), QRect(design.topLeft(), QSize(modcol::twipsToPixels(box.width()),
+                                                                    modcol::twipsToPixels(box.height()))));
+        QVERIFY(m_image->pixmap().width() <= design.width() && m_image->pixmap().height() <= design.height());
     }
 
     // At design size (a screen of 800 x 600 pixels) the box is 4695 x 3615 twips.
@@ -108,10 +126,8 @@ private slots:
         QTest::addColumn<QSize>("box"); // twips; empty: the box is left as it is
         QTest::newRow("landscape: full width") << QSize(800, 600) << QSize(4695, 3521);
         QTest::newRow("portrait: full height") << QSize(600, 800) << QSize(2711, 3615);
-        QTest::newRow("square: full height") << QSize(1000, 1000) << QSize(3615, 3615);
-        QTest::newRow("small: grown to the width") << QSize(80, 40) << QSize(4695, 2348);
+        QTest::newRow("small: grown to the width, half to even") << QSize(80, 40) << QSize(4695, 2348);
         QTest::newRow("no width") << QSize(0, 600) << QSize();
-        QTest::newRow("negative height") << QSize(800, -1) << QSize();
     }
     void fit()
     {
@@ -134,14 +150,11 @@ private slots:
     void noPhotoClearsTheBox()
     {
         QFETCH(int, offer);
-        fireTimer();
-        QVERIFY(m_loaded->wait());
+        showPhoto();
         QCOMPARE(pictureColour(m_image), QColor(Qt::red));
         navigate(*m_ficha, "datprincip", "siguiente", offer - 1);
         QCOMPARE(box(*m_ficha, 5), QString("R%1").arg(offer));
-        fireTimer();
-        if (m_loader->outstanding() > 0)
-            QVERIFY(m_loaded->wait());
+        showPhoto();
         QCOMPARE(pictureColour(m_image), QColor());
     }
 
@@ -157,7 +170,7 @@ private slots:
     void lateDecodeDropped()
     {
         QFETCH(QString, move);
-        fireTimer();
+        QVERIFY(QMetaObject::invokeMethod(m_timer, "timeout"));
         QCOMPARE(m_loader->outstanding(), 1);
         if (move.isEmpty())
             m_ficha->reject();
@@ -169,15 +182,182 @@ private slots:
         QCOMPARE(pictureColour(m_image), QColor());
     }
 
+    // "AMPLIAR FOTO" opens the viewer modally in the single view on the
+    // card's photo; the photo double-clicked there becomes the card's, shown
+    // after the card's timer, and any other close leaves the card's photo as
+    // it was. Photos all hidden: an empty viewer; no photos: no viewer.
+    void enlarge_data()
+    {
+        QTest::addColumn<int>("offer");
+        QTest::addColumn<QString>("close"); // a double-click on the next photo, Escape or the close button
+        QTest::addColumn<int>("opensOn");   // the photo the viewer shows first: 0 none, -1 no viewer
+        QTest::addColumn<int>("after");     // the card's photo afterwards
+        QTest::addColumn<QColor>("colour");
+        QTest::newRow("double-click") << 1 << "double-click" << 13 << 14 << QColor(Qt::magenta);
+        QTest::newRow("Escape") << 1 << "Escape" << 13 << 13 << QColor(Qt::blue);
+        QTest::newRow("&Cerrar") << 1 << "botcerrar" << 13 << 13 << QColor(Qt::blue);
+        QTest::newRow("every photo hidden") << 7 << "Escape" << 0 << 71 << QColor(Qt::red);
+        QTest::newRow("no photos") << 6 << "" << -1 << 0 << QColor();
+    }
+    void enlarge()
+    {
+        QFETCH(int, offer);
+        QFETCH(QString, close);
+        QFETCH(int, opensOn);
+        QFETCH(int, after);
+        QFETCH(QColor, colour);
+        navigate(*m_ficha, "datprincip", "siguiente", offer - 1);
+        navigate(*m_ficha, "DatImagen", "siguiente", 2); // to c on offer 1
+        int shown = -1;
+        bool single = false;
+        const WhenShown<viewer::FrmFoto> driver([&](viewer::FrmFoto &visor) {
+            QCOMPARE(QApplication::activeModalWidget(), &visor);
+            QCOMPARE(visor.parentWidget(), m_ficha.get());
+            auto *photo = visor.findChild<QLabel *>("Img_0");
+            shown = photo->property("Tag").toInt();
+            single = visor.findChild<QWidget *>("FraFoto")->isVisible();
+            if (close == "double-click") {
+                QTest::keyClick(&visor, Qt::Key_PageDown);
+                QTRY_VERIFY(photo->isVisible());
+                viewertest::doubleClick(photo);
+            } else if (close == "Escape") {
+                QTest::keyClick(&visor, Qt::Key_Escape);
+            } else {
+                QTest::mouseClick(visor.findChild<QWidget *>(close), Qt::LeftButton);
+            }
+        });
+        QTest::mouseClick(m_ficha->findChild<QWidget *>("Command1"), Qt::LeftButton);
+        QCOMPARE(shown, opensOn);
+        QCOMPARE(single, opensOn > 0);
+        const catalogue::Recordset *fotos = m_ficha->findChild<modcol::RecordNavigator *>("DatImagen")->recordset();
+        QCOMPARE(fotos->AbsolutePosition() < 0 ? 0 : fotos->Fields(0).Value.toInt(), after);
+        showPhoto();
+        QCOMPARE(pictureColour(m_image), colour);
+    }
+
+    void names_data()
+    {
+        QTest::addColumn<QString>("referencia");
+        QTest::addColumn<int>("n");
+        QTest::addColumn<QString>("ruta");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("reference cleaned") << "A/B:12" << 1 << "fotos\\a.jpg" << "AB12-foto01.jpg";
+        QTest::newRow("quotes, separators, blanks around") << " \"x\\y;z'w\" " << 12 << "a.JPG" << "xyzw-foto12.JPG";
+        QTest::newRow("characters no system takes") << "a*b?c<d>e|f\tg" << 2 << "f.png" << "abcdefg-foto02.png";
+        QTest::newRow("empty after cleaning") << "//" << 3 << "f.jpg" << "-foto03.jpg";
+        QTest::newRow("a hundred") << "R" << 100 << "f.jpg" << "R-foto100.jpg";
+        QTest::newRow("dot in a folder's name") << "R" << 1 << "fo.tos\\foto" << "R-foto01";
+        QTest::newRow("last dot") << "R" << 1 << "fotos/a.b.jpeg" << "R-foto01.jpeg";
+    }
+    void names()
+    {
+        QFETCH(QString, referencia);
+        QFETCH(int, n);
+        QFETCH(QString, ruta);
+        QFETCH(QString, name);
+        QCOMPARE(card::photoCopyName(card::cleanReference(referencia), n, ruta), name);
+    }
+
+    // Missing photos and paths that are empty or leave the base folders take
+    // no number; older copies are replaced; copies that cannot be written,
+    // and copies that would land on one of the photos being copied (the
+    // photos' own folder chosen), are counted apart and leave nothing behind.
+    void extract_data()
+    {
+        QTest::addColumn<QStringList>("rutas");
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QStringList>("files");
+        QTest::newRow("present, missing, empty, outside")
+            << QStringList{"textos\\a.txt", "textos\\falta.txt", "", "..\\secreto.jpg", "textos\\C.TXT"} << "copias"
+            << "Se han copiado 2 fotos" << QStringList{"AB12-foto01.txt=foto a", "AB12-foto02.TXT=foto c"};
+        QTest::newRow("a folder in the way") << QStringList{"textos\\a.txt", "textos\\a.txt", "textos\\c.TXT"}
+                                             << "copias" << "Se han copiado 2 fotos\nNo se han podido copiar 1 fotos"
+                                             << QStringList{"AB12-foto01.txt=foto a", "AB12-foto02.txt=foto a"};
+        QTest::newRow("no such folder") << QStringList{"textos\\a.txt"} << "falta"
+                                        << "Se han copiado 0 fotos\nNo se han podido copiar 1 fotos" << QStringList();
+        QTest::newRow("the photos' own folder")
+            << QStringList{"textos\\AB12-foto02.txt", "textos\\AB12-foto01.txt", "textos\\a.txt"} << "textos"
+            << "Se han copiado 1 fotos\nNo se han podido copiar 2 fotos"
+            << QStringList{"AB12-foto01.txt=primera", "AB12-foto02.txt=segunda", "AB12-foto03.txt=foto a",
+                           "a.txt=foto a", "c.TXT=foto c"};
+    }
+    void extract()
+    {
+        QFETCH(QStringList, rutas);
+        QFETCH(QString, folder);
+        QFETCH(QString, message);
+        QFETCH(QStringList, files);
+        const QString app = m_fixture->appFolder() + '/';
+        QVERIFY(QDir().mkpath(app + "textos") && QDir().mkpath(app + "copias/AB12-foto03.TXT"));
+        for (const auto &[name, text] : {std::pair("textos/a.txt", "foto a"), std::pair("textos/c.TXT", "foto c"),
+                                         std::pair("textos/AB12-foto01.txt", "primera"),
+                                         std::pair("textos/AB12-foto02.txt", "segunda"),
+                                         std::pair("copias/AB12-foto01.txt", "copia vieja")})
+            demofolder::writeBytes(app + name, text);
+        const card::ExtractionCount count = card::extractPhotos(rutas, "AB12", app + folder, modcol::baseFolders());
+        QCOMPARE(card::extractionMessage(count), message);
+        QCOMPARE(listing(app + folder), files);
+    }
+
+    // "Extraer Fotos" on the card: every row of the offer, hidden photos
+    // too, in the table's order (not the photos' order), named after the
+    // reference on the card, with an information message; a cancelled
+    // dialog copies and says nothing.
+    void fromTheCard_data()
+    {
+        QTest::addColumn<int>("offer");
+        QTest::addColumn<bool>("cancel");
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("offer with photos")
+            << 1 << false
+            << QStringList{"AB12-foto01.jpg", "AB12-foto02.JPG", "AB12-foto03.jpg", "AB12-foto04.jpg"}
+            << "Se han copiado 4 fotos";
+        QTest::newRow("offer without photos") << 6 << false << QStringList() << "Se han copiado 0 fotos";
+        QTest::newRow("cancelled") << 1 << true << QStringList() << "";
+    }
+    void fromTheCard()
+    {
+        QFETCH(int, offer);
+        QFETCH(bool, cancel);
+        QFETCH(QStringList, files);
+        QFETCH(QString, message);
+        const QString target = m_fixture->scratch() + "/copias";
+        QVERIFY(QDir().mkpath(target));
+        navigate(*m_ficha, "datprincip", "siguiente", offer - 1);
+        const QWidget *owner = nullptr;
+        m_ficha->setFolderChooser([&](QWidget *parent) {
+            owner = parent;
+            return cancel ? QString() : target;
+        });
+        QString shown;
+        const WhenShown<QMessageBox> answer([&](QMessageBox &box) {
+            shown = box.text();
+            QCOMPARE(box.icon(), QMessageBox::Information);
+        });
+        m_ficha->findChild<QAction *>("mextraefotos")->trigger();
+        QCOMPARE(owner, m_ficha.get());
+        QCOMPARE(shown, message);
+        QCOMPARE(QDir(target).entryList(QDir::Files, QDir::Name), files);
+        if (!files.isEmpty()) // the table's second row is c
+            QCOMPARE(contents(target + "/AB12-foto02.JPG"), contents(m_fixture->appFolder() + "/fotos/1_c.JPG"));
+    }
+
 private:
-    void fireTimer() { QVERIFY(QMetaObject::invokeMethod(m_timer, "timeout")); }
+    // Fires the card's photo timer and waits for the load it starts.
+    void showPhoto()
+    {
+        QVERIFY(QMetaObject::invokeMethod(m_timer, "timeout"));
+        if (m_loader->outstanding() > 0)
+            QVERIFY(m_loaded->wait());
+    }
 
     std::unique_ptr<CardFixture> m_fixture;
     std::unique_ptr<card::frmficha> m_ficha;
     QTimer *m_timer = nullptr;
     PictureLoader *m_loader = nullptr;
     QLabel *m_image = nullptr;
-    QRect m_designBox; // the picture box as scaled to the screen
     std::unique_ptr<QSignalSpy> m_loaded;
 };
 

