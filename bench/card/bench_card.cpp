@@ -104,7 +104,7 @@ Figures measure(const QString &folder)
     card::frmficha ficha(nullptr);
     ficha.showOffers(AllOffers, 0);
     ficha.show();
-    QToolButton *next = button(ficha, "datprincip", "siguiente");
+    QToolButton *next = button(ficha, "datprincip", "next");
     figures.step = medianMs(150, [next] { next->click(); });
 
     // Three quick photo moves, then the timer's 300 ms.
@@ -113,7 +113,7 @@ Figures measure(const QString &folder)
     figures.box = photo->size();
     QSignalSpy loaded(loader, &modcol::PictureLoader::loaded);
     for (int i = 0; i < 3; ++i)
-        button(ficha, "DatImagen", "siguiente")->click();
+        button(ficha, "DatImagen", "next")->click();
     QSignalSpy fired(ficha.findChild<QTimer *>(QStringLiteral("Timer1")), &QTimer::timeout);
     fired.wait(1000);
     figures.decodes = loader->outstanding();

@@ -75,10 +75,10 @@ struct Run
 
 Run measure()
 {
-    QList<Foto> fotos = fotosSeguidas(Photos);
-    for (Foto &foto : fotos)
-        foto.size = PhotoSize;
-    const ViewerFixture fixture(fotos);
+    QList<Photo> photos = consecutivePhotos(Photos);
+    for (Photo &photo : photos)
+        photo.size = PhotoSize;
+    const ViewerFixture fixture(photos);
     QStringList files;
     for (int i = 1; i <= Photos; ++i)
         files << fixture.photoPath(i);
@@ -86,7 +86,7 @@ Run measure()
     Run run{};
     QSize cell;
     {
-        viewer::FrmFoto grid(Oferta, nullptr);
+        viewer::FrmFoto grid(Offer, nullptr);
         QElapsedTimer timer;
         timer.start();
         grid.openOn(0);
@@ -104,7 +104,7 @@ Run measure()
     run.cellDecodes = decodeAll(files, cell);
     run.fullDecodes = decodeAll(files, PhotoSize);
     {
-        viewer::FrmFoto single(Oferta, nullptr);
+        viewer::FrmFoto single(Offer, nullptr);
         QElapsedTimer timer;
         timer.start();
         single.openOn(keyOf(Photos));

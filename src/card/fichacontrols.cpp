@@ -111,9 +111,9 @@ RecordNavigator *addNavigator(QWidget *client, const char *name, const QString &
 
 } // namespace
 
-FichaControls placeFichaControls(QWidget *client)
+CardControls placeCardControls(QWidget *client)
 {
-    FichaControls controls;
+    CardControls controls;
     QWidget *frames[std::size(Frames)];
     for (std::size_t i = 0; i < std::size(Frames); ++i) {
         const FrameDesign &design = Frames[i];
@@ -143,14 +143,14 @@ FichaControls placeFichaControls(QWidget *client)
     }
     setTextColour(controls.txtcampo[4], Azul);
 
-    auto *calidades = new QPlainTextEdit(frames[Frame4]);
-    calidades->setObjectName(QStringLiteral("txtcampo22"));
-    calidades->setReadOnly(true);
-    calidades->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    calidades->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    place(calidades, {120, 240, 6135, 1455});
-    setDesignFont(calidades, CaptionPoints);
-    controls.txtcampo22 = calidades;
+    auto *qualities = new QPlainTextEdit(frames[Frame4]);
+    qualities->setObjectName(QStringLiteral("txtcampo22"));
+    qualities->setReadOnly(true);
+    qualities->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    qualities->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    place(qualities, {120, 240, 6135, 1455});
+    setDesignFont(qualities, CaptionPoints);
+    controls.txtcampo22 = qualities;
 
     controls.DatImagen = addNavigator(client, "DatImagen", QStringLiteral("Fotos"), {6600, 1680, 1875, 495});
     controls.Command1 = addButton(client, "Command1", QStringLiteral("AMPLIAR FOTO"), {9000, 1680, 2295, 495},

@@ -15,7 +15,7 @@ class RecordNavigator;
 namespace card {
 
 // The record card's controls, each named as in the window's design.
-struct FichaControls
+struct CardControls
 {
     std::array<QLineEdit *, 22> txtcampo{}; // boxes 1 to 21 (0 is not used)
     QPlainTextEdit *txtcampo22 = nullptr;   // the qualities
@@ -30,6 +30,6 @@ struct FichaControls
 // box on `client` (the card's area below its menu bar) at their design
 // positions, fonts and colours. The boxes are read-only, but their text can
 // be selected and copied.
-FichaControls placeFichaControls(QWidget *client);
+CardControls placeCardControls(QWidget *client);
 
 } // namespace card

@@ -50,11 +50,11 @@ const struct
     {15, "mtfachada"},
 };
 
-QString priceText(const QVariant &precio)
+QString priceText(const QVariant &price)
 {
     bool isNumber = false;
-    const double value = precio.toDouble(&isNumber);
-    return precio.isNull() || !isNumber ? QString() : formatEuros(value);
+    const double value = price.toDouble(&isNumber);
+    return price.isNull() || !isNumber ? QString() : formatEuros(value);
 }
 
 // A quality applies when its column holds anything but False (a Boolean
@@ -82,7 +82,7 @@ frmficha::frmficha(QWidget *parent)
                           | Qt::WindowCloseButtonHint)
     , m_client(new QWidget(this))
     , m_menu(new QMenuBar(this))
-    , m_controls(placeFichaControls(m_client))
+    , m_controls(placeCardControls(m_client))
     , Timer1(new QTimer(this))
     , m_loader(new PictureLoader(this))
     , m_folderChooser([](QWidget *owner) { return clsdialog().Selec_Dir(owner); })
@@ -101,7 +101,7 @@ frmficha::frmficha(QWidget *parent)
     Timer1->setSingleShot(true);
     Timer1->setInterval(300);
     connect(Timer1, &QTimer::timeout, this, &frmficha::Timer1_Timer);
-    connect(m_loader, &PictureLoader::loaded, this, &frmficha::fotoCargada);
+    connect(m_loader, &PictureLoader::loaded, this, &frmficha::photoLoaded);
 
     connect(m_controls.datprincip, &RecordNavigator::Reposition, this, &frmficha::datprincip_Reposition);
     connect(m_controls.DatImagen, &RecordNavigator::Reposition, this, &frmficha::DatImagen_Reposition);
@@ -165,7 +165,7 @@ void frmficha::done(int result)
     QDialog::done(result);
 }
 
-catalogue::Recordset *frmficha::ofertaActual() const
+catalogue::Recordset *frmficha::currentOffer() const
 {
     catalogue::Recordset *rs = m_controls.datprincip->recordset();
     return rs && rs->AbsolutePosition() >= 0 ? rs : nullptr;
@@ -198,19 +198,19 @@ void frmficha::MuestraFicha(catalogue::Recordset &rs)
 
 void frmficha::CargaCalidades(catalogue::Recordset &rs)
 {
-    QStringList calidades;
+    QStringList qualities;
     skipFailure(lcCard(), [&] {
         const auto auxcalid = baseDatos().OpenRecordset(qualitiesStatement());
         for (; !auxcalid->Eof(); auxcalid->MoveNext()) {
             skipFailure(lcCard(), [&] {
-                const QString columna = catalogue::numberAsText(auxcalid->Fields(QStringLiteral("nbcampo")).Value);
-                const QString texto = catalogue::numberAsText(auxcalid->Fields(QStringLiteral("nbtexto")).Value);
-                if (applies(rs.Fields(columna).Value) && !texto.isEmpty())
-                    calidades << texto;
+                const QString column = catalogue::numberAsText(auxcalid->Fields(QStringLiteral("nbcampo")).Value);
+                const QString text = catalogue::numberAsText(auxcalid->Fields(QStringLiteral("nbtexto")).Value);
+                if (applies(rs.Fields(column).Value) && !text.isEmpty())
+                    qualities << text;
             });
         }
     });
-    m_controls.txtcampo22->setPlainText(calidades.join(QStringLiteral(", ")));
+    m_controls.txtcampo22->setPlainText(qualities.join(QStringLiteral(", ")));
     // Without a current offer the photos of the offer shown before stay bound.
     skipFailure(lcCard(), [&] {
         const int codOfer = rs.Fields(0).Value.toInt();
@@ -224,13 +224,13 @@ void frmficha::DatImagen_Reposition()
     // A photo still loading belongs to the photo or offer left behind.
     m_loader->cancelAll();
     m_ticket = 0;
-    catalogue::Recordset *fotos = m_controls.DatImagen->recordset();
+    catalogue::Recordset *photos = m_controls.DatImagen->recordset();
     rutaFoto.clear();
-    if (fotos && fotos->RecordCount() > 0) {
+    if (photos && photos->RecordCount() > 0) {
         // A photo whose path cannot be read is a missing photo.
-        skipFailure(lcCard(), [&] { rutaFoto = catalogue::numberAsText(fotos->Fields(QStringLiteral("ruta")).Value); });
+        skipFailure(lcCard(), [&] { rutaFoto = catalogue::numberAsText(photos->Fields(QStringLiteral("ruta")).Value); });
         bool current = false;
-        skipFailure(lcCard(), [&] { current = fotos->AbsolutePosition() >= 0 && !fotos->Fields(0).Value.isNull(); });
+        skipFailure(lcCard(), [&] { current = photos->AbsolutePosition() >= 0 && !photos->Fields(0).Value.isNull(); });
         if (!current)
             return;
     }
@@ -258,7 +258,7 @@ void frmficha::CargaFoto()
     m_ticket = m_loader->request(path, box * devicePixelRatioF(), PictureFit::KeepAspect);
 }
 
-void frmficha::fotoCargada(int ticket, const Picture &picture)
+void frmficha::photoLoaded(int ticket, const Picture &picture)
 {
     if (ticket != m_ticket)
         return; // the user has moved on to another photo or offer
@@ -282,39 +282,39 @@ void frmficha::AjustaFoto(QSize picture)
 
 void frmficha::Command1_Click()
 {
-    catalogue::Recordset *ofertas = ofertaActual();
-    catalogue::Recordset *fotos = m_controls.DatImagen->recordset();
-    if (!ofertas || !fotos || fotos->RecordCount() <= 0)
+    catalogue::Recordset *offers = currentOffer();
+    catalogue::Recordset *photos = m_controls.DatImagen->recordset();
+    if (!offers || !photos || photos->RecordCount() <= 0)
         return;
     int codOfer = 0;
-    int clave = 0;
+    int currentKey = 0;
     skipFailure(lcCard(), [&] {
-        codOfer = ofertas->Fields(0).Value.toInt();
-        clave = fotos->Fields(0).Value.toInt();
+        codOfer = offers->Fields(0).Value.toInt();
+        currentKey = photos->Fields(0).Value.toInt();
     });
     // A fresh viewer each time, released only after its answer is read.
-    viewer::FrmFoto visor(codOfer, this);
-    const int elegida = visor.GetOfeFoto(clave);
-    if (elegida != 0)
-        skipFailure(lcCard(), [&] { fotos->FindFirst(QStringLiteral("codfoto=%1").arg(elegida)); });
+    viewer::FrmFoto photoViewer(codOfer, this);
+    const int picked = photoViewer.GetOfeFoto(currentKey);
+    if (picked != 0)
+        skipFailure(lcCard(), [&] { photos->FindFirst(QStringLiteral("codfoto=%1").arg(picked)); });
 }
 
 void frmficha::mextraefotos_Click()
 {
     // A card without an offer has no photos to copy.
-    const catalogue::Recordset *ofertas = ofertaActual();
-    if (!ofertas)
+    const catalogue::Recordset *offers = currentOffer();
+    if (!offers)
         return;
-    const QString carpeta = m_folderChooser(this);
-    if (carpeta.isEmpty())
+    const QString folder = m_folderChooser(this);
+    if (folder.isEmpty())
         return;
-    QStringList rutas;
+    QStringList paths;
     skipFailure(lcCard(), [&] {
-        const auto fotos = baseDatos().OpenRecordset(extractionPhotosStatement(ofertas->Fields(0).Value.toInt()));
-        for (; !fotos->Eof(); fotos->MoveNext())
-            rutas << catalogue::numberAsText(fotos->Fields(QStringLiteral("ruta")).Value);
+        const auto photos = baseDatos().OpenRecordset(extractionPhotosStatement(offers->Fields(0).Value.toInt()));
+        for (; !photos->Eof(); photos->MoveNext())
+            paths << catalogue::numberAsText(photos->Fields(QStringLiteral("ruta")).Value);
     });
-    const ExtractionCount count = extractPhotos(rutas, LimpiaReferencia(), carpeta, baseFolders());
+    const ExtractionCount count = extractPhotos(paths, LimpiaReferencia(), folder, baseFolders());
     QMessageBox::information(this, ApplicationTitle, extractionMessage(count));
 }
 

@@ -58,7 +58,7 @@ private:
     void DatImagen_Reposition();
     void Timer1_Timer();
     void CargaFoto();
-    void fotoCargada(int ticket, const modcol::Picture &picture);
+    void photoLoaded(int ticket, const modcol::Picture &picture);
     void AjustaFoto(QSize picture);
     void Command1_Click();
 
@@ -66,11 +66,11 @@ private:
     QString LimpiaReferencia() const;
 
     // The offers' set when it has a current offer.
-    catalogue::Recordset *ofertaActual() const;
+    catalogue::Recordset *currentOffer() const;
 
     QWidget *m_client;
     QMenuBar *m_menu;
-    FichaControls m_controls;
+    CardControls m_controls;
     QTimer *Timer1;
     modcol::PictureLoader *m_loader;
     int m_ticket = 0; // the photo load the card waits for; 0 for none

@@ -30,9 +30,9 @@ QString withoutBlanksAround(const QString &text)
     return text.mid(first, last - first);
 }
 
-QString folderPath(const QString &carpeta)
+QString folderPath(const QString &folder)
 {
-    return carpeta.endsWith(u'/') || carpeta.endsWith(u'\\') ? carpeta : carpeta + u'/';
+    return folder.endsWith(u'/') || folder.endsWith(u'\\') ? folder : folder + u'/';
 }
 
 // Copies `source` to `target` by way of a new temporary file beside the
@@ -76,10 +76,10 @@ bool copyReplacing(const QString &source, const QString &target)
 
 } // namespace
 
-QString cleanReference(const QString &referencia)
+QString cleanReference(const QString &reference)
 {
     QString clean;
-    for (const QChar c : referencia) {
+    for (const QChar c : reference) {
         if (!isForbiddenInName(c))
             clean += c;
     }
@@ -98,7 +98,7 @@ QString photoCopyName(const QString &stem, int n, const QString &ruta)
     return stem + QStringLiteral("-foto%1").arg(n, 2, 10, QLatin1Char('0')) + photoExtension(ruta);
 }
 
-ExtractionCount extractPhotos(const QStringList &rutas, const QString &stem, const QString &carpeta,
+ExtractionCount extractPhotos(const QStringList &paths, const QString &stem, const QString &chosenFolder,
                               const modcol::BaseFolders &folders)
 {
     struct Found
@@ -108,7 +108,7 @@ ExtractionCount extractPhotos(const QStringList &rutas, const QString &stem, con
     };
     QList<Found> found;
     QSet<QString> sources;
-    for (const QString &ruta : rutas) {
+    for (const QString &ruta : paths) {
         const QString source = modcol::photoFile(folders, ruta);
         if (source.isEmpty()) {
             qCDebug(lcCard) << "no photo file for" << ruta;
@@ -119,7 +119,7 @@ ExtractionCount extractPhotos(const QStringList &rutas, const QString &stem, con
     }
 
     ExtractionCount count;
-    const QString folder = folderPath(carpeta);
+    const QString folder = folderPath(chosenFolder);
     for (int n = 1; n <= found.size(); ++n) {
         const Found &photo = found[n - 1];
         const QString target = folder + photoCopyName(stem, n, photo.ruta);

@@ -12,7 +12,7 @@ namespace card {
 // The reference as a file name's stem: without the characters no system
 // takes in a file name (" \ / ; : ' * ? < > | and control characters) and
 // without blanks at either end.
-QString cleanReference(const QString &referencia);
+QString cleanReference(const QString &reference);
 
 // The extension of a catalogue path's file name, dot included ("fotos\a.jpg"
 // gives ".jpg"); empty when the name has no dot. A dot in a folder's name
@@ -35,7 +35,7 @@ struct ExtractionCount
 // written under a temporary name and then put in place, so a failed copy
 // leaves an older file of that name as it was, and a name that is itself
 // one of these photos (the photos' own folder chosen) is never written.
-ExtractionCount extractPhotos(const QStringList &rutas, const QString &stem, const QString &carpeta,
+ExtractionCount extractPhotos(const QStringList &paths, const QString &stem, const QString &folder,
                               const modcol::BaseFolders &folders);
 
 // "Se han copiado N fotos", and how many could not be copied when some could not.

@@ -46,7 +46,7 @@ frmresul::frmresul(QWidget *parent)
     connect(m_filters, &SearchFilters::searchRequested, this, &frmresul::botbuscar_Click);
     connect(frmimagen, &StartPanel::makerClicked, this, &frmresul::Image1_Click);
     connect(frmimagen, &StartPanel::moreInformationClicked, this, &frmresul::Label4_Click);
-    connect(m_pages, &ResultPages::offerClicked, this, &frmresul::celda_Click);
+    connect(m_pages, &ResultPages::offerClicked, this, &frmresul::openCard);
 
     AjustaFormu(this, 0, 0, false);
     // The whole screen also where no window manager maximises windows.
@@ -103,7 +103,7 @@ void frmresul::Image1_Click()
     about.exec();
 }
 
-void frmresul::celda_Click(const QString &where, int codOfer)
+void frmresul::openCard(const QString &where, int codOfer)
 {
     endOnFailure([&] {
         card::frmficha ficha(this);

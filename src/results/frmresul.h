@@ -31,7 +31,7 @@ private:
     void botcerrar_Click();
     void Image1_Click();
     // The record card on the offer of a clicked cell; then the page of the offer it showed last.
-    void celda_Click(const QString &where, int codOfer);
+    void openCard(const QString &where, int codOfer);
     void Label4_Click(); // the record card without an offer
 
     SearchFilters *m_filters;

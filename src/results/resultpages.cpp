@@ -38,10 +38,10 @@ constexpr int CellWidth = 1935;
 constexpr int ImageHeight = 1575;
 constexpr int PriceHeight = 255;
 
-QString priceText(const QVariant &precio)
+QString priceText(const QVariant &price)
 {
     bool converted = false;
-    const double whole = catalogue::nearestEven(precio.toDouble(&converted));
+    const double whole = catalogue::nearestEven(price.toDouble(&converted));
     if (!converted || whole == 0)
         return QStringLiteral("Consultar");
     return modcol::formatEuros(whole);

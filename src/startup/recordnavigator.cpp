@@ -50,9 +50,9 @@ QIcon arrowIcon(bool back, bool toEnd, int size, const QColor &colour, qreal pix
 RecordNavigator::RecordNavigator(QWidget *parent)
     : QWidget(parent)
 {
-    connect(addButton(First, QStringLiteral("primero"), tr("Primero")), &QToolButton::clicked, this,
+    connect(addButton(First, QStringLiteral("first"), tr("Primero")), &QToolButton::clicked, this,
             &RecordNavigator::moveFirst);
-    connect(addButton(Previous, QStringLiteral("anterior"), tr("Anterior")), &QToolButton::clicked, this,
+    connect(addButton(Previous, QStringLiteral("previous"), tr("Anterior")), &QToolButton::clicked, this,
             &RecordNavigator::movePrevious);
     m_caption = new QLabel(this);
     m_caption->setTextFormat(Qt::PlainText);
@@ -63,9 +63,9 @@ RecordNavigator::RecordNavigator(QWidget *parent)
     // while the bar is disabled, whatever the window's colour behind it.
     m_caption->setBackgroundRole(QPalette::Base);
     m_caption->setAutoFillBackground(true);
-    connect(addButton(Next, QStringLiteral("siguiente"), tr("Siguiente")), &QToolButton::clicked, this,
+    connect(addButton(Next, QStringLiteral("next"), tr("Siguiente")), &QToolButton::clicked, this,
             &RecordNavigator::moveNext);
-    connect(addButton(Last, QStringLiteral("ultimo"), tr("Último")), &QToolButton::clicked, this,
+    connect(addButton(Last, QStringLiteral("last"), tr("Último")), &QToolButton::clicked, this,
             &RecordNavigator::moveLast);
     placeControls();
 }

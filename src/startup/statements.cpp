@@ -24,21 +24,21 @@ QString typeListStatement()
         + QStringLiteral("order by tipo.tipo_ofer");
 }
 
-QString cityListStatement(const QString &filtro)
+QString cityListStatement(const QString &clauses)
 {
-    return QStringLiteral("select distinct ciudad.ciudad from ") + offersWithPlace() + filtro
+    return QStringLiteral("select distinct ciudad.ciudad from ") + offersWithPlace() + clauses
         + QStringLiteral(" order by ciudad.ciudad");
 }
 
-QString zoneListStatement(const QString &filtro)
+QString zoneListStatement(const QString &clauses)
 {
-    return QStringLiteral("select distinct zonas.zona from ") + offersWithPlace() + filtro
+    return QStringLiteral("select distinct zonas.zona from ") + offersWithPlace() + clauses
         + QStringLiteral(" order by zonas.zona");
 }
 
-QString searchStatement(const QString &filtro)
+QString searchStatement(const QString &clauses)
 {
-    return QStringLiteral("select cod_ofer, precioinmo from ") + offersWithPlace() + filtro
+    return QStringLiteral("select cod_ofer, precioinmo from ") + offersWithPlace() + clauses
         + QStringLiteral(" order by precioinmo, ofertas.Cod_Ofer");
 }
 

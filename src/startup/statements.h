@@ -7,7 +7,7 @@ class Database;
 }
 
 // Every statement the program sends, in one place for the windows, their
-// tests and the benchmarks, with the indexes they need. `filtro` is a run of
+// tests and the benchmarks, with the indexes they need. `clauses` is a run of
 // filter clauses as the search filters build them (" " for none); keys are
 // written as decimal digits.
 namespace modcol {
@@ -15,13 +15,13 @@ namespace modcol {
 // The names the type, city and zone lists offer; only real offers (key
 // above 0) with a city, a zone and a type count, as on the result pages.
 QString typeListStatement();
-QString cityListStatement(const QString &filtro);
-QString zoneListStatement(const QString &filtro);
+QString cityListStatement(const QString &clauses);
+QString zoneListStatement(const QString &clauses);
 
 // Key and price of every offer that matches, cheapest first, ties by key:
 // the order the record card walks too, so that a position on the card is a
 // position on the pages.
-QString searchStatement(const QString &filtro);
+QString searchStatement(const QString &clauses);
 
 // The offer's photos, first photo first; the first one's `ruta` makes the
 // result cell's picture when no prepared thumbnail exists.

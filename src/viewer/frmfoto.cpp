@@ -37,16 +37,16 @@ namespace {
 // be read.
 std::unique_ptr<catalogue::Recordset> openPhotoList(int codOfer)
 {
-    std::unique_ptr<catalogue::Recordset> fotos;
+    std::unique_ptr<catalogue::Recordset> photos;
     modcol::skipFailure(lcViewer(), [&] {
         if (modcol::BaseDatos)
-            fotos = modcol::BaseDatos->OpenRecordset(modcol::viewerPhotosStatement(codOfer));
+            photos = modcol::BaseDatos->OpenRecordset(modcol::viewerPhotosStatement(codOfer));
     });
-    if (!fotos) {
+    if (!photos) {
         qCWarning(lcViewer) << "the photos of offer" << codOfer << "cannot be read; the viewer shows none";
-        fotos = std::make_unique<catalogue::Recordset>(QStringList{QStringLiteral("CodFoto")}, std::vector<QVariant>{});
+        photos = std::make_unique<catalogue::Recordset>(QStringList{QStringLiteral("CodFoto")}, std::vector<QVariant>{});
     }
-    return fotos;
+    return photos;
 }
 
 // Focus that the user moved: not a window deactivated, a drop-down opened
@@ -83,7 +83,7 @@ FrmFoto::FrmFoto(int codOfer, QWidget *parent)
     connect(DatImagen, &modcol::RecordNavigator::Reposition, this, &FrmFoto::DatImagen_Reposition);
     DatImagen->setRecordset(openPhotoList(codOfer));
     // Nothing to zoom: the box takes no key.
-    TxtZoom->setReadOnly(!hayFotos());
+    TxtZoom->setReadOnly(!hasPhotos());
 }
 
 FrmFoto::~FrmFoto() = default;
@@ -91,32 +91,32 @@ FrmFoto::~FrmFoto() = default;
 int FrmFoto::GetOfeFoto(int Clave, bool Detalle, int NivelCompre)
 {
     Q_UNUSED(Detalle)
-    prepara(Clave, NivelCompre);
+    prepare(Clave, NivelCompre);
     exec();
     return FotoElegida;
 }
 
 void FrmFoto::openOn(int Clave, int NivelCompre)
 {
-    prepara(Clave, NivelCompre);
+    prepare(Clave, NivelCompre);
     open();
 }
 
-void FrmFoto::prepara(int Clave, int NivelCompre)
+void FrmFoto::prepare(int Clave, int NivelCompre)
 {
     modcol::endOnFailure([&] {
         Nivel = NivelCompre;
         if (NivelCompre > 0)
             ConNivel = true;
         FotoElegida = 0;
-        if (!hayFotos())
+        if (!hasPhotos())
             return;
-        catalogue::Recordset &rs = fotos();
+        catalogue::Recordset &rs = photos();
         rs.MoveLast();
         TotalFotos = rs.RecordCount();
         if (Clave > 0) {
             OptAcc[0]->setChecked(true);
-            vaAFoto(Clave);
+            goToPhoto(Clave);
         } else {
             rs.MoveFirst();
             OptAcc[1]->setChecked(true);
@@ -125,25 +125,25 @@ void FrmFoto::prepara(int Clave, int NivelCompre)
     });
 }
 
-catalogue::Recordset &FrmFoto::fotos() const
+catalogue::Recordset &FrmFoto::photos() const
 {
     return *DatImagen->recordset();
 }
 
-bool FrmFoto::hayFotos() const
+bool FrmFoto::hasPhotos() const
 {
-    return fotos().RecordCount() > 0;
+    return photos().RecordCount() > 0;
 }
 
-int FrmFoto::codFotoActual() const
+int FrmFoto::currentPhotoKey() const
 {
-    const catalogue::Recordset &rs = fotos();
+    const catalogue::Recordset &rs = photos();
     return rs.AbsolutePosition() < 0 ? 0 : rs.Fields(0).Value.toInt();
 }
 
-void FrmFoto::vaAFoto(int key)
+void FrmFoto::goToPhoto(int key)
 {
-    catalogue::Recordset &rs = fotos();
+    catalogue::Recordset &rs = photos();
     if (key > 0) {
         rs.FindFirst(rs.FieldName(0) + QLatin1Char('=') + QString::number(key));
         if (!rs.NoMatch())
@@ -157,7 +157,7 @@ void FrmFoto::vaAFoto(int key)
 void FrmFoto::OptAcc_Click()
 {
     // Without photos neither view has anything to show.
-    if (m_closing || !hayFotos())
+    if (m_closing || !hasPhotos())
         return;
     forgetPictures();
     modcol::endOnFailure([this] {
@@ -173,7 +173,7 @@ void FrmFoto::VistaDetalle()
     FraDet->show();
     FraFoto->hide();
     Check1->setChecked(false);
-    const int key = codFotoActual();
+    const int key = currentPhotoKey();
     EnDetalle = true;
     const InputHold hold(this);
     LlenaCeldas();
@@ -191,7 +191,7 @@ void FrmFoto::VistaUnaFoto()
     if (!FormuListo || FotoElegida > 0)
         FotoElegida = 0;
     // The move shows the photo once the window is on screen.
-    vaAFoto(key);
+    goToPhoto(key);
 }
 
 void FrmFoto::botcerrar_Click()
@@ -233,16 +233,16 @@ void FrmFoto::keyPressEvent(QKeyEvent *event)
     switch (event->key()) {
     // Presentation clickers send Page Up and Page Down.
     case Qt::Key_PageUp:
-        stepWithNavigator("anterior");
+        stepWithNavigator("previous");
         break;
     case Qt::Key_PageDown:
-        stepWithNavigator("siguiente");
+        stepWithNavigator("next");
         break;
     case Qt::Key_Home:
-        stepWithNavigator("primero");
+        stepWithNavigator("first");
         break;
     case Qt::Key_End:
-        stepWithNavigator("ultimo");
+        stepWithNavigator("last");
         break;
     case Qt::Key_Return:
     case Qt::Key_Enter:

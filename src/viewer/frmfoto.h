@@ -86,11 +86,11 @@ private:
     void createGridControls();
 
     // Model and view modes (frmfoto.cpp).
-    void prepara(int Clave, int NivelCompre);
-    catalogue::Recordset &fotos() const;
-    bool hayFotos() const;
-    int codFotoActual() const;
-    void vaAFoto(int key);
+    void prepare(int Clave, int NivelCompre);
+    catalogue::Recordset &photos() const;
+    bool hasPhotos() const;
+    int currentPhotoKey() const;
+    void goToPhoto(int key);
     void OptAcc_Click();
     void VistaDetalle();
     void VistaUnaFoto();
@@ -110,7 +110,7 @@ private:
     void EncajaCelda(int k, QSize picture);
     void MarcaFoto(int Clave);
     void MuestraCeldas(bool Visible);
-    void pagina(int sentido);
+    void turnPage(int direction);
     void createCell(int k);
     void removeCell(int k);
     void clearCell(int k);

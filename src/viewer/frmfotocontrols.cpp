@@ -137,13 +137,13 @@ void FrmFoto::createGridControls()
     BotAtras->setToolTip(QStringLiteral("Fotos Anteriores"));
     placeControl(BotAtras, 0, 120, 735, 495);
     setDesignFont(BotAtras, 24);
-    connect(BotAtras, &QPushButton::clicked, this, [this] { pagina(-1); });
+    connect(BotAtras, &QPushButton::clicked, this, [this] { turnPage(-1); });
 
     BotAdel = addButton(FraDet, "BotAdel", QStringLiteral(">>"));
     BotAdel->setToolTip(QStringLiteral("Fotos Siguientes"));
     placeControl(BotAdel, 840, 120, 735, 495);
     setDesignFont(BotAdel, 24);
-    connect(BotAdel, &QPushButton::clicked, this, [this] { pagina(1); });
+    connect(BotAdel, &QPushButton::clicked, this, [this] { turnPage(1); });
 
     Label1[0] = addLabel(FraDet, QStringLiteral("Label1_0"), QStringLiteral("Filas"), 1680);
     CBFila = addList(FraDet, "CBFila", {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")},

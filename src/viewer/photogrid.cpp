@@ -38,10 +38,10 @@ QString columnText(const catalogue::Recordset &rs, const char *column)
 int FrmFoto::ColocaCeldas()
 {
     EnDetalle = true;
-    const int filas = CBFila->currentText().toInt();
-    const int columnas = CbCol->currentText().toInt();
+    const int rows = CBFila->currentText().toInt();
+    const int columns = CbCol->currentText().toInt();
     const GridLayout grid =
-        gridLayout(modcol::screenTwips(this), areaTop(), filas, columnas, inTwips(Dato[0]->geometry()).height());
+        gridLayout(modcol::screenTwips(this), areaTop(), rows, columns, inTwips(Dato[0]->geometry()).height());
     for (int k = 1; k <= int(grid.cells.size()); ++k) {
         if (k >= int(Img.size()))
             createCell(k);
@@ -60,32 +60,32 @@ void FrmFoto::LlenaCeldas()
         removePhoto();
     });
     // Read once: the page is as large as the lists said when it started.
-    const int celdas = ColocaCeldas();
-    catalogue::Recordset &rs = fotos();
+    const int cellCount = ColocaCeldas();
+    catalogue::Recordset &rs = photos();
     // A page starts at the current photo, unless every photo fits on one
     // page or the list has run past an end.
     skip([&] {
-        if (celdas >= TotalFotos || rs.AbsolutePosition() < 0)
+        if (cellCount >= TotalFotos || rs.AbsolutePosition() < 0)
             rs.MoveFirst();
     });
-    int siguiente = 1;
-    while (siguiente <= celdas && !rs.Eof()) {
+    int nextCell = 1;
+    while (nextCell <= cellCount && !rs.Eof()) {
         QString file;
         skip([&] { file = modcol::photoFile(modcol::baseFolders(), columnText(rs, "ruta")); });
         // A photo without a file takes no cell.
         if (!file.isEmpty()) {
-            LlenaCelda(siguiente, file);
-            ++siguiente;
+            LlenaCelda(nextCell, file);
+            ++nextCell;
         }
         rs.MoveNext();
     }
-    while (int(Img.size()) > siguiente)
+    while (int(Img.size()) > nextCell)
         removeCell(int(Img.size()) - 1);
 }
 
 void FrmFoto::LlenaCelda(int k, const QString &file)
 {
-    const catalogue::Recordset &rs = fotos();
+    const catalogue::Recordset &rs = photos();
     // Emptied first: a cell never shows another photo, or another photo's
     // mark, under this photo's caption.
     clearCell(k);
@@ -113,7 +113,7 @@ void FrmFoto::showCellPicture(int k, const modcol::Picture &picture)
 
 void FrmFoto::EncajaCelda(int k, QSize picture)
 {
-    if (!hayFotos())
+    if (!hasPhotos())
         return;
     const QRectF fitted =
         cellPicture(inTwips(Img[k]->geometry()).size(), picture, inTwips(Dato[k]->geometry()));
@@ -138,23 +138,23 @@ void FrmFoto::MuestraCeldas(bool Visible)
     }
 }
 
-void FrmFoto::pagina(int sentido)
+void FrmFoto::turnPage(int direction)
 {
     // Nothing to page from: no photos, or the last fill found no photo file
     // and so left no first cell to start from.
-    if (m_closing || !hayFotos() || Img.size() < 2)
+    if (m_closing || !hasPhotos() || Img.size() < 2)
         return;
     EnDetalle = true;
     const InputHold hold(this);
-    catalogue::Recordset &rs = fotos();
+    catalogue::Recordset &rs = photos();
     skip([&] { rs.FindFirst(rs.FieldName(0) + QLatin1Char('=') + tag(Img[1])); });
     skip([&] {
-        const double celdas = CBFila->currentText().toDouble() * CbCol->currentText().toDouble();
-        rs.Move(sentido * int(catalogue::nearestEven(celdas)));
+        const double cellCount = CBFila->currentText().toDouble() * CbCol->currentText().toDouble();
+        rs.Move(direction * int(catalogue::nearestEven(cellCount)));
     });
     for (int k = int(Img.size()) - 1; k >= 1; --k)
         clearCell(k);
-    if (sentido < 0) {
+    if (direction < 0) {
         skip([&] {
             if (rs.Bof())
                 rs.MoveFirst();

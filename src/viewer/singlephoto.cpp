@@ -31,7 +31,7 @@ void FrmFoto::DatImagen_Reposition()
 void FrmFoto::Movimiento_Imagen()
 {
     forgetPictures();
-    const catalogue::Recordset &rs = fotos();
+    const catalogue::Recordset &rs = photos();
     if (rs.AbsolutePosition() < 0) {
         removePhoto();
         return;
@@ -70,7 +70,7 @@ void FrmFoto::removePhoto()
 
 void FrmFoto::EncajaFoto(int AltoMax, int AnchoMax)
 {
-    if (!hayFotos())
+    if (!hasPhotos())
         return;
     if (const auto fitted = fittedPhoto(AltoMax, AnchoMax, m_photoSize))
         m_fitted = *fitted;
@@ -78,7 +78,7 @@ void FrmFoto::EncajaFoto(int AltoMax, int AnchoMax)
 
 void FrmFoto::AplicaZoom()
 {
-    if (!hayFotos())
+    if (!hasPhotos())
         return;
     const int zoom = zoomPercent(QStringLiteral("100"));
     if (!m_fitted.isEmpty())
@@ -102,7 +102,7 @@ void FrmFoto::fitAndZoom()
 
 void FrmFoto::TxtZoom_Enter()
 {
-    if (!hayFotos())
+    if (!hasPhotos())
         return;
     zoomPercent(QStringLiteral("10"));
     fitAndZoom();
@@ -124,7 +124,7 @@ void FrmFoto::Img_Click(int i)
 
 void FrmFoto::Img_DblClick(int i)
 {
-    if (m_closing || !hayFotos())
+    if (m_closing || !hasPhotos())
         return;
     // The photo double-clicked, which its first click has marked: a cell's,
     // or the photo shown, also when the grid never marked it.

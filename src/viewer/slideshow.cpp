@@ -61,13 +61,13 @@ void Slideshow::stop()
 
 void Slideshow::Timer1_Timer()
 {
-    catalogue::Recordset *fotos = DatImagen->recordset();
-    if (!fotos || fotos->RecordCount() <= 0)
+    catalogue::Recordset *photos = DatImagen->recordset();
+    if (!photos || photos->RecordCount() <= 0)
         return;
-    if (!fotos->Eof())
-        fotos->MoveNext();
-    if (fotos->Eof())
-        fotos->MoveFirst();
+    if (!photos->Eof())
+        photos->MoveNext();
+    if (photos->Eof())
+        photos->MoveFirst();
 }
 
 void Slideshow::showPointer()

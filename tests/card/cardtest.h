@@ -85,7 +85,7 @@ int verFormu(const QString &where, int codigo, const std::function<void(card::fr
 // The text of the card's box txtcampo(i).
 QString box(const QWidget &ficha, int i);
 
-// Clicks a navigator's button: "primero", "anterior", "siguiente" or "ultimo".
+// Clicks a navigator's button: "first", "previous", "next" or "last".
 void navigate(const QWidget &ficha, const char *navigator, const char *button, int times = 1);
 
 // The colour in the middle of a picture box's picture, JPEG's near colours

@@ -31,7 +31,7 @@ class TestCardFromResults : public QObject
 private slots:
     void init()
     {
-        m_fixture = std::make_unique<ResultsFixture>(ofertasSeguidas(30));
+        m_fixture = std::make_unique<ResultsFixture>(consecutiveOffers(30));
         m_fixture->window();
     }
     void cleanup() { m_fixture.reset(); }
@@ -62,7 +62,7 @@ private slots:
         QString shown;
         const WhenShown<card::frmficha> driver([&](card::frmficha &ficha) {
             opened = box(ficha, 5);
-            navigate(ficha, "datprincip", "siguiente", nexts);
+            navigate(ficha, "datprincip", "next", nexts);
             shown = box(ficha, 5);
         });
         QTest::mouseClick(m_fixture->control<QLabel>(qPrintable(QString("imagen%1").arg(cell))), Qt::LeftButton);

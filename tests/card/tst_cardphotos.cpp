@@ -74,26 +74,26 @@ private slots:
     void init()
     {
         m_fixture = std::make_unique<CardFixture>(Data);
-        const QString fotos = m_fixture->appFolder() + "/fotos/";
-        resultstest::writePicture(fotos + "1_a.jpg", QSize(800, 600), Qt::red);
-        resultstest::writePicture(fotos + "1_b.jpg", QSize(800, 600), Qt::green);
-        resultstest::writePicture(fotos + "1_c.JPG", QSize(800, 600), Qt::blue);
-        resultstest::writePicture(fotos + "1_d.jpg", QSize(600, 800), Qt::magenta);
+        const QString photos = m_fixture->appFolder() + "/fotos/";
+        resultstest::writePicture(photos + "1_a.jpg", QSize(800, 600), Qt::red);
+        resultstest::writePicture(photos + "1_b.jpg", QSize(800, 600), Qt::green);
+        resultstest::writePicture(photos + "1_c.JPG", QSize(800, 600), Qt::blue);
+        resultstest::writePicture(photos + "1_d.jpg", QSize(600, 800), Qt::magenta);
         resultstest::writePicture(m_fixture->scratch() + "/secreto.jpg", QSize(800, 600), Qt::yellow);
-        demofolder::writeBytes(fotos + "roto.jpg", "no es una foto");
+        demofolder::writeBytes(photos + "roto.jpg", "no es una foto");
 
-        m_ficha = std::make_unique<card::frmficha>(nullptr);
-        m_ficha->showOffers(" ", 1);
-        m_ficha->show();
-        m_timer = m_ficha->findChild<QTimer *>("Timer1");
-        m_loader = m_ficha->findChild<PictureLoader *>();
-        m_image = m_ficha->findChild<QLabel *>("Image1");
+        m_card = std::make_unique<card::frmficha>(nullptr);
+        m_card->showOffers(" ", 1);
+        m_card->show();
+        m_timer = m_card->findChild<QTimer *>("Timer1");
+        m_loader = m_card->findChild<PictureLoader *>();
+        m_image = m_card->findChild<QLabel *>("Image1");
         m_loaded = std::make_unique<QSignalSpy>(m_loader, &PictureLoader::loaded);
     }
     void cleanup()
     {
         m_loaded.reset();
-        m_ficha.reset();
+        m_card.reset();
         m_fixture.reset();
     }
 
@@ -104,7 +104,7 @@ private slots:
     {
         const QRect design = m_image->geometry();
         QVERIFY(m_timer->isActive()); // the first photo waits for the timer too
-        navigate(*m_ficha, "DatImagen", "siguiente", 3);
+        navigate(*m_card, "DatImagen", "next", 3);
         QVERIFY(m_timer->isActive());
         QCOMPARE(m_loader->outstanding(), 0);
         showPhoto();
@@ -152,8 +152,8 @@ private slots:
         QFETCH(int, offer);
         showPhoto();
         QCOMPARE(pictureColour(m_image), QColor(Qt::red));
-        navigate(*m_ficha, "datprincip", "siguiente", offer - 1);
-        QCOMPARE(box(*m_ficha, 5), QString("R%1").arg(offer));
+        navigate(*m_card, "datprincip", "next", offer - 1);
+        QCOMPARE(box(*m_card, 5), QString("R%1").arg(offer));
         showPhoto();
         QCOMPARE(pictureColour(m_image), QColor());
     }
@@ -173,9 +173,9 @@ private slots:
         QVERIFY(QMetaObject::invokeMethod(m_timer, "timeout"));
         QCOMPARE(m_loader->outstanding(), 1);
         if (move.isEmpty())
-            m_ficha->reject();
+            m_card->reject();
         else
-            navigate(*m_ficha, qPrintable(move), "siguiente");
+            navigate(*m_card, qPrintable(move), "next");
         QCOMPARE(m_timer->isActive(), !move.isEmpty());
         QTRY_COMPARE(m_loader->outstanding(), 0);
         QCOMPARE(m_loaded->count(), 0);
@@ -206,38 +206,38 @@ private slots:
         QFETCH(int, opensOn);
         QFETCH(int, after);
         QFETCH(QColor, colour);
-        navigate(*m_ficha, "datprincip", "siguiente", offer - 1);
-        navigate(*m_ficha, "DatImagen", "siguiente", 2); // to c on offer 1
+        navigate(*m_card, "datprincip", "next", offer - 1);
+        navigate(*m_card, "DatImagen", "next", 2); // to c on offer 1
         int shown = -1;
         bool single = false;
-        const WhenShown<viewer::FrmFoto> driver([&](viewer::FrmFoto &visor) {
-            QCOMPARE(QApplication::activeModalWidget(), &visor);
-            QCOMPARE(visor.parentWidget(), m_ficha.get());
-            auto *photo = visor.findChild<QLabel *>("Img_0");
+        const WhenShown<viewer::FrmFoto> driver([&](viewer::FrmFoto &photoViewer) {
+            QCOMPARE(QApplication::activeModalWidget(), &photoViewer);
+            QCOMPARE(photoViewer.parentWidget(), m_card.get());
+            auto *photo = photoViewer.findChild<QLabel *>("Img_0");
             shown = photo->property("Tag").toInt();
-            single = visor.findChild<QWidget *>("FraFoto")->isVisible();
+            single = photoViewer.findChild<QWidget *>("FraFoto")->isVisible();
             if (close == "double-click") {
-                QTest::keyClick(&visor, Qt::Key_PageDown);
+                QTest::keyClick(&photoViewer, Qt::Key_PageDown);
                 QTRY_VERIFY(photo->isVisible());
                 viewertest::doubleClick(photo);
             } else if (close == "Escape") {
-                QTest::keyClick(&visor, Qt::Key_Escape);
+                QTest::keyClick(&photoViewer, Qt::Key_Escape);
             } else {
-                QTest::mouseClick(visor.findChild<QWidget *>(close), Qt::LeftButton);
+                QTest::mouseClick(photoViewer.findChild<QWidget *>(close), Qt::LeftButton);
             }
         });
-        QTest::mouseClick(m_ficha->findChild<QWidget *>("Command1"), Qt::LeftButton);
+        QTest::mouseClick(m_card->findChild<QWidget *>("Command1"), Qt::LeftButton);
         QCOMPARE(shown, opensOn);
         QCOMPARE(single, opensOn > 0);
-        const catalogue::Recordset *fotos = m_ficha->findChild<modcol::RecordNavigator *>("DatImagen")->recordset();
-        QCOMPARE(fotos->AbsolutePosition() < 0 ? 0 : fotos->Fields(0).Value.toInt(), after);
+        const catalogue::Recordset *photos = m_card->findChild<modcol::RecordNavigator *>("DatImagen")->recordset();
+        QCOMPARE(photos->AbsolutePosition() < 0 ? 0 : photos->Fields(0).Value.toInt(), after);
         showPhoto();
         QCOMPARE(pictureColour(m_image), colour);
     }
 
     void names_data()
     {
-        QTest::addColumn<QString>("referencia");
+        QTest::addColumn<QString>("reference");
         QTest::addColumn<int>("n");
         QTest::addColumn<QString>("ruta");
         QTest::addColumn<QString>("name");
@@ -251,11 +251,11 @@ private slots:
     }
     void names()
     {
-        QFETCH(QString, referencia);
+        QFETCH(QString, reference);
         QFETCH(int, n);
         QFETCH(QString, ruta);
         QFETCH(QString, name);
-        QCOMPARE(card::photoCopyName(card::cleanReference(referencia), n, ruta), name);
+        QCOMPARE(card::photoCopyName(card::cleanReference(reference), n, ruta), name);
     }
 
     // Missing photos and paths that are empty or leave the base folders take
@@ -264,7 +264,7 @@ private slots:
     // photos' own folder chosen), are counted apart and leave nothing behind.
     void extract_data()
     {
-        QTest::addColumn<QStringList>("rutas");
+        QTest::addColumn<QStringList>("paths");
         QTest::addColumn<QString>("folder");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QStringList>("files");
@@ -284,7 +284,7 @@ private slots:
     }
     void extract()
     {
-        QFETCH(QStringList, rutas);
+        QFETCH(QStringList, paths);
         QFETCH(QString, folder);
         QFETCH(QString, message);
         QFETCH(QStringList, files);
@@ -295,7 +295,7 @@ private slots:
                                          std::pair("textos/AB12-foto02.txt", "segunda"),
                                          std::pair("copias/AB12-foto01.txt", "copia vieja")})
             demofolder::writeBytes(app + name, text);
-        const card::ExtractionCount count = card::extractPhotos(rutas, "AB12", app + folder, modcol::baseFolders());
+        const card::ExtractionCount count = card::extractPhotos(paths, "AB12", app + folder, modcol::baseFolders());
         QCOMPARE(card::extractionMessage(count), message);
         QCOMPARE(listing(app + folder), files);
     }
@@ -325,9 +325,9 @@ private slots:
         QFETCH(QString, message);
         const QString target = m_fixture->scratch() + "/copias";
         QVERIFY(QDir().mkpath(target));
-        navigate(*m_ficha, "datprincip", "siguiente", offer - 1);
+        navigate(*m_card, "datprincip", "next", offer - 1);
         const QWidget *owner = nullptr;
-        m_ficha->setFolderChooser([&](QWidget *parent) {
+        m_card->setFolderChooser([&](QWidget *parent) {
             owner = parent;
             return cancel ? QString() : target;
         });
@@ -336,8 +336,8 @@ private slots:
             shown = box.text();
             QCOMPARE(box.icon(), QMessageBox::Information);
         });
-        m_ficha->findChild<QAction *>("mextraefotos")->trigger();
-        QCOMPARE(owner, m_ficha.get());
+        m_card->findChild<QAction *>("mextraefotos")->trigger();
+        QCOMPARE(owner, m_card.get());
         QCOMPARE(shown, message);
         QCOMPARE(QDir(target).entryList(QDir::Files, QDir::Name), files);
         if (!files.isEmpty()) // the table's second row is c
@@ -354,7 +354,7 @@ private:
     }
 
     std::unique_ptr<CardFixture> m_fixture;
-    std::unique_ptr<card::frmficha> m_ficha;
+    std::unique_ptr<card::frmficha> m_card;
     QTimer *m_timer = nullptr;
     PictureLoader *m_loader = nullptr;
     QLabel *m_image = nullptr;

@@ -95,9 +95,9 @@ private slots:
         QStringList shown;
         // Each offer is shown after the dearest one, which has every value.
         verFormu(AllOffers, 4, [&](card::frmficha &ficha) {
-            navigate(ficha, "datprincip", "primero");
+            navigate(ficha, "datprincip", "first");
             for (int i = 0; i < 5 && box(ficha, 5) != expected[4]; ++i)
-                navigate(ficha, "datprincip", "siguiente");
+                navigate(ficha, "datprincip", "next");
             shown = boxes(ficha);
         });
         QCOMPARE(shown, expected);
@@ -112,11 +112,11 @@ private slots:
         QTest::addColumn<QStringList>("moves");
         QTest::addColumn<QString>("ref");
         QTest::addColumn<int>("position");
-        QTest::newRow("two next from the first") << AllOffers << 3 << QStringList{"siguiente", "siguiente"} << "MA/2"
+        QTest::newRow("two next from the first") << AllOffers << 3 << QStringList{"next", "next"} << "MA/2"
                                                  << 3;
         QTest::newRow("key not in the search") << AllOffers << 99 << QStringList() << "NE/3" << 1;
         QTest::newRow("offer without state of repair") << AllOffers << 2 << QStringList() << "MA/2" << 3;
-        QTest::newRow("nothing found") << QStringLiteral(" and ofertas.precioinmo>=9000000 ") << 1 << QStringList{"ultimo"}
+        QTest::newRow("nothing found") << QStringLiteral(" and ofertas.precioinmo>=9000000 ") << 1 << QStringList{"last"}
                                        << "" << 0;
     }
     void positions()
@@ -144,14 +144,14 @@ private slots:
         QString after;
         bool open = false;
         verFormu(AllOffers, 4, [&](card::frmficha &ficha) {
-            auto *calidades = ficha.findChild<QWidget *>("txtcampo22");
-            calidades->setFocus();
-            QTest::keyClick(calidades, Qt::Key_A, Qt::ControlModifier);
-            QTest::keyClick(calidades, Qt::Key_C, Qt::ControlModifier);
+            auto *qualities = ficha.findChild<QWidget *>("txtcampo22");
+            qualities->setFocus();
+            QTest::keyClick(qualities, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(qualities, Qt::Key_C, Qt::ControlModifier);
             copied = QGuiApplication::clipboard()->text();
-            QTest::keyClicks(calidades, "x");
-            QTest::keyClick(calidades, Qt::Key_Delete);
-            QTest::keyClick(calidades, Qt::Key_Return);
+            QTest::keyClicks(qualities, "x");
+            QTest::keyClick(qualities, Qt::Key_Delete);
+            QTest::keyClick(qualities, Qt::Key_Return);
             after = box(ficha, 22);
             open = ficha.isVisible();
         });
@@ -177,12 +177,12 @@ private slots:
         host.setScreen(QGuiApplication::screens().at(screen));
         host.winId();
         card::frmficha ficha(&host);
-        viewer::FrmFoto visor(1, &host);
-        QCOMPARE(visor.size(), host.screen()->size());
+        viewer::FrmFoto photoViewer(1, &host);
+        QCOMPARE(photoViewer.size(), host.screen()->size());
         ficha.show();
-        visor.show();
-        visor.findChild<QWidget *>("FraFoto")->show();
-        for (const QWidget *window : {static_cast<QWidget *>(&ficha), static_cast<QWidget *>(&visor)}) {
+        photoViewer.show();
+        photoViewer.findChild<QWidget *>("FraFoto")->show();
+        for (const QWidget *window : {static_cast<QWidget *>(&ficha), static_cast<QWidget *>(&photoViewer)}) {
             for (const QWidget *bar : window->findChildren<QWidget *>(QRegularExpression("^(DatImagen|datprincip)$"))) {
                 const auto *caption = bar->findChild<QLabel *>();
                 const QString where = bar->objectName() + ' ' + caption->text();
@@ -190,7 +190,7 @@ private slots:
                 QVERIFY2(caption->fontMetrics().horizontalAdvance(caption->text()) <= caption->contentsRect().width(),
                          qPrintable(where));
                 QList<int> order;
-                for (const char *button : {"primero", "anterior", "", "siguiente", "ultimo"})
+                for (const char *button : {"first", "previous", "", "next", "last"})
                     order << (*button ? bar->findChild<QWidget *>(button) : caption)->geometry().right();
                 QVERIFY2(std::is_sorted(order.cbegin(), order.cend()) && order.last() == bar->width() - 1,
                          qPrintable(where));

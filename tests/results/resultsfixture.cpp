@@ -30,14 +30,14 @@ QString lookupRows(const char *table, const char *columns, const QStringList &na
 }
 
 // The catalogue of `ofertas` as `fileName` in `dir`.
-void writeCatalogue(const QList<Oferta> &ofertas, const QTemporaryDir &dir, const QString &fileName)
+void writeCatalogue(const QList<Offer> &offers, const QTemporaryDir &dir, const QString &fileName)
 {
     QStringList tipos, ciudades, zonas;
     const auto add = [](QStringList &names, const QString &name) {
         if (!names.contains(name))
             names.append(name);
     };
-    for (const Oferta &o : ofertas) {
+    for (const Offer &o : offers) {
         add(tipos, o.tipo);
         add(ciudades, o.ciudad);
         add(zonas, o.zona);
@@ -48,7 +48,7 @@ void writeCatalogue(const QList<Oferta> &ofertas, const QTemporaryDir &dir, cons
         + lookupRows("tipo", "Cod_Tipo, Tipo_Ofer", tipos) + lookupRows("ciudad", "Cod_Ciu, Ciudad", ciudades)
         + lookupRows("zonas", "Cod_Zona, Zona", zonas);
     int codFoto = 1;
-    for (const Oferta &o : ofertas) {
+    for (const Offer &o : offers) {
         sql += QStringLiteral("INSERT INTO ofertas (Cod_Ofer, ref, Key_Tipo, Key_Loca, Key_Zona, precioinmo, "
                               "Conservacion, keyori, piscina_prop, piscina_com) VALUES (%1, 'R%1', %2, %3, %4, %5, "
                               "1, 1, %6, %7);\n")
@@ -59,11 +59,11 @@ void writeCatalogue(const QList<Oferta> &ofertas, const QTemporaryDir &dir, cons
                    .arg(QString::number(o.precio, 'f', 2))
                    .arg(int(o.piscinaProp))
                    .arg(int(o.piscinaCom));
-        for (int orden = 0; orden < o.fotos.size(); ++orden) {
+        for (int orden = 0; orden < o.photos.size(); ++orden) {
             sql += QStringLiteral("INSERT INTO fotos VALUES (%1, %2, %3, %4, 0);\n")
                        .arg(codFoto++)
                        .arg(o.cod)
-                       .arg(catalogue::textLiteral(o.fotos[orden]))
+                       .arg(catalogue::textLiteral(o.photos[orden]))
                        .arg(orden + 1);
         }
     }
@@ -72,12 +72,12 @@ void writeCatalogue(const QList<Oferta> &ofertas, const QTemporaryDir &dir, cons
 
 } // namespace
 
-QList<Oferta> ofertasSeguidas(int n)
+QList<Offer> consecutiveOffers(int n)
 {
-    QList<Oferta> ofertas;
+    QList<Offer> offers;
     for (int i = 1; i <= n; ++i)
-        ofertas.append(Oferta(i, i * 1000.0));
-    return ofertas;
+        offers.append(Offer(i, i * 1000.0));
+    return offers;
 }
 
 void writePicture(const QString &path, QSize size, const QColor &colour)
@@ -88,10 +88,10 @@ void writePicture(const QString &path, QSize size, const QColor &colour)
     QVERIFY(image.save(path, "JPG"));
 }
 
-ResultsFixture::ResultsFixture(const QList<Oferta> &ofertas)
+ResultsFixture::ResultsFixture(const QList<Offer> &offers)
 {
     testsupport::pinSpanishLocale();
-    writeCatalogue(ofertas, m_temp, QStringLiteral("20240517103000.mdb"));
+    writeCatalogue(offers, m_temp, QStringLiteral("20240517103000.mdb"));
     modcol::RutaApp = m_app.path() + QLatin1Char('/');
     modcol::RutaBd = m_bd.path() + QLatin1Char('/');
     modcol::RutaTemp = m_temp.filePath(QStringLiteral("20240517103000.mdb"));

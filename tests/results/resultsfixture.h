@@ -14,9 +14,9 @@ namespace resultstest {
 using results::frmresul;
 
 // One offer of a test catalogue.
-struct Oferta
+struct Offer
 {
-    Oferta(int key, double price, const QString &type = QStringLiteral("Piso"),
+    Offer(int key, double price, const QString &type = QStringLiteral("Piso"),
            const QString &city = QStringLiteral("Málaga"), const QString &zone = QStringLiteral("Centro"))
         : cod(key), precio(price), tipo(type), ciudad(city), zona(zone)
     {
@@ -29,11 +29,11 @@ struct Oferta
     QString zona;
     bool piscinaProp = false;
     bool piscinaCom = false;
-    QStringList fotos; // its photos' paths, first photo first
+    QStringList photos; // its photos' paths, first photo first
 };
 
 // Offers 1 to n, offer i priced i thousand euros.
-QList<Oferta> ofertasSeguidas(int n);
+QList<Offer> consecutiveOffers(int n);
 
 // A partner folder for one test: the catalogue of `ofertas` as the run's
 // working copy, the program's folder and a second base folder, each empty
@@ -41,7 +41,7 @@ QList<Oferta> ofertasSeguidas(int n);
 class ResultsFixture
 {
 public:
-    explicit ResultsFixture(const QList<Oferta> &ofertas);
+    explicit ResultsFixture(const QList<Offer> &offers);
     ~ResultsFixture();
 
     QString appFolder() const { return m_app.path(); }

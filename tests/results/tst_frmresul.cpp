@@ -41,7 +41,7 @@ class TestFrmResul : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { m_fixture = std::make_unique<ResultsFixture>(ofertasSeguidas(3)); }
+    void init() { m_fixture = std::make_unique<ResultsFixture>(consecutiveOffers(3)); }
     void cleanup() { m_fixture.reset(); }
 
     // The agency's logo on the panel: its top where the design puts it, at
@@ -127,7 +127,7 @@ private slots:
     void shownAgainChangesNothing()
     {
         QFETCH(int, offers);
-        m_fixture = std::make_unique<ResultsFixture>(ofertasSeguidas(offers));
+        m_fixture = std::make_unique<ResultsFixture>(consecutiveOffers(offers));
         frmresul &window = m_fixture->window();
         const catalogue::Database *opened = modcol::BaseDatos.get();
         QCOMPARE(m_fixture->control<QComboBox>("cbtipo")->count(), offers > 0 ? 1 : 0);

@@ -53,7 +53,7 @@ private slots:
         QFETCH(int, cells);
         QFETCH(int, pages);
         QFETCH(QString, caption);
-        start(ofertasSeguidas(offers));
+        start(consecutiveOffers(offers));
         m_fixture->search();
         for (int i = 1; i < page; ++i)
             barra()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
@@ -74,8 +74,8 @@ private slots:
     // cheapest first, key 0 never.
     void prices()
     {
-        start({Oferta(5, 300), Oferta(3, 100), Oferta(9, 100), Oferta(4, 0), Oferta(0, 50), Oferta(7, 1234567.6),
-               Oferta(8, 999.5), Oferta(6, 2.5)});
+        start({Offer(5, 300), Offer(3, 100), Offer(9, 100), Offer(4, 0), Offer(0, 50), Offer(7, 1234567.6),
+               Offer(8, 999.5), Offer(6, 2.5)});
         m_fixture->search();
         QStringList prices;
         for (int i = 0; i < 7; ++i)
@@ -90,14 +90,14 @@ private slots:
     // odd keys, the first photo in the program's folder for even ones.
     void thumbnailsArriveForTheirPage()
     {
-        QList<Oferta> ofertas = ofertasSeguidas(36);
-        for (Oferta &oferta : ofertas)
-            oferta.fotos = QStringList{QString("fotos\\%1.jpg").arg(oferta.cod)};
-        start(ofertas);
-        for (const Oferta &oferta : ofertas) {
-            const int level = 7 * oferta.cod;
-            writePicture(oferta.cod % 2 ? QString("%1/colimg/%2cd.jpg").arg(m_fixture->bdFolder()).arg(oferta.cod)
-                                        : QString("%1/fotos/%2.jpg").arg(m_fixture->appFolder()).arg(oferta.cod),
+        QList<Offer> offers = consecutiveOffers(36);
+        for (Offer &offer : offers)
+            offer.photos = QStringList{QString("fotos\\%1.jpg").arg(offer.cod)};
+        start(offers);
+        for (const Offer &offer : offers) {
+            const int level = 7 * offer.cod;
+            writePicture(offer.cod % 2 ? QString("%1/colimg/%2cd.jpg").arg(m_fixture->bdFolder()).arg(offer.cod)
+                                        : QString("%1/fotos/%2.jpg").arg(m_fixture->appFolder()).arg(offer.cod),
                          QSize(900, 600), QColor(level, level, level));
         }
         m_fixture->search();
@@ -123,7 +123,7 @@ private slots:
     // page change, which then stays within the pages there are.
     void barPages()
     {
-        start(ofertasSeguidas(30));
+        start(consecutiveOffers(30));
         m_fixture->search();
         barra()->setSliderDown(true);
         barra()->setSliderPosition(3);
@@ -147,7 +147,7 @@ private slots:
     // of filters edited since.
     void cellHandsOnThePageOnScreen()
     {
-        start({Oferta(1, 100, "Piso"), Oferta(2, 200, "Chalet")});
+        start({Offer(1, 100, "Piso"), Offer(2, 200, "Chalet")});
         auto *tipo = m_fixture->control<QComboBox>("cbtipo");
         tipo->setCurrentText("Piso");
         m_fixture->search();
@@ -161,9 +161,9 @@ private slots:
     }
 
 private:
-    void start(const QList<Oferta> &ofertas)
+    void start(const QList<Offer> &offers)
     {
-        m_fixture = std::make_unique<ResultsFixture>(ofertas);
+        m_fixture = std::make_unique<ResultsFixture>(offers);
         m_fixture->window();
     }
 

@@ -27,20 +27,20 @@ using namespace results;
 namespace {
 
 // Key 0 is no real offer: its type and city are listed nowhere.
-QList<Oferta> ofertasDePrueba()
+QList<Offer> sampleOffers()
 {
-    QList<Oferta> ofertas{
-        Oferta(1, 150000, "Piso", "MÁLAGA", "Centro"),
-        Oferta(2, 90000, "Piso", "L'Alfàs del Pi", "Playa de l'Albir"),
-        Oferta(3, 300000, "Chalet", "MÁLAGA", "Limonar"),
-        Oferta(4, 200000, "ÁTICO", "Nerja", "Centro"),
-        Oferta(5, 120000, "Piso", "MÁLAGA", "Limonar"),
-        Oferta(0, 1000, "Solar", "Marbella", "Centro"),
-        Oferta(6, 250000, "LOCAL COMERCIAL", "Nerja", "Centro"),
+    QList<Offer> offers{
+        Offer(1, 150000, "Piso", "MÁLAGA", "Centro"),
+        Offer(2, 90000, "Piso", "L'Alfàs del Pi", "Playa de l'Albir"),
+        Offer(3, 300000, "Chalet", "MÁLAGA", "Limonar"),
+        Offer(4, 200000, "ÁTICO", "Nerja", "Centro"),
+        Offer(5, 120000, "Piso", "MÁLAGA", "Limonar"),
+        Offer(0, 1000, "Solar", "Marbella", "Centro"),
+        Offer(6, 250000, "LOCAL COMERCIAL", "Nerja", "Centro"),
     };
-    ofertas[0].piscinaProp = true;
-    ofertas[2].piscinaCom = true;
-    return ofertas;
+    offers[0].piscinaProp = true;
+    offers[2].piscinaCom = true;
+    return offers;
 }
 
 QStringList entries(const QComboBox *list)
@@ -85,7 +85,7 @@ class TestSearchFilters : public QObject
 private slots:
     void init()
     {
-        m_fixture = std::make_unique<ResultsFixture>(ofertasDePrueba());
+        m_fixture = std::make_unique<ResultsFixture>(sampleOffers());
         modcol::AbreBaseDatos();
         m_band = std::make_unique<SearchFilters>();
         m_band->fillTypeList();

@@ -95,8 +95,8 @@ private slots:
         touch(RutaApp + "fotos/nueva.jpg");
         touch(RutaApp + "fotos/2cd.jpg");
         // However close in time, the folder's modification time changes.
-        const std::filesystem::path fotos = QFile::encodeName(RutaApp + "fotos").toStdString();
-        std::filesystem::last_write_time(fotos, std::filesystem::last_write_time(fotos) + std::chrono::seconds(2));
+        const std::filesystem::path photos = QFile::encodeName(RutaApp + "fotos").toStdString();
+        std::filesystem::last_write_time(photos, std::filesystem::last_write_time(photos) + std::chrono::seconds(2));
         QCOMPARE(existingFile(RutaApp, "fotos\\NUEVA.jpg"), RutaApp + "fotos/nueva.jpg");
         QCOMPARE(firstFileStartingWith(RutaApp, "fotos", "2cd"), RutaApp + "fotos/2cd.jpg");
     }

@@ -44,11 +44,11 @@ private slots:
         QTest::addColumn<int>("repositions"); // binding included
         QTest::newRow("bound") << 3 << QStringList() << 0 << 1;
         QTest::newRow("bound empty") << 0 << QStringList() << -1 << 1;
-        QTest::newRow("next twice") << 3 << QStringList{"siguiente", "siguiente"} << 2 << 3;
-        QTest::newRow("next stops at the last") << 3 << QStringList{"ultimo", "siguiente"} << 2 << 2;
-        QTest::newRow("previous stops at the first") << 3 << QStringList{"anterior"} << 0 << 1;
-        QTest::newRow("last then first") << 3 << QStringList{"ultimo", "primero"} << 0 << 3;
-        QTest::newRow("nothing to move") << 0 << QStringList{"primero", "siguiente", "anterior", "ultimo"} << -1 << 1;
+        QTest::newRow("next twice") << 3 << QStringList{"next", "next"} << 2 << 3;
+        QTest::newRow("next stops at the last") << 3 << QStringList{"last", "next"} << 2 << 2;
+        QTest::newRow("previous stops at the first") << 3 << QStringList{"previous"} << 0 << 1;
+        QTest::newRow("last then first") << 3 << QStringList{"last", "first"} << 0 << 3;
+        QTest::newRow("nothing to move") << 0 << QStringList{"first", "next", "previous", "last"} << -1 << 1;
     }
     void buttons()
     {
@@ -81,7 +81,7 @@ private slots:
         // Off the end by code: the buttons bring it back.
         navigator.recordset()->MoveNext();
         QVERIFY(navigator.recordset()->Eof());
-        click(navigator, "anterior");
+        click(navigator, "previous");
         QCOMPARE(navigator.recordset()->AbsolutePosition(), 2);
     }
 };

@@ -107,9 +107,9 @@ private slots:
     {
         QFETCH(QString, way);
         QFETCH(int, result);
-        QList<Foto> fotos = fotosSeguidas(5);
-        fotos[4].nomostrar = true;
-        FrmFoto &viewer = open(fotos, keyOf(5), 2);
+        QList<Photo> photos = consecutivePhotos(5);
+        photos[4].nomostrar = true;
+        FrmFoto &viewer = open(photos, keyOf(5), 2);
         QCOMPARE(viewer.geometry(), QRect(0, 0, 1024, 768));
         QVERIFY(control(viewer, "FraFoto")->isVisible() && !control(viewer, "FraDet")->isVisible());
         QCOMPARE(shownKey(viewer), keyOf(1));
@@ -131,7 +131,7 @@ private slots:
     // with one, the marked photo.
     void gridAndMark()
     {
-        FrmFoto &viewer = open(fotosSeguidas(10), 0, 0, "2x3");
+        FrmFoto &viewer = open(consecutivePhotos(10), 0, 0, "2x3");
         QVERIFY(control(viewer, "FraDet")->isVisible() && !control(viewer, "FraFoto")->isVisible());
         QCOMPARE(markedElements(viewer), QList<int>{1});
         click(viewer, "Img_3");
@@ -175,10 +175,10 @@ private slots:
         QFETCH(int, openOn);
         QFETCH(QStringList, presses);
         QFETCH(QStringList, pages);
-        QList<Foto> fotos = fotosSeguidas(count);
+        QList<Photo> photos = consecutivePhotos(count);
         if (missing > 0)
-            fotos[missing - 1].file = false;
-        FrmFoto &viewer = open(fotos, openOn > 0 ? keyOf(openOn) : 0, 0, grid);
+            photos[missing - 1].file = false;
+        FrmFoto &viewer = open(photos, openOn > 0 ? keyOf(openOn) : 0, 0, grid);
         if (openOn > 0)
             click(viewer, "OptAcc_1");
         QCOMPARE(imageKeys(viewer), keys(pages[0]));
@@ -195,12 +195,12 @@ private slots:
     // key, and the viewer goes on.
     void pictures()
     {
-        QList<Foto> fotos = fotosSeguidas(3);
-        fotos[0].size = QSize(1600, 800);
-        fotos[1].damaged = true;
-        fotos[2].size = QSize(1600, 1200);
-        fotos[2].orientation = 6;
-        FrmFoto &viewer = open(fotos, 0);
+        QList<Photo> photos = consecutivePhotos(3);
+        photos[0].size = QSize(1600, 800);
+        photos[1].damaged = true;
+        photos[2].size = QSize(1600, 1200);
+        photos[2].orientation = 6;
+        FrmFoto &viewer = open(photos, 0);
         waitForDecodes(*m_fixture, 3);
         const auto proportion = [](const QLabel *box) { return double(box->width()) / box->height(); };
         QVERIFY(qAbs(proportion(img(viewer, 1)) - 2.0) < 0.01);
@@ -247,7 +247,7 @@ private slots:
         QFETCH(QString, pasted);
         QFETCH(QString, then);
         QFETCH(QString, shown);
-        FrmFoto &viewer = open(fotosSeguidas(2), keyOf(1));
+        FrmFoto &viewer = open(consecutivePhotos(2), keyOf(1));
         QLabel *photo = img(viewer, 0);
         QTRY_VERIFY(photo->isVisible());
         const QSize fitted = photo->size();
@@ -272,7 +272,7 @@ private slots:
 
     void slideshow()
     {
-        FrmFoto &viewer = open(fotosSeguidas(3), keyOf(2));
+        FrmFoto &viewer = open(consecutivePhotos(3), keyOf(2));
         auto *check = control<QCheckBox>(viewer, "Check1");
         auto *seconds = control<QComboBox>(viewer, "CbSeg");
         auto *timer = control<QTimer>(viewer, "Timer1");
@@ -314,7 +314,7 @@ private slots:
     // while the zoom box has the keys.
     void pageUpAndDown()
     {
-        FrmFoto &viewer = open(fotosSeguidas(4), keyOf(1));
+        FrmFoto &viewer = open(consecutivePhotos(4), keyOf(1));
         const QList<std::pair<Qt::Key, int>> steps{{Qt::Key_PageDown, 2}, {Qt::Key_End, 4}, {Qt::Key_PageDown, 4},
                                                    {Qt::Key_Home, 1},     {Qt::Key_PageUp, 1}};
         for (const auto &[pressed, photo] : steps) {
@@ -340,7 +340,7 @@ private slots:
     {
         QFETCH(QString, list);
         QFETCH(int, pressed);
-        FrmFoto &viewer = open(fotosSeguidas(2), 0);
+        FrmFoto &viewer = open(consecutivePhotos(2), 0);
         auto *box = control<QComboBox>(viewer, list);
         const QString before = box->currentText();
         box->setFocus();
@@ -360,13 +360,13 @@ private slots:
     void noPhotos()
     {
         QFETCH(bool, catalogueOpen);
-        QList<Foto> fotos = fotosSeguidas(3);
-        for (Foto &foto : fotos)
-            foto.nomostrar = true;
-        m_fixture = std::make_unique<ViewerFixture>(fotos);
+        QList<Photo> photos = consecutivePhotos(3);
+        for (Photo &photo : photos)
+            photo.nomostrar = true;
+        m_fixture = std::make_unique<ViewerFixture>(photos);
         if (!catalogueOpen)
             modcol::BaseDatos.reset();
-        m_viewer = std::make_unique<FrmFoto>(Oferta, nullptr);
+        m_viewer = std::make_unique<FrmFoto>(Offer, nullptr);
         FrmFoto &viewer = *m_viewer;
         viewer.openOn(0);
         for (const char *option : {"OptAcc_0", "OptAcc_1"}) {
@@ -400,10 +400,10 @@ private slots:
     {
         QFETCH(QString, input);
         QFETCH(int, result);
-        QList<Foto> fotos = fotosSeguidas(12);
-        for (Foto &foto : fotos)
-            foto.size = QSize(1600, 1200);
-        FrmFoto &viewer = open(fotos, 0);
+        QList<Photo> photos = consecutivePhotos(12);
+        for (Photo &photo : photos)
+            photo.size = QSize(1600, 1200);
+        FrmFoto &viewer = open(photos, 0);
         QVERIFY(!hasPicture(img(viewer, 1)));
         if (input == "Escape")
             QTest::keyClick(&viewer, Qt::Key_Escape);
@@ -426,13 +426,13 @@ private slots:
 
 private:
     // The viewer of `fotos`, a grid of "rows x columns", opened on `clave`.
-    FrmFoto &open(const QList<Foto> &fotos, int clave, int nivelCompre = 0, const QString &grid = "3x4")
+    FrmFoto &open(const QList<Photo> &photos, int key, int nivelCompre = 0, const QString &grid = "3x4")
     {
-        m_fixture = std::make_unique<ViewerFixture>(fotos);
-        m_viewer = std::make_unique<FrmFoto>(Oferta, nullptr);
+        m_fixture = std::make_unique<ViewerFixture>(photos);
+        m_viewer = std::make_unique<FrmFoto>(Offer, nullptr);
         control<QComboBox>(*m_viewer, "CBFila")->setCurrentText(grid.section(u'x', 0, 0));
         control<QComboBox>(*m_viewer, "CbCol")->setCurrentText(grid.section(u'x', 1, 1));
-        m_viewer->openOn(clave, nivelCompre);
+        m_viewer->openOn(key, nivelCompre);
         return *m_viewer;
     }
 

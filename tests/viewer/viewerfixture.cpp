@@ -16,7 +16,7 @@
 namespace viewertest {
 namespace {
 
-QString catalogueSql(const QList<Foto> &fotos)
+QString catalogueSql(const QList<Photo> &photos)
 {
     QString sql = testsupport::catalogueSchemaSql();
     sql += QStringLiteral("INSERT INTO tipoconservacion VALUES (1, 'Nuevo', 'New');\n"
@@ -26,41 +26,41 @@ QString catalogueSql(const QList<Foto> &fotos)
                           "INSERT INTO tipo VALUES (1, 'Piso', NULL);\n"
                           "INSERT INTO ofertas (Cod_Ofer, ref, Key_Tipo, Key_Loca, Key_Zona, precioinmo, Conservacion, "
                           "keyori) VALUES (%1, 'R%1', 1, 1, 1, 150000, 1, 1);\n")
-               .arg(Oferta);
+               .arg(Offer);
     // Stored in reverse: the viewer orders them itself.
-    for (int row = int(fotos.size()); row >= 1; --row) {
+    for (int row = int(photos.size()); row >= 1; --row) {
         sql += QStringLiteral("INSERT INTO fotos VALUES (%1, %2, 'fotos\\%2_%3.jpg', %3, %4);\n")
                    .arg(keyOf(row))
-                   .arg(Oferta)
+                   .arg(Offer)
                    .arg(row)
-                   .arg(fotos[row - 1].nomostrar ? 1 : 0);
+                   .arg(photos[row - 1].nomostrar ? 1 : 0);
     }
     return sql;
 }
 
 } // namespace
 
-QList<Foto> fotosSeguidas(int count)
+QList<Photo> consecutivePhotos(int count)
 {
-    return QList<Foto>(count, Foto());
+    return QList<Photo>(count, Photo());
 }
 
-ViewerFixture::ViewerFixture(const QList<Foto> &fotos)
+ViewerFixture::ViewerFixture(const QList<Photo> &photos)
 {
     testsupport::pinSpanishLocale();
     modcol::RutaApp = m_app.path() + QLatin1Char('/');
     modcol::RutaBd.clear();
-    modcol::RutaTemp = testsupport::writeCatalogue(m_temp, catalogueSql(fotos));
+    modcol::RutaTemp = testsupport::writeCatalogue(m_temp, catalogueSql(photos));
     QDir(m_app.path()).mkdir(QStringLiteral("fotos"));
-    for (int i = 1; i <= fotos.size(); ++i) {
-        const Foto &foto = fotos[i - 1];
-        if (!foto.file)
+    for (int i = 1; i <= photos.size(); ++i) {
+        const Photo &photo = photos[i - 1];
+        if (!photo.file)
             continue;
         // A drawn photo costs what a photo costs to decode.
-        const QImage drawn = demofolder::paintPhoto({std::uint32_t(i), foto.size, QStringLiteral("R7"), QString()});
-        demofolder::writeBytes(photoPath(i), foto.damaged ? QByteArray("\xFF\xD8\xFF\xE0 cut short")
+        const QImage drawn = demofolder::paintPhoto({std::uint32_t(i), photo.size, QStringLiteral("R7"), QString()});
+        demofolder::writeBytes(photoPath(i), photo.damaged ? QByteArray("\xFF\xD8\xFF\xE0 cut short")
                                                           : demofolder::withExifOrientation(
-                                                                demofolder::encodeJpeg(drawn, 85), foto.orientation));
+                                                                demofolder::encodeJpeg(drawn, 85), photo.orientation));
     }
     modcol::BaseDatos.reset();
     modcol::AbreBaseDatos();
@@ -73,7 +73,7 @@ ViewerFixture::~ViewerFixture()
 
 QString ViewerFixture::photoPath(int i) const
 {
-    return m_app.filePath(QStringLiteral("fotos/%1_%2.jpg").arg(Oferta).arg(i));
+    return m_app.filePath(QStringLiteral("fotos/%1_%2.jpg").arg(Offer).arg(i));
 }
 
 void useScreens(const QList<QSize> &sizes)

@@ -12,7 +12,7 @@ namespace viewertest {
 
 // One photo of the test offer. Photo i (from 1) has the key 100 + i and
 // its file, when it has one, is "fotos/7_<i>.jpg" below the program's folder.
-struct Foto
+struct Photo
 {
     bool file = true;
     bool damaged = false; // a file that is no picture
@@ -21,7 +21,7 @@ struct Foto
     int orientation = 1; // Exif: 6 is turned a quarter clockwise
 };
 
-constexpr int Oferta = 7;
+constexpr int Offer = 7;
 
 inline int keyOf(int i)
 {
@@ -29,14 +29,14 @@ inline int keyOf(int i)
 }
 
 // `count` photos, each with its file.
-QList<Foto> fotosSeguidas(int count);
+QList<Photo> consecutivePhotos(int count);
 
 // A partner folder with the offer `Oferta` and its `fotos` in the catalogue,
 // the catalogue open as the shared one, and Spain's regional settings.
 class ViewerFixture
 {
 public:
-    explicit ViewerFixture(const QList<Foto> &fotos);
+    explicit ViewerFixture(const QList<Photo> &photos);
     ~ViewerFixture();
 
     QString photoPath(int i) const;
