@@ -41,10 +41,10 @@ namespace {
 
 const QString AllOffers = QStringLiteral(" ");
 
-// The card's statement reduced to counting its rows.
+// The card's offers reduced to counting them.
 QString countStatement()
 {
-    const QString card = modcol::cardStatement(AllOffers);
+    const QString card = modcol::cardOffersStatement(AllOffers);
     const qsizetype from = card.indexOf(QStringLiteral(" FROM "));
     const qsizetype order = card.lastIndexOf(QStringLiteral(" order by "));
     return QStringLiteral("SELECT count(*)") + card.mid(from, order - from);
@@ -80,7 +80,7 @@ Figures measure(const QString &folder)
     // The tables are loaded by the results window before any card opens.
     int middleKey = 0;
     {
-        const auto rs = modcol::BaseDatos->OpenRecordset(modcol::cardStatement(AllOffers));
+        const auto rs = modcol::BaseDatos->OpenRecordset(modcol::cardOffersStatement(AllOffers));
         figures.offers = rs->RecordCount();
         rs->Move(figures.offers / 2);
         middleKey = rs->Fields(0).Value.toInt();
@@ -88,7 +88,7 @@ Figures measure(const QString &folder)
         modcol::BaseDatos->OpenRecordset(modcol::cardPhotosStatement(middleKey));
     }
     figures.count = medianMs(15, [] { modcol::BaseDatos->OpenRecordset(countStatement()); });
-    figures.statement = medianMs(15, [] { modcol::BaseDatos->OpenRecordset(modcol::cardStatement(AllOffers)); });
+    figures.statement = medianMs(15, [] { modcol::BaseDatos->OpenRecordset(modcol::cardOffersStatement(AllOffers)); });
 
     std::vector<double> openings;
     for (int run = 0; run < 15; ++run) {
@@ -137,8 +137,8 @@ int main(int argc, char *argv[])
     benchsupport::printRatioHeader();
     printRatio("opening, 20,000 offers / counting the card's rows", onBig.opening, onBig.count, "2");
     printRatio("opening, 200 offers / counting the card's rows", onSmall.opening, onSmall.count, "2");
-    printRatio("  card statement alone, 20,000 / counting the card's rows", onBig.statement, onBig.count, "-");
-    printRatio("  card statement alone, 200 / counting the card's rows", onSmall.statement, onSmall.count, "-");
+    printRatio("  the card's offers alone, 20,000 / counting them", onBig.statement, onBig.count, "-");
+    printRatio("  the card's offers alone, 200 / counting them", onSmall.statement, onSmall.count, "-");
     printRatio("opening, 20,000 offers / 200 offers", onBig.opening, onSmall.opening, "-");
     printRatio("\"Fichas\" step, 20,000 offers / 200 offers", onBig.step, onSmall.step, "1.2");
     for (const Figures *f : {&onBig, &onSmall}) {

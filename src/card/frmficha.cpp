@@ -148,7 +148,7 @@ int frmficha::VerFormu(const QString &Where, int Codigo)
 
 void frmficha::showOffers(const QString &Where, int Codigo)
 {
-    m_controls.datprincip->setRecordset(baseDatos().OpenRecordset(cardStatement(Where)));
+    m_controls.datprincip->setRecordset(baseDatos().OpenRecordset(cardOffersStatement(Where)));
     m_controls.datprincip->recordset()->FindFirst(QStringLiteral("ofertas.cod_ofer=%1").arg(Codigo));
 }
 
@@ -167,17 +167,19 @@ void frmficha::done(int result)
 
 catalogue::Recordset *frmficha::currentOffer() const
 {
-    catalogue::Recordset *rs = m_controls.datprincip->recordset();
-    return rs && rs->AbsolutePosition() >= 0 ? rs : nullptr;
+    return m_offer && m_offer->AbsolutePosition() >= 0 ? m_offer.get() : nullptr;
 }
 
 void frmficha::datprincip_Reposition()
 {
-    catalogue::Recordset *rs = m_controls.datprincip->recordset();
-    if (!rs)
+    catalogue::Recordset *offers = m_controls.datprincip->recordset();
+    if (!offers)
         return;
-    MuestraFicha(*rs);
-    posActual = rs->AbsolutePosition() + 1;
+    // The navigator walks the offers' keys; the offer shown is read whole.
+    m_offer.reset();
+    skipFailure(lcCard(), [&] { m_offer = baseDatos().OpenRecordset(cardStatement(offers->Fields(0).Value.toInt())); });
+    MuestraFicha(m_offer ? *m_offer : *offers);
+    posActual = offers->AbsolutePosition() + 1;
 }
 
 void frmficha::MuestraFicha(catalogue::Recordset &rs)

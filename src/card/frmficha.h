@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 
 #include <QDialog>
 #include <QTimer>
@@ -65,12 +66,13 @@ private:
     void mextraefotos_Click();
     QString LimpiaReferencia() const;
 
-    // The offers' set when it has a current offer.
+    // The offer shown, when there is one.
     catalogue::Recordset *currentOffer() const;
 
     QWidget *m_client;
     QMenuBar *m_menu;
     CardControls m_controls;
+    std::unique_ptr<catalogue::Recordset> m_offer; // the row of the offer datprincip stands on
     QTimer *Timer1;
     modcol::PictureLoader *m_loader;
     int m_ticket = 0; // the photo load the card waits for; 0 for none

@@ -16,6 +16,19 @@ QString key(int codOfer)
     return QString::number(codOfer);
 }
 
+// The card's offers and the names of their place, type, state of repair
+// and orientation. An offer without a state of repair or an orientation is
+// still there, with those names Null, so that the card walks exactly the
+// offers of the pages.
+QString cardSource()
+{
+    return QStringLiteral(
+        "FROM zonas INNER JOIN (tipo INNER JOIN (ciudad INNER JOIN "
+        "((ofertas LEFT JOIN tipoconservacion ON ofertas.Conservacion = tipoconservacion.idconservacion) "
+        "LEFT JOIN tipoori ON ofertas.keyori = tipoori.idori) ON ciudad.Cod_Ciu = ofertas.Key_Loca) ON "
+        "tipo.Cod_Tipo = ofertas.Key_Tipo) ON zonas.Cod_Zona = ofertas.Key_Zona where cod_ofer>0 ");
+}
+
 } // namespace
 
 QString typeListStatement()
@@ -48,16 +61,18 @@ QString firstPhotoStatement(int codOfer)
         + QStringLiteral(" order by orden,codfoto");
 }
 
-QString cardStatement(const QString &where)
+QString cardOffersStatement(const QString &where)
 {
-    return QStringLiteral(
-               "SELECT ofertas.Cod_Ofer,ciudad.Ciudad, zonas.Zona, tipo.Tipo_Ofer, tipo.tipo_ofer2, "
-               "tipoconservacion.conservacion2 as txtconser2, tipoori.orientacion2, tipoconservacion.conservacion as "
-               "txtconser, tipoori.orientacion, ofertas.* FROM zonas INNER JOIN (tipo INNER JOIN (ciudad INNER JOIN "
-               "((ofertas LEFT JOIN tipoconservacion ON ofertas.Conservacion = tipoconservacion.idconservacion) "
-               "LEFT JOIN tipoori ON ofertas.keyori = tipoori.idori) ON ciudad.Cod_Ciu = ofertas.Key_Loca) ON "
-               "tipo.Cod_Tipo = ofertas.Key_Tipo) ON zonas.Cod_Zona = ofertas.Key_Zona where cod_ofer>0 ")
-        + where + QStringLiteral(" order by precioinmo, ofertas.Cod_Ofer");
+    return QStringLiteral("SELECT ofertas.Cod_Ofer ") + cardSource() + where
+        + QStringLiteral(" order by precioinmo, ofertas.Cod_Ofer");
+}
+
+QString cardStatement(int codOfer)
+{
+    return QStringLiteral("SELECT ofertas.Cod_Ofer,ciudad.Ciudad, zonas.Zona, tipo.Tipo_Ofer, tipo.tipo_ofer2, "
+                          "tipoconservacion.conservacion2 as txtconser2, tipoori.orientacion2, "
+                          "tipoconservacion.conservacion as txtconser, tipoori.orientacion, ofertas.* ")
+        + cardSource() + QStringLiteral(" and ofertas.Cod_Ofer=") + key(codOfer);
 }
 
 QString qualitiesStatement()

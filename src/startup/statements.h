@@ -27,12 +27,16 @@ QString searchStatement(const QString &clauses);
 // result cell's picture when no prepared thumbnail exists.
 QString firstPhotoStatement(int codOfer);
 
-// The record card's offers: the search's offers in the search's order, with
-// every column of `ofertas` and the names of their place, type, state of
-// repair and orientation. An offer without a state of repair or an
-// orientation is still listed, with those names Null, so that the card
-// walks exactly the offers of the pages.
-QString cardStatement(const QString &where);
+// The record card's offers, keys only: the search's offers in the search's
+// order (an offer without a state of repair or an orientation included), so
+// that a position on the card is a position on the pages.
+QString cardOffersStatement(const QString &where);
+
+// One offer of the card: every column of `ofertas` and the names of its
+// place, type, state of repair and orientation (Null where it has none).
+// The card reads the offer it shows by key, so that opening it on thousands
+// of offers reads their keys, not all their columns.
+QString cardStatement(int codOfer);
 
 // The qualities the card lists, in the table's own order.
 QString qualitiesStatement();

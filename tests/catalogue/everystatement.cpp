@@ -30,9 +30,8 @@ void sendEveryStatement(catalogue::Database &database)
     const auto search = database.OpenRecordset(modcol::searchStatement(noFilter));
     const int key = search->Eof() ? 1 : search->Fields(0).Value.toInt();
     readEveryField(*search);
-    const auto card = database.OpenRecordset(modcol::cardStatement(noFilter));
-    card->FindFirst(QStringLiteral("ofertas.cod_ofer=%1").arg(key));
-    readEveryField(*card);
+    readEveryField(*database.OpenRecordset(modcol::cardOffersStatement(noFilter)));
+    readEveryField(*database.OpenRecordset(modcol::cardStatement(key)));
     for (const QString &sql : {modcol::firstPhotoStatement(key), modcol::cardPhotosStatement(key),
                                modcol::extractionPhotosStatement(key), modcol::viewerPhotosStatement(key)})
         readEveryField(*database.OpenRecordset(sql));

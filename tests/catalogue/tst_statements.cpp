@@ -120,23 +120,21 @@ private slots:
         QFETCH(QString, filter);
         QFETCH(QString, keys);
         QCOMPARE(column(*m_db->OpenRecordset(searchStatement(filter)), QStringLiteral("cod_ofer")), keys);
-        QCOMPARE(column(*m_db->OpenRecordset(cardStatement(filter)), QStringLiteral("Cod_Ofer")), keys);
+        QCOMPARE(column(*m_db->OpenRecordset(cardOffersStatement(filter)), QStringLiteral("Cod_Ofer")), keys);
     }
 
     // Offer 4 (no conservation row) is on the card, with that name Null.
     void cardFields()
     {
-        const auto rs = m_db->OpenRecordset(cardStatement(QStringLiteral(" ")));
-        rs->FindFirst(QStringLiteral("ofertas.cod_ofer=5"));
-        QVERIFY(!rs->NoMatch());
-        QCOMPARE(rs->AbsolutePosition(), 3);
-        QCOMPARE(rs->Fields(QStringLiteral("TXTCONSER")).Value.toString(), QStringLiteral("Nuevo"));
-        QCOMPARE(rs->Fields(QStringLiteral("ciudad")).Value.toString(), QStringLiteral("Málaga"));
-        QCOMPARE(rs->Fields(QStringLiteral("BAÑOS")).Value, QVariant());
-        rs->FindFirst(QStringLiteral("ofertas.cod_ofer=4"));
-        QVERIFY(!rs->NoMatch());
-        QCOMPARE(rs->Fields(QStringLiteral("txtconser")).Value, QVariant());
-        QCOMPARE(rs->Fields(QStringLiteral("orientacion")).Value.toString(), QStringLiteral("Sur"));
+        const auto five = m_db->OpenRecordset(cardStatement(5));
+        QCOMPARE(five->RecordCount(), 1);
+        QCOMPARE(five->Fields(QStringLiteral("TXTCONSER")).Value.toString(), QStringLiteral("Nuevo"));
+        QCOMPARE(five->Fields(QStringLiteral("ciudad")).Value.toString(), QStringLiteral("Málaga"));
+        QCOMPARE(five->Fields(QStringLiteral("BAÑOS")).Value, QVariant());
+        const auto four = m_db->OpenRecordset(cardStatement(4));
+        QCOMPARE(four->RecordCount(), 1);
+        QCOMPARE(four->Fields(QStringLiteral("txtconser")).Value, QVariant());
+        QCOMPARE(four->Fields(QStringLiteral("orientacion")).Value.toString(), QStringLiteral("Sur"));
     }
 
     void photos_data()
