@@ -7,13 +7,12 @@
 
 #include "card/frmficha.h"
 #include "catalogue/database.h"
-#include "cardtest.h"
-#include "resultsfixture.h"
+#include "partnerfolder.h"
+#include "results/frmresul.h"
 #include "startup/modcol.h"
 #include "viewer/frmfoto.h"
 
-using namespace cardtest;
-using namespace resultstest;
+using namespace testsupport;
 
 namespace {
 
@@ -31,10 +30,15 @@ class TestCardFromResults : public QObject
 private slots:
     void init()
     {
-        m_fixture = std::make_unique<ResultsFixture>(consecutiveOffers(30));
-        m_fixture->window();
+        m_folder = std::make_unique<PartnerFolder>(consecutiveOffers(30));
+        m_window = std::make_unique<results::frmresul>();
+        showNow(*m_window);
     }
-    void cleanup() { m_fixture.reset(); }
+    void cleanup()
+    {
+        m_window.reset();
+        m_folder.reset();
+    }
 
     // Offer i is the i-th cheapest. A page left on screen is not shown
     // again (its cells keep what they hold).
@@ -55,21 +59,21 @@ private slots:
         QFETCH(int, nexts);
         QFETCH(QString, ref);
         QFETCH(int, page);
-        m_fixture->search();
-        auto *price = m_fixture->control<QLabel>("lbprecio0");
+        QTest::mouseClick(child(*m_window, "botbuscar"), Qt::LeftButton);
+        auto *price = child<QLabel>(*m_window, "lbprecio0");
         price->setText("sin volver a mostrar");
         QString opened;
         QString shown;
         const WhenShown<card::frmficha> driver([&](card::frmficha &ficha) {
-            opened = box(ficha, 5);
+            opened = cardBox(ficha, 5);
             navigate(ficha, "datprincip", "next", nexts);
-            shown = box(ficha, 5);
+            shown = cardBox(ficha, 5);
         });
-        QTest::mouseClick(m_fixture->control<QLabel>(qPrintable(QString("imagen%1").arg(cell))), Qt::LeftButton);
-        QVERIFY(driver.ran());
+        QTest::mouseClick(child(*m_window, QString("imagen%1").arg(cell)), Qt::LeftButton);
+        QVERIFY(driver.shown());
         QCOMPARE(opened, QString("R%1").arg(cell + 1));
         QCOMPARE(shown, ref);
-        QCOMPARE(m_fixture->window().windowTitle(), pageCaption(page));
+        QCOMPARE(m_window->windowTitle(), pageCaption(page));
         QCOMPARE(price->text() == "sin volver a mostrar", page == 1);
     }
 
@@ -86,7 +90,7 @@ private slots:
         const WhenShown<card::frmficha> driver([&](card::frmficha &ficha) {
             parent = ficha.parentWidget();
             for (int i = 1; i <= 22; ++i)
-                texts << box(ficha, i);
+                texts << cardBox(ficha, i);
             ficha.setFolderChooser([&](QWidget *) {
                 asked = true;
                 return QString();
@@ -95,17 +99,18 @@ private slots:
             ficha.findChild<QAction *>("mextraefotos")->trigger();
             QTest::mouseClick(ficha.findChild<QWidget *>("botcerrar"), Qt::LeftButton);
         });
-        QTest::mouseClick(m_fixture->control<QLabel>("Label4"), Qt::LeftButton);
-        QVERIFY(driver.ran() && !viewer.ran() && !asked);
+        QTest::mouseClick(child(*m_window, "Label4"), Qt::LeftButton);
+        QVERIFY(driver.shown() && !viewer.shown() && !asked);
         QVERIFY(modcol::BaseDatos);
-        QCOMPARE(parent, &m_fixture->window());
+        QCOMPARE(parent, m_window.get());
         QCOMPARE(texts.join(QString()), QString());
-        QVERIFY(m_fixture->control<QWidget>("frmimagen")->isVisible());
-        QCOMPARE(m_fixture->window().windowTitle(), QString("PROPIEDADES COLABORADOR"));
+        QVERIFY(child(*m_window, "frmimagen")->isVisible());
+        QCOMPARE(m_window->windowTitle(), QString("PROPIEDADES COLABORADOR"));
     }
 
 private:
-    std::unique_ptr<ResultsFixture> m_fixture;
+    std::unique_ptr<PartnerFolder> m_folder;
+    std::unique_ptr<results::frmresul> m_window;
 };
 
 QTEST_MAIN(TestCardFromResults)

@@ -16,36 +16,48 @@
 #include "card/frmficha.h"
 #include "card/photobox.h"
 #include "card/photoextraction.h"
-#include "cardtest.h"
 #include "catalogue/recordset.h"
 #include "demofolder/outputfiles.h"
-#include "resultsfixture.h"
+#include "partnerfolder.h"
 #include "startup/formscaling.h"
 #include "startup/modcol.h"
 #include "startup/pictureloader.h"
 #include "startup/recordnavigator.h"
 #include "viewer/frmfoto.h"
-#include "viewerfixture.h"
 
-using namespace cardtest;
+using namespace testsupport;
 using modcol::PictureLoader;
 
 namespace {
 
-// Offers 1 to 7 in price order. Offer 1 has four photos in the order a, b
-// (hidden), c, d, stored as a, c, b, d; 2 a missing one, 3 one that is no
+// Offers 1 to 7 in price order. Offer 1 has four photos, keys 1 to 4: a,
+// b (hidden), c, d, stored d, c, b, a; 2 a missing one, 3 one that is no
 // picture, 4 one without a path, 5 one outside the base folders, 6 none,
-// 7 a hidden one only.
-const QString Data = onePlaceRows() + QStringLiteral(R"sql(
-INSERT INTO ofertas (Cod_Ofer, ref, Key_Tipo, Key_Loca, Key_Zona, precioinmo, Conservacion, keyori) VALUES
-    (1, ' A/B:12 ', 1, 1, 1, 1000, 1, 1), (2, 'R2', 1, 1, 1, 2000, 1, 1), (3, 'R3', 1, 1, 1, 3000, 1, 1),
-    (4, 'R4', 1, 1, 1, 4000, 1, 1), (5, 'R5', 1, 1, 1, 5000, 1, 1), (6, 'R6', 1, 1, 1, 6000, 1, 1),
-    (7, 'R7', 1, 1, 1, 7000, 1, 1);
-INSERT INTO fotos VALUES
-    (11, 1, 'fotos\1_a.jpg', 1, 0), (13, 1, 'fotos\1_c.JPG', 3, 0), (12, 1, 'fotos\1_b.jpg', 2, 1),
-    (14, 1, 'fotos\1_d.jpg', 4, 0), (21, 2, 'fotos\falta.jpg', 1, 0), (31, 3, 'fotos\roto.jpg', 1, 0),
-    (41, 4, NULL, 1, 0), (51, 5, '..\secreto.jpg', 1, 0), (71, 7, 'fotos\1_a.jpg', 1, 1);
-)sql");
+// 7 a hidden one only (key 9).
+QList<Offer> offers()
+{
+    QList<Offer> offers = consecutiveOffers(7);
+    offers[0].ref = " A/B:12 ";
+    offers[0].photos = {{"fotos\\1_a.jpg"}, {"fotos\\1_b.jpg", true}, {"fotos\\1_c.JPG"}, {"fotos\\1_d.jpg"}};
+    offers[1].photos = {{"fotos\\falta.jpg"}};
+    offers[2].photos = {{"fotos\\roto.jpg"}};
+    offers[3].photos = {{QString()}};
+    offers[4].photos = {{"..\\secreto.jpg"}};
+    offers[6].photos = {{"fotos\\1_a.jpg", true}};
+    return offers;
+}
+
+// The colour in the middle of a picture box's picture, JPEG's near colours
+// taken as the pure ones; invalid when the box has no picture.
+QColor pictureColour(const QLabel *box)
+{
+    const QPixmap picture = box->pixmap();
+    if (picture.isNull())
+        return QColor();
+    const QColor colour = picture.toImage().pixelColor(picture.width() / 2, picture.height() / 2);
+    const auto near = [](int value) { return value < 40 ? 0 : value > 215 ? 255 : value; };
+    return QColor(near(colour.red()), near(colour.green()), near(colour.blue()));
+}
 
 QByteArray contents(const QString &path)
 {
@@ -73,13 +85,13 @@ class TestCardPhotos : public QObject
 private slots:
     void init()
     {
-        m_fixture = std::make_unique<CardFixture>(Data);
+        m_fixture = std::make_unique<PartnerFolder>(offers());
         const QString photos = m_fixture->appFolder() + "/fotos/";
-        resultstest::writePicture(photos + "1_a.jpg", QSize(800, 600), Qt::red);
-        resultstest::writePicture(photos + "1_b.jpg", QSize(800, 600), Qt::green);
-        resultstest::writePicture(photos + "1_c.JPG", QSize(800, 600), Qt::blue);
-        resultstest::writePicture(photos + "1_d.jpg", QSize(600, 800), Qt::magenta);
-        resultstest::writePicture(m_fixture->scratch() + "/secreto.jpg", QSize(800, 600), Qt::yellow);
+        writePicture(photos + "1_a.jpg", QSize(800, 600), Qt::red);
+        writePicture(photos + "1_b.jpg", QSize(800, 600), Qt::green);
+        writePicture(photos + "1_c.JPG", QSize(800, 600), Qt::blue);
+        writePicture(photos + "1_d.jpg", QSize(600, 800), Qt::magenta);
+        writePicture(m_fixture->scratch() + "/secreto.jpg", QSize(800, 600), Qt::yellow);
         demofolder::writeBytes(photos + "roto.jpg", "no es una foto");
 
         m_card = std::make_unique<card::frmficha>(nullptr);
@@ -153,7 +165,7 @@ private slots:
         showPhoto();
         QCOMPARE(pictureColour(m_image), QColor(Qt::red));
         navigate(*m_card, "datprincip", "next", offer - 1);
-        QCOMPARE(box(*m_card, 5), QString("R%1").arg(offer));
+        QCOMPARE(cardBox(*m_card, 5), QString("R%1").arg(offer));
         showPhoto();
         QCOMPARE(pictureColour(m_image), QColor());
     }
@@ -193,10 +205,10 @@ private slots:
         QTest::addColumn<int>("opensOn");   // the photo the viewer shows first: 0 none, -1 no viewer
         QTest::addColumn<int>("after");     // the card's photo afterwards
         QTest::addColumn<QColor>("colour");
-        QTest::newRow("double-click") << 1 << "double-click" << 13 << 14 << QColor(Qt::magenta);
-        QTest::newRow("Escape") << 1 << "Escape" << 13 << 13 << QColor(Qt::blue);
-        QTest::newRow("&Cerrar") << 1 << "botcerrar" << 13 << 13 << QColor(Qt::blue);
-        QTest::newRow("every photo hidden") << 7 << "Escape" << 0 << 71 << QColor(Qt::red);
+        QTest::newRow("double-click") << 1 << "double-click" << 3 << 4 << QColor(Qt::magenta);
+        QTest::newRow("Escape") << 1 << "Escape" << 3 << 3 << QColor(Qt::blue);
+        QTest::newRow("&Cerrar") << 1 << "botcerrar" << 3 << 3 << QColor(Qt::blue);
+        QTest::newRow("every photo hidden") << 7 << "Escape" << 0 << 9 << QColor(Qt::red);
         QTest::newRow("no photos") << 6 << "" << -1 << 0 << QColor();
     }
     void enlarge()
@@ -219,7 +231,7 @@ private slots:
             if (close == "double-click") {
                 QTest::keyClick(&photoViewer, Qt::Key_PageDown);
                 QTRY_VERIFY(photo->isVisible());
-                viewertest::doubleClick(photo);
+                doubleClick(photo);
             } else if (close == "Escape") {
                 QTest::keyClick(&photoViewer, Qt::Key_Escape);
             } else {
@@ -353,7 +365,7 @@ private:
             QVERIFY(m_loaded->wait());
     }
 
-    std::unique_ptr<CardFixture> m_fixture;
+    std::unique_ptr<PartnerFolder> m_fixture;
     std::unique_ptr<card::frmficha> m_card;
     QTimer *m_timer = nullptr;
     PictureLoader *m_loader = nullptr;

@@ -12,11 +12,10 @@
 #include <QTest>
 
 #include "card/frmficha.h"
-#include "cardtest.h"
+#include "partnerfolder.h"
 #include "viewer/frmfoto.h"
-#include "viewerfixture.h"
 
-using namespace cardtest;
+using namespace testsupport;
 
 namespace {
 
@@ -51,8 +50,16 @@ QStringList boxes(const QWidget &ficha)
 {
     QStringList texts;
     for (int i = 1; i <= 22; ++i)
-        texts << box(ficha, i);
+        texts << cardBox(ficha, i);
     return texts;
+}
+
+// VerFormu on a fresh card with no parent, `act` run while it is shown.
+int verFormu(const QString &where, int codigo, const std::function<void(card::frmficha &)> &act)
+{
+    card::frmficha ficha(nullptr);
+    const WhenShown<card::frmficha> driver(act);
+    return ficha.VerFormu(where, codigo);
 }
 
 } // namespace
@@ -62,7 +69,7 @@ class TestFrmFicha : public QObject
     Q_OBJECT
 
 private slots:
-    void init() { m_fixture = std::make_unique<CardFixture>(Data); }
+    void init() { m_fixture = std::make_unique<PartnerFolder>(Data); }
     void cleanup() { m_fixture.reset(); }
 
     // Each box from its column (13 shows m_cons, 14 m_parcela), the price
@@ -96,7 +103,7 @@ private slots:
         // Each offer is shown after the dearest one, which has every value.
         verFormu(AllOffers, 4, [&](card::frmficha &ficha) {
             navigate(ficha, "datprincip", "first");
-            for (int i = 0; i < 5 && box(ficha, 5) != expected[4]; ++i)
+            for (int i = 0; i < 5 && cardBox(ficha, 5) != expected[4]; ++i)
                 navigate(ficha, "datprincip", "next");
             shown = boxes(ficha);
         });
@@ -130,7 +137,7 @@ private slots:
         const int returned = verFormu(where, codigo, [&](card::frmficha &ficha) {
             for (const QString &move : moves)
                 navigate(ficha, "datprincip", qPrintable(move));
-            shown = box(ficha, 5);
+            shown = cardBox(ficha, 5);
         });
         QCOMPARE(shown, ref);
         QCOMPARE(returned, position);
@@ -152,7 +159,7 @@ private slots:
             QTest::keyClicks(qualities, "x");
             QTest::keyClick(qualities, Qt::Key_Delete);
             QTest::keyClick(qualities, Qt::Key_Return);
-            after = box(ficha, 22);
+            after = cardBox(ficha, 22);
             open = ficha.isVisible();
         });
         QCOMPARE(copied, QString("Garaje, Salón, Ascensor"));
@@ -199,14 +206,14 @@ private slots:
     }
 
 private:
-    std::unique_ptr<CardFixture> m_fixture;
+    std::unique_ptr<PartnerFolder> m_fixture;
 };
 
 // The screens of the captions' test, the first primary, as the other
 // tests' default screen.
 int main(int argc, char *argv[])
 {
-    viewertest::useScreens({QSize(800, 600), QSize(1024, 768), QSize(1920, 1080)});
+    useScreens({QSize(800, 600), QSize(1024, 768), QSize(1920, 1080)});
     QApplication app(argc, argv);
     TestFrmFicha test;
     return QTest::qExec(&test, argc, argv);

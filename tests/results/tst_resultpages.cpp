@@ -1,18 +1,20 @@
 // The result pages of the results window: what a page shows, in which
 // order, with which picture, and how the scroll bar pages.
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
+#include "partnerfolder.h"
+#include "results/frmresul.h"
 #include "results/resultpages.h"
-#include "resultsfixture.h"
 #include "startup/modcol.h"
 #include "startup/pictureloader.h"
 
-using namespace resultstest;
+using namespace testsupport;
 using namespace results;
 
 namespace {
@@ -31,7 +33,11 @@ class TestResultPages : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup() { m_fixture.reset(); }
+    void cleanup()
+    {
+        m_window.reset();
+        m_folder.reset();
+    }
 
     void pages_data()
     {
@@ -54,11 +60,11 @@ private slots:
         QFETCH(int, pages);
         QFETCH(QString, caption);
         start(consecutiveOffers(offers));
-        m_fixture->search();
+        search();
         for (int i = 1; i < page; ++i)
             barra()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
 
-        QCOMPARE(m_fixture->window().windowTitle(), caption);
+        QCOMPARE(m_window->windowTitle(), caption);
         QCOMPARE(barra()->isVisible(), pages > 0);
         if (pages > 0) {
             QCOMPARE(barra()->maximum(), pages);
@@ -74,12 +80,11 @@ private slots:
     // cheapest first, key 0 never.
     void prices()
     {
-        start({Offer(5, 300), Offer(3, 100), Offer(9, 100), Offer(4, 0), Offer(0, 50), Offer(7, 1234567.6),
-               Offer(8, 999.5), Offer(6, 2.5)});
-        m_fixture->search();
+        start({{5, 300}, {3, 100}, {9, 100}, {4, 0}, {0, 50}, {7, 1234567.6}, {8, 999.5}, {6, 2.5}});
+        search();
         QStringList prices;
         for (int i = 0; i < 7; ++i)
-            prices << m_fixture->control<QLabel>(qPrintable(QString("lbprecio%1").arg(i)))->text();
+            prices << child<QLabel>(*m_window, QString("lbprecio%1").arg(i))->text();
         QCOMPARE(prices, QStringList({"Consultar", "2 €", "100 €", "100 €", "300 €", "1.000 €", "1.234.568 €"}));
     }
 
@@ -92,16 +97,16 @@ private slots:
     {
         QList<Offer> offers = consecutiveOffers(36);
         for (Offer &offer : offers)
-            offer.photos = QStringList{QString("fotos\\%1.jpg").arg(offer.cod)};
+            offer.photos = {{QString("fotos\\%1.jpg").arg(offer.cod)}};
         start(offers);
         for (const Offer &offer : offers) {
             const int level = 7 * offer.cod;
-            writePicture(offer.cod % 2 ? QString("%1/colimg/%2cd.jpg").arg(m_fixture->bdFolder()).arg(offer.cod)
-                                        : QString("%1/fotos/%2.jpg").arg(m_fixture->appFolder()).arg(offer.cod),
+            writePicture(offer.cod % 2 ? QString("%1/colimg/%2cd.jpg").arg(m_folder->bdFolder()).arg(offer.cod)
+                                        : QString("%1/fotos/%2.jpg").arg(m_folder->appFolder()).arg(offer.cod),
                          QSize(900, 600), QColor(level, level, level));
         }
-        m_fixture->search();
-        QCOMPARE(m_fixture->control<QLabel>("lbprecio11")->text(), QString("12.000 €"));
+        search();
+        QCOMPARE(child<QLabel>(*m_window, "lbprecio11")->text(), QString("12.000 €"));
         QCOMPARE(cellGreys(), QList<int>(12, -1));
         QTRY_COMPARE(cellGreys(), keysOnPage());
 
@@ -124,20 +129,20 @@ private slots:
     void barPages()
     {
         start(consecutiveOffers(30));
-        m_fixture->search();
+        search();
         barra()->setSliderDown(true);
         barra()->setSliderPosition(3);
-        QCOMPARE(m_fixture->window().windowTitle(), pageCaption(1));
+        QCOMPARE(m_window->windowTitle(), pageCaption(1));
         barra()->setSliderDown(false);
-        QCOMPARE(m_fixture->window().windowTitle(), pageCaption(3));
-        m_fixture->search();
-        QCOMPARE(m_fixture->window().windowTitle(), pageCaption(1));
+        QCOMPARE(m_window->windowTitle(), pageCaption(3));
+        search();
+        QCOMPARE(m_window->windowTitle(), pageCaption(1));
         QCOMPARE(barra()->value(), 1);
 
         barra()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-        QTest::keyClicks(m_fixture->control<QLineEdit>("txthasta"), "13000");
+        QTest::keyClicks(child<QLineEdit>(*m_window, "txthasta"), "13000");
         barra()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-        QCOMPARE(m_fixture->window().windowTitle(), pageCaption(2));
+        QCOMPARE(m_window->windowTitle(), pageCaption(2));
         QCOMPARE(barra()->maximum(), 2);
         QCOMPARE(barra()->value(), 2);
         QCOMPARE(keysOnPage(), QList<int>{13});
@@ -147,14 +152,14 @@ private slots:
     // of filters edited since.
     void cellHandsOnThePageOnScreen()
     {
-        start({Offer(1, 100, "Piso"), Offer(2, 200, "Chalet")});
-        auto *tipo = m_fixture->control<QComboBox>("cbtipo");
+        start({{1, 100, "Piso"}, {2, 200, "Chalet"}});
+        auto *tipo = child<QComboBox>(*m_window, "cbtipo");
         tipo->setCurrentText("Piso");
-        m_fixture->search();
+        search();
         tipo->setCurrentText("Chalet");
-        const CardsClosed closed;
-        QSignalSpy clicked(m_fixture->window().findChild<ResultPages *>(), &ResultPages::offerClicked);
-        QTest::mouseClick(m_fixture->control<QWidget>("imagen0"), Qt::LeftButton);
+        const WhenShown<QDialog> cardsClosed;
+        QSignalSpy clicked(m_window->findChild<ResultPages *>(), &ResultPages::offerClicked);
+        QTest::mouseClick(child(*m_window, "imagen0"), Qt::LeftButton);
         QCOMPARE(clicked.size(), 1);
         QCOMPARE(clicked.first().at(0).toString(), QString(" and tipo.tipo_ofer='Piso'  "));
         QCOMPARE(clicked.first().at(1).toInt(), 1);
@@ -163,21 +168,24 @@ private slots:
 private:
     void start(const QList<Offer> &offers)
     {
-        m_fixture = std::make_unique<ResultsFixture>(offers);
-        m_fixture->window();
+        m_folder = std::make_unique<PartnerFolder>(offers);
+        m_window = std::make_unique<frmresul>();
+        showNow(*m_window);
     }
 
-    QScrollBar *barra() { return m_fixture->control<QScrollBar>("barra"); }
+    void search() { QTest::mouseClick(child(*m_window, "botbuscar"), Qt::LeftButton); }
 
-    modcol::PictureLoader *loader() { return m_fixture->window().findChild<modcol::PictureLoader *>(); }
+    QScrollBar *barra() { return child<QScrollBar>(*m_window, "barra"); }
+
+    modcol::PictureLoader *loader() { return m_window->findChild<modcol::PictureLoader *>(); }
 
     // The keys of the visible cells, as their clicks hand them on.
     QList<int> keysOnPage()
     {
-        const CardsClosed closed;
-        QSignalSpy clicked(m_fixture->window().findChild<ResultPages *>(), &ResultPages::offerClicked);
+        const WhenShown<QDialog> cardsClosed;
+        QSignalSpy clicked(m_window->findChild<ResultPages *>(), &ResultPages::offerClicked);
         for (int i = 0; i < 12; ++i) {
-            auto *price = m_fixture->control<QWidget>(qPrintable(QString("lbprecio%1").arg(i)));
+            auto *price = child(*m_window, QString("lbprecio%1").arg(i));
             if (price->isVisible())
                 QTest::mouseClick(price, Qt::LeftButton);
         }
@@ -192,7 +200,7 @@ private:
     {
         QList<int> greys;
         for (int i = 0; i < 12; ++i) {
-            const auto *cell = m_fixture->control<QLabel>(qPrintable(QString("imagen%1").arg(i)));
+            const auto *cell = child<QLabel>(*m_window, QString("imagen%1").arg(i));
             if (!cell->isVisible())
                 continue;
             const QImage picture = cell->pixmap().toImage();
@@ -201,7 +209,8 @@ private:
         return greys;
     }
 
-    std::unique_ptr<ResultsFixture> m_fixture;
+    std::unique_ptr<PartnerFolder> m_folder;
+    std::unique_ptr<frmresul> m_window;
 };
 
 QTEST_MAIN(TestResultPages)

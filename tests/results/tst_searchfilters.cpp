@@ -16,12 +16,12 @@
 
 #include "catalogue/database.h"
 #include "catalogue/recordset.h"
+#include "partnerfolder.h"
 #include "results/searchfilters.h"
-#include "resultsfixture.h"
 #include "startup/modcol.h"
 #include "startup/statements.h"
 
-using namespace resultstest;
+using namespace testsupport;
 using namespace results;
 
 namespace {
@@ -30,13 +30,13 @@ namespace {
 QList<Offer> sampleOffers()
 {
     QList<Offer> offers{
-        Offer(1, 150000, "Piso", "MÁLAGA", "Centro"),
-        Offer(2, 90000, "Piso", "L'Alfàs del Pi", "Playa de l'Albir"),
-        Offer(3, 300000, "Chalet", "MÁLAGA", "Limonar"),
-        Offer(4, 200000, "ÁTICO", "Nerja", "Centro"),
-        Offer(5, 120000, "Piso", "MÁLAGA", "Limonar"),
-        Offer(0, 1000, "Solar", "Marbella", "Centro"),
-        Offer(6, 250000, "LOCAL COMERCIAL", "Nerja", "Centro"),
+        {1, 150000, "Piso", "MÁLAGA", "Centro"},
+        {2, 90000, "Piso", "L'Alfàs del Pi", "Playa de l'Albir"},
+        {3, 300000, "Chalet", "MÁLAGA", "Limonar"},
+        {4, 200000, "ÁTICO", "Nerja", "Centro"},
+        {5, 120000, "Piso", "MÁLAGA", "Limonar"},
+        {0, 1000, "Solar", "Marbella", "Centro"},
+        {6, 250000, "LOCAL COMERCIAL", "Nerja", "Centro"},
     };
     offers[0].piscinaProp = true;
     offers[2].piscinaCom = true;
@@ -85,8 +85,7 @@ class TestSearchFilters : public QObject
 private slots:
     void init()
     {
-        m_fixture = std::make_unique<ResultsFixture>(sampleOffers());
-        modcol::AbreBaseDatos();
+        m_folder = std::make_unique<PartnerFolder>(sampleOffers());
         m_band = std::make_unique<SearchFilters>();
         m_band->fillTypeList();
         m_band->show();
@@ -101,7 +100,7 @@ private slots:
     {
         m_searches.reset();
         m_band.reset();
-        m_fixture.reset();
+        m_folder.reset();
     }
 
     // Real offers only, re-cased, sorted as stored, each whole once chosen,
@@ -305,7 +304,7 @@ private:
         return m_band->findChild<Control *>(QLatin1String(name));
     }
 
-    std::unique_ptr<ResultsFixture> m_fixture;
+    std::unique_ptr<PartnerFolder> m_folder;
     std::unique_ptr<SearchFilters> m_band;
     std::unique_ptr<QSignalSpy> m_searches;
     QComboBox *m_tipo = nullptr;

@@ -2,11 +2,11 @@
 #include <QDir>
 #include <QTest>
 
+#include "partnerfolder.h"
 #include "results/thumbnail.h"
-#include "resultsfixture.h"
 #include "startup/modcol.h"
 
-using resultstest::writePicture;
+using testsupport::writePicture;
 
 using namespace results;
 
@@ -15,13 +15,7 @@ class TestThumbnail : public QObject
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        m_app = std::make_unique<QTemporaryDir>();
-        m_bd = std::make_unique<QTemporaryDir>();
-        modcol::RutaApp = m_app->path() + '/';
-        modcol::RutaBd = m_bd->path() + '/';
-    }
+    void init() { m_folder = std::make_unique<testsupport::PartnerFolder>(QList<testsupport::Offer>()); }
 
     // Files as "app/..." or "bd/..." below the two base folders, folders
     // ending with "/"; the offer is 12, its first photo "fotos\00012_01.jpg".
@@ -65,12 +59,11 @@ private slots:
 private:
     QString onDisk(const QString &file) const
     {
-        const QString base = file.startsWith("app/") ? m_app->path() : m_bd->path();
+        const QString base = file.startsWith("app/") ? m_folder->appFolder() : m_folder->bdFolder();
         return base + file.mid(file.indexOf('/'));
     }
 
-    std::unique_ptr<QTemporaryDir> m_app;
-    std::unique_ptr<QTemporaryDir> m_bd;
+    std::unique_ptr<testsupport::PartnerFolder> m_folder;
 };
 
 QTEST_MAIN(TestThumbnail)

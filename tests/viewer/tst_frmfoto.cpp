@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -17,21 +18,39 @@
 #include "catalogue/database.h"
 #include "startup/modcol.h"
 #include "startup/pictureloader.h"
+#include "partnerfolder.h"
 #include "viewer/frmfoto.h"
-#include "viewerfixture.h"
 
-using namespace viewertest;
+using namespace testsupport;
 using viewer::FrmFoto;
 
 namespace {
 
+// One photo of offer 1: photo i has the key i and, when it has one, the file
+// "fotos/1_<i>.jpg" below the program's folder.
+struct ViewerPhoto
+{
+    bool file = true;
+    bool damaged = false; // a file that is no picture
+    bool nomostrar = false;
+    QSize size = QSize(64, 48);
+    int orientation = 1;
+};
+
+QList<ViewerPhoto> consecutivePhotos(int count)
+{
+    return QList<ViewerPhoto>(count, ViewerPhoto());
+}
+
+QString photoPath(int i)
+{
+    return modcol::RutaApp + QStringLiteral("fotos/1_%1.jpg").arg(i);
+}
+
 template <typename Control = QWidget>
 Control *control(const QWidget &viewer, const QString &name)
 {
-    auto *found = viewer.findChild<Control *>(name);
-    if (!found)
-        qFatal("no control %s", qPrintable(name));
-    return found;
+    return child<Control>(viewer, name);
 }
 
 QLabel *img(const QWidget &viewer, int k)
@@ -39,18 +58,39 @@ QLabel *img(const QWidget &viewer, int k)
     return control<QLabel>(viewer, QStringLiteral("Img_%1").arg(k));
 }
 
+// The keys (tags) of the picture boxes `Img_<first>` onwards.
+QStringList imageKeys(const QWidget &viewer, int first = 1)
+{
+    QStringList keys;
+    for (int k = first; const auto *box = viewer.findChild<QLabel *>(QStringLiteral("Img_%1").arg(k)); ++k)
+        keys << box->property("Tag").toString();
+    return keys;
+}
+
+// The picture boxes that are marked, from element 0 (the single photo).
+QList<int> markedElements(const QWidget &viewer)
+{
+    QList<int> marked;
+    for (int k = 0; const auto *box = viewer.findChild<QLabel *>(QStringLiteral("Img_%1").arg(k)); ++k) {
+        if (box->frameShape() == QFrame::Box)
+            marked << k;
+    }
+    return marked;
+}
+
 int shownKey(const QWidget &viewer)
 {
     return imageKeys(viewer, 0).value(0).toInt();
 }
 
-// "1 2 3" as the keys of photos 1, 2 and 3.
+int keyOf(int i)
+{
+    return i;
+}
+
 QStringList keys(const QString &photos)
 {
-    QStringList list;
-    for (const QString &i : photos.split(u' ', Qt::SkipEmptyParts))
-        list << QString::number(keyOf(i.toInt()));
-    return list;
+    return photos.split(u' ', Qt::SkipEmptyParts);
 }
 
 void click(const QWidget &viewer, const QString &name)
@@ -70,12 +110,12 @@ bool hasPicture(const QLabel *box)
 
 // Waits until the viewer's decodes of photos 1 to `count` are through: a
 // loader asked after the viewer's requests finishes after them.
-void waitForDecodes(const ViewerFixture &fixture, int count)
+void waitForDecodes(int count)
 {
     modcol::PictureLoader loader;
     QSignalSpy done(&loader, &modcol::PictureLoader::loaded);
     for (int i = 1; i <= count; ++i)
-        loader.request(fixture.photoPath(i), QSize(100, 100), modcol::PictureFit::KeepAspect);
+        loader.request(photoPath(i), QSize(100, 100), modcol::PictureFit::KeepAspect);
     QTRY_COMPARE(done.count(), count);
     QCoreApplication::processEvents();
 }
@@ -90,7 +130,7 @@ private slots:
     void cleanup()
     {
         m_viewer.reset();
-        m_fixture.reset();
+        m_folder.reset();
     }
 
     // From the card on a photo the viewer does not show (a hidden one): the
@@ -107,7 +147,7 @@ private slots:
     {
         QFETCH(QString, way);
         QFETCH(int, result);
-        QList<Photo> photos = consecutivePhotos(5);
+        QList<ViewerPhoto> photos = consecutivePhotos(5);
         photos[4].nomostrar = true;
         FrmFoto &viewer = open(photos, keyOf(5), 2);
         QCOMPARE(viewer.geometry(), QRect(0, 0, 1024, 768));
@@ -175,7 +215,7 @@ private slots:
         QFETCH(int, openOn);
         QFETCH(QStringList, presses);
         QFETCH(QStringList, pages);
-        QList<Photo> photos = consecutivePhotos(count);
+        QList<ViewerPhoto> photos = consecutivePhotos(count);
         if (missing > 0)
             photos[missing - 1].file = false;
         FrmFoto &viewer = open(photos, openOn > 0 ? keyOf(openOn) : 0, 0, grid);
@@ -195,13 +235,13 @@ private slots:
     // key, and the viewer goes on.
     void pictures()
     {
-        QList<Photo> photos = consecutivePhotos(3);
+        QList<ViewerPhoto> photos = consecutivePhotos(3);
         photos[0].size = QSize(1600, 800);
         photos[1].damaged = true;
         photos[2].size = QSize(1600, 1200);
         photos[2].orientation = 6;
         FrmFoto &viewer = open(photos, 0);
-        waitForDecodes(*m_fixture, 3);
+        waitForDecodes(3);
         const auto proportion = [](const QLabel *box) { return double(box->width()) / box->height(); };
         QVERIFY(qAbs(proportion(img(viewer, 1)) - 2.0) < 0.01);
         QVERIFY(qAbs(proportion(img(viewer, 3)) - 0.75) < 0.01);
@@ -216,7 +256,7 @@ private slots:
         click(viewer, "Img_2");
         click(viewer, "OptAcc_0");
         QCOMPARE(shownKey(viewer), keyOf(2));
-        waitForDecodes(*m_fixture, 2);
+        waitForDecodes(2);
         QLabel *photo = img(viewer, 0);
         QVERIFY(!hasPicture(photo));
         QTest::keyClick(&viewer, Qt::Key_PageDown);
@@ -360,13 +400,13 @@ private slots:
     void noPhotos()
     {
         QFETCH(bool, catalogueOpen);
-        QList<Photo> photos = consecutivePhotos(3);
-        for (Photo &photo : photos)
+        QList<ViewerPhoto> photos = consecutivePhotos(3);
+        for (ViewerPhoto &photo : photos)
             photo.nomostrar = true;
-        m_fixture = std::make_unique<ViewerFixture>(photos);
+        m_folder = folder(photos);
         if (!catalogueOpen)
             modcol::BaseDatos.reset();
-        m_viewer = std::make_unique<FrmFoto>(Offer, nullptr);
+        m_viewer = std::make_unique<FrmFoto>(1, nullptr);
         FrmFoto &viewer = *m_viewer;
         viewer.openOn(0);
         for (const char *option : {"OptAcc_0", "OptAcc_1"}) {
@@ -400,8 +440,8 @@ private slots:
     {
         QFETCH(QString, input);
         QFETCH(int, result);
-        QList<Photo> photos = consecutivePhotos(12);
-        for (Photo &photo : photos)
+        QList<ViewerPhoto> photos = consecutivePhotos(12);
+        for (ViewerPhoto &photo : photos)
             photo.size = QSize(1600, 1200);
         FrmFoto &viewer = open(photos, 0);
         QVERIFY(!hasPicture(img(viewer, 1)));
@@ -411,7 +451,7 @@ private slots:
             doubleClick(img(viewer, 2));
         else
             click(viewer, input);
-        waitForDecodes(*m_fixture, 12);
+        waitForDecodes(12);
         for (int k = 1; k <= 12; ++k)
             QVERIFY(!hasPicture(img(viewer, k)));
         if (result >= 0) {
@@ -426,17 +466,35 @@ private slots:
 
 private:
     // The viewer of `fotos`, a grid of "rows x columns", opened on `clave`.
-    FrmFoto &open(const QList<Photo> &photos, int key, int nivelCompre = 0, const QString &grid = "3x4")
+    FrmFoto &open(const QList<ViewerPhoto> &photos, int key, int nivelCompre = 0, const QString &grid = "3x4")
     {
-        m_fixture = std::make_unique<ViewerFixture>(photos);
-        m_viewer = std::make_unique<FrmFoto>(Offer, nullptr);
+        m_folder = folder(photos);
+        m_viewer = std::make_unique<FrmFoto>(1, nullptr);
         control<QComboBox>(*m_viewer, "CBFila")->setCurrentText(grid.section(u'x', 0, 0));
         control<QComboBox>(*m_viewer, "CbCol")->setCurrentText(grid.section(u'x', 1, 1));
         m_viewer->openOn(key, nivelCompre);
         return *m_viewer;
     }
 
-    std::unique_ptr<ViewerFixture> m_fixture;
+    // Offer 1 in Nerja with `photos` and their files.
+    static std::unique_ptr<PartnerFolder> folder(const QList<ViewerPhoto> &photos)
+    {
+        Offer offer{1, 150000, "Piso", "Nerja", "Centro"};
+        for (int i = 1; i <= photos.size(); ++i)
+            offer.photos.append({QStringLiteral("fotos\\1_%1.jpg").arg(i), photos[i - 1].nomostrar});
+        auto made = std::make_unique<PartnerFolder>(QList<Offer>{offer});
+        for (int i = 1; i <= photos.size(); ++i) {
+            const ViewerPhoto &photo = photos[i - 1];
+            if (photo.file)
+                writePicture(photoPath(i), photo.size, Qt::gray, photo.orientation);
+            QFile file(photoPath(i));
+            if (photo.damaged && file.open(QIODevice::WriteOnly))
+                file.write("\xFF\xD8\xFF\xE0 cut short");
+        }
+        return made;
+    }
+
+    std::unique_ptr<PartnerFolder> m_folder;
     std::unique_ptr<FrmFoto> m_viewer;
 };
 
