@@ -1,6 +1,6 @@
 // The result pages of the results window: what a page shows, in which
-// order, with which picture, and how the scroll bar pages.
-#include <QComboBox>
+// order, with which picture, how the scroll bar pages, and the card a cell
+// opens.
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,6 +8,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "card/frmficha.h"
 #include "partnerfolder.h"
 #include "results/frmresul.h"
 #include "results/resultpages.h"
@@ -148,21 +149,40 @@ private slots:
         QCOMPARE(keysOnPage(), QList<int>{13});
     }
 
-    // A cell hands on the clauses that found the page on screen, not those
-    // of filters edited since.
-    void cellHandsOnThePageOnScreen()
+    // A cell opens the card on its offer with the clauses that found the
+    // page on screen, not those of filters edited since. Closing the card
+    // shows the page of the offer shown last; a page left on screen is not
+    // shown again (its cells keep what they hold).
+    void cardFromACell_data()
     {
-        start({{1, 100, "Piso"}, {2, 200, "Chalet"}});
-        auto *tipo = child<QComboBox>(*m_window, "cbtipo");
-        tipo->setCurrentText("Piso");
+        QTest::addColumn<int>("cell");
+        QTest::addColumn<QString>("desde"); // typed after the search
+        QTest::addColumn<int>("nexts");
+        QTest::addColumn<int>("page");
+        QTest::newRow("to the 25th offer") << 11 << "" << 13 << 3;
+        QTest::newRow("to the 12th, same page") << 2 << "" << 9 << 1;
+        QTest::newRow("filters edited since the search") << 2 << "20000" << 0 << 1;
+    }
+    void cardFromACell()
+    {
+        QFETCH(int, cell);
+        QFETCH(QString, desde);
+        QFETCH(int, nexts);
+        QFETCH(int, page);
+        start(consecutiveOffers(30));
         search();
-        tipo->setCurrentText("Chalet");
-        const WhenShown<QDialog> cardsClosed;
-        QSignalSpy clicked(m_window->findChild<ResultPages *>(), &ResultPages::offerClicked);
-        QTest::mouseClick(child(*m_window, "imagen0"), Qt::LeftButton);
-        QCOMPARE(clicked.size(), 1);
-        QCOMPARE(clicked.first().at(0).toString(), QString(" and tipo.tipo_ofer='Piso'  "));
-        QCOMPARE(clicked.first().at(1).toInt(), 1);
+        QTest::keyClicks(child(*m_window, "txtdesde"), desde);
+        auto *price = child<QLabel>(*m_window, "lbprecio0");
+        price->setText("sin volver a mostrar");
+        const WhenShown<card::frmficha> driver([&](card::frmficha &ficha) {
+            QCOMPARE(cardBox(ficha, 5), QString("R%1").arg(cell + 1));
+            navigate(ficha, "datprincip", "next", nexts);
+            QCOMPARE(cardBox(ficha, 5), QString("R%1").arg(cell + 1 + nexts));
+        });
+        QTest::mouseClick(child(*m_window, QString("imagen%1").arg(cell)), Qt::LeftButton);
+        QCOMPARE(driver.shown(), 1);
+        QCOMPARE(m_window->windowTitle(), pageCaption(page));
+        QCOMPARE(price->text() == "sin volver a mostrar", page == 1);
     }
 
 private:
