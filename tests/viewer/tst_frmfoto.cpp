@@ -26,17 +26,6 @@ using viewer::FrmFoto;
 
 namespace {
 
-// A photo of offer 1: photo i has the key i and, unless it has none, the
-// file "fotos/1_<i>.jpg" below the program's folder.
-struct ViewerPhoto
-{
-    bool file = true;
-    bool damaged = false; // a file that is no picture
-    bool nomostrar = false;
-    QSize size = QSize(64, 48);
-    int orientation = 1;
-};
-
 QString photoPath(int i)
 {
     return modcol::RutaApp + QStringLiteral("fotos/1_%1.jpg").arg(i);
@@ -132,9 +121,8 @@ private slots:
     {
         QFETCH(QString, way);
         QFETCH(int, result);
-        QList<ViewerPhoto> photos(5);
-        photos[4].nomostrar = true;
-        FrmFoto &viewer = open(photos, 5, 2);
+        makeFolder(5, 1);
+        FrmFoto &viewer = show(5, 2);
         QVERIFY(child(viewer, "FraFoto")->isVisible() && !child(viewer, "FraDet")->isVisible());
         QCOMPARE(shownKey(viewer), 1);
         QTRY_VERIFY(img(viewer, 0)->isVisible() && hasPicture(img(viewer, 0)));
@@ -157,7 +145,7 @@ private slots:
     // with one, the marked photo.
     void gridAndMark()
     {
-        FrmFoto &viewer = open(QList<ViewerPhoto>(10), 0, 0, "2x3");
+        FrmFoto &viewer = open(10, 0, 0, "2x3");
         QVERIFY(child(viewer, "FraDet")->isVisible() && !child(viewer, "FraFoto")->isVisible());
         QCOMPARE(markedElements(viewer), QList<int>{1});
         click(viewer, "Img_3");
@@ -201,10 +189,9 @@ private slots:
         QFETCH(int, openOn);
         QFETCH(QStringList, presses);
         QFETCH(QStringList, pages);
-        QList<ViewerPhoto> photos(count);
-        if (missing > 0)
-            photos[missing - 1].file = false;
-        FrmFoto &viewer = open(photos, openOn, 0, grid);
+        makeFolder(count);
+        QFile::remove(photoPath(missing));
+        FrmFoto &viewer = show(openOn, 0, grid);
         if (openOn > 0)
             click(viewer, "OptAcc_1");
         QCOMPARE(pageKeys(viewer), pages[0]);
@@ -215,31 +202,32 @@ private slots:
         }
     }
 
-    // Each picture upright with its own proportions, under a caption of two
-    // lines, and decoded at most at the size shown. A photo that cannot be
-    // read is an empty cell or view, and the viewer goes on.
+    // Each picture upright with its own proportions, decoded at most at the
+    // size shown, under a caption of two lines in the grid. A photo that
+    // cannot be read leaves an empty view or cell, never the photo before.
     void pictures()
     {
-        QList<ViewerPhoto> photos(3);
-        photos[1].damaged = true;
-        photos[2].size = QSize(1600, 1200);
-        photos[2].orientation = 6;
-        FrmFoto &viewer = open(photos, 0);
-        waitForDecodes(3);
-        QVERIFY(qAbs(proportion(img(viewer, 3)) - 0.75) < 0.01);
-        QVERIFY(!hasPicture(img(viewer, 2)));
-        QCOMPARE(child<QLabel>(viewer, "Dato_1")->text(), QString("150.000 eur-Piso\nNerja-Centro"));
-
-        click(viewer, "Img_2");
-        click(viewer, "OptAcc_0");
-        QCOMPARE(shownKey(viewer), 2);
-        waitForDecodes(2);
+        makeFolder(3);
+        QFile damaged(photoPath(2));
+        QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("\xFF\xD8\xFF\xE0 cut short"));
+        damaged.close();
+        writePicture(photoPath(3), QSize(1600, 1200), Qt::gray, 6);
+        FrmFoto &viewer = show(1);
         QLabel *photo = img(viewer, 0);
+        QTRY_VERIFY(hasPicture(photo));
+        QTest::keyClick(&viewer, Qt::Key_PageDown);
+        waitForDecodes(2);
         QVERIFY(!hasPicture(photo));
         QTest::keyClick(&viewer, Qt::Key_PageDown);
         QTRY_VERIFY(hasPicture(photo) && photo->isVisible());
         QVERIFY(qAbs(proportion(photo) - 0.75) < 0.01);
         QVERIFY(photo->pixmap().width() <= photo->width() + 1);
+
+        click(viewer, "OptAcc_1");
+        waitForDecodes(3);
+        QVERIFY(qAbs(proportion(img(viewer, 3)) - 0.75) < 0.01);
+        QVERIFY(!hasPicture(img(viewer, 2)));
+        QCOMPARE(child<QLabel>(viewer, "Dato_1")->text(), QString("150.000 eur-Piso\nNerja-Centro"));
     }
 
     // Digits only, typed or pasted, between 10 and 100; Enter applies the
@@ -264,7 +252,7 @@ private slots:
         QFETCH(QString, pasted);
         QFETCH(QString, then);
         QFETCH(QString, shown);
-        FrmFoto &viewer = open(QList<ViewerPhoto>(2), 1);
+        FrmFoto &viewer = open(2, 1);
         QLabel *photo = img(viewer, 0);
         QTRY_VERIFY(photo->isVisible());
         const int fitted = photo->width();
@@ -292,7 +280,7 @@ private slots:
     // and shows again when the mouse moves. Unchecking or the grid stops it.
     void slideshow()
     {
-        FrmFoto &viewer = open(QList<ViewerPhoto>(3), 2);
+        FrmFoto &viewer = open(3, 2);
         auto *check = child<QCheckBox>(viewer, "Check1");
         auto *seconds = child<QComboBox>(viewer, "CbSeg");
         auto *timer = child<QTimer>(viewer, "Timer1");
@@ -331,7 +319,7 @@ private slots:
     // while the zoom box has the keys.
     void pageUpAndDown()
     {
-        FrmFoto &viewer = open(QList<ViewerPhoto>(4), 1);
+        FrmFoto &viewer = open(4, 1);
         const QList<std::pair<Qt::Key, int>> steps{{Qt::Key_PageDown, 2}, {Qt::Key_End, 4}, {Qt::Key_PageDown, 4},
                                                    {Qt::Key_Home, 1},     {Qt::Key_PageUp, 1}};
         for (const auto &[pressed, photo] : steps) {
@@ -357,7 +345,7 @@ private slots:
     {
         QFETCH(QString, list);
         QFETCH(int, pressed);
-        FrmFoto &viewer = open(QList<ViewerPhoto>(2), 0);
+        FrmFoto &viewer = open(2, 0);
         auto *box = child<QComboBox>(viewer, list);
         const QString before = box->currentText();
         box->setFocus();
@@ -377,15 +365,10 @@ private slots:
     void noPhotos()
     {
         QFETCH(bool, catalogueOpen);
-        QList<ViewerPhoto> photos(3);
-        for (ViewerPhoto &photo : photos)
-            photo.nomostrar = true;
-        m_folder = folder(photos);
+        makeFolder(3, 3);
         if (!catalogueOpen)
             modcol::BaseDatos.reset();
-        m_viewer = std::make_unique<FrmFoto>(1, nullptr);
-        FrmFoto &viewer = *m_viewer;
-        viewer.openOn(0);
+        FrmFoto &viewer = show(0);
         for (const char *option : {"OptAcc_0", "OptAcc_1"}) {
             click(viewer, option);
             QVERIFY(!child(viewer, "FraDet")->isVisible() && !child(viewer, "FraFoto")->isVisible());
@@ -417,10 +400,10 @@ private slots:
     {
         QFETCH(QString, input);
         QFETCH(int, result);
-        QList<ViewerPhoto> photos(12);
-        for (ViewerPhoto &photo : photos)
-            photo.size = QSize(1600, 1200);
-        FrmFoto &viewer = open(photos, 0);
+        makeFolder(12);
+        for (int i = 1; i <= 12; ++i)
+            writePicture(photoPath(i), QSize(1600, 1200));
+        FrmFoto &viewer = show(0);
         QVERIFY(!hasPicture(img(viewer, 1)));
         if (input == "Escape")
             QTest::keyClick(&viewer, Qt::Key_Escape);
@@ -442,10 +425,22 @@ private slots:
     }
 
 private:
-    // The viewer of `photos`, a grid of "rows x columns", opened on `key`.
-    FrmFoto &open(const QList<ViewerPhoto> &photos, int key, int nivelCompre = 0, const QString &grid = "3x4")
+    // Offer 1 in Nerja with `count` photos, the last `hidden` of them not to
+    // be shown: photo i has the key i and the file "fotos/1_<i>.jpg", a small
+    // picture.
+    void makeFolder(int count, int hidden = 0)
     {
-        m_folder = folder(photos);
+        Offer offer{1, 150000, "Piso", "Nerja", "Centro"};
+        for (int i = 1; i <= count; ++i)
+            offer.photos.append({QStringLiteral("fotos\\1_%1.jpg").arg(i), i > count - hidden});
+        m_folder = std::make_unique<PartnerFolder>(QList<Offer>{offer});
+        for (int i = 1; i <= count; ++i)
+            writePicture(photoPath(i), QSize(64, 48));
+    }
+
+    // The viewer on the folder, a grid of "rows x columns", opened on `key`.
+    FrmFoto &show(int key, int nivelCompre = 0, const QString &grid = "3x4")
+    {
         m_viewer = std::make_unique<FrmFoto>(1, nullptr);
         child<QComboBox>(*m_viewer, "CBFila")->setCurrentText(grid.section(u'x', 0, 0));
         child<QComboBox>(*m_viewer, "CbCol")->setCurrentText(grid.section(u'x', 1, 1));
@@ -453,22 +448,10 @@ private:
         return *m_viewer;
     }
 
-    // Offer 1 in Nerja with `photos` and their files.
-    static std::unique_ptr<PartnerFolder> folder(const QList<ViewerPhoto> &photos)
+    FrmFoto &open(int count, int key, int nivelCompre = 0, const QString &grid = "3x4")
     {
-        Offer offer{1, 150000, "Piso", "Nerja", "Centro"};
-        for (int i = 1; i <= photos.size(); ++i)
-            offer.photos.append({QStringLiteral("fotos\\1_%1.jpg").arg(i), photos[i - 1].nomostrar});
-        auto made = std::make_unique<PartnerFolder>(QList<Offer>{offer});
-        for (int i = 1; i <= photos.size(); ++i) {
-            const ViewerPhoto &photo = photos[i - 1];
-            if (photo.file)
-                writePicture(photoPath(i), photo.size, Qt::gray, photo.orientation);
-            QFile file(photoPath(i));
-            if (photo.damaged && file.open(QIODevice::WriteOnly))
-                file.write("\xFF\xD8\xFF\xE0 cut short");
-        }
-        return made;
+        makeFolder(count);
+        return show(key, nivelCompre, grid);
     }
 
     std::unique_ptr<PartnerFolder> m_folder;
