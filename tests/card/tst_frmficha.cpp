@@ -60,6 +60,11 @@ class TestFrmFicha : public QObject
 {
     Q_OBJECT
 
+public:
+    // The screens of the captions' test, the first primary, as the other
+    // tests' default screen.
+    static void initMain() { useScreens({QSize(800, 600), QSize(1024, 768), QSize(1920, 1080)}); }
+
 private slots:
     void init() { m_fixture = std::make_unique<PartnerFolder>(Data); }
     void cleanup() { m_fixture.reset(); }
@@ -188,13 +193,5 @@ private:
     std::unique_ptr<PartnerFolder> m_fixture;
 };
 
-// The screens of the captions' test, the first primary, as the other
-// tests' default screen.
-int main(int argc, char *argv[])
-{
-    useScreens({QSize(800, 600), QSize(1024, 768), QSize(1920, 1080)});
-    QApplication app(argc, argv);
-    TestFrmFicha test;
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(TestFrmFicha)
 #include "tst_frmficha.moc"

@@ -50,7 +50,6 @@ private slots:
         QTest::newRow("0 offers") << 0 << 1 << 0 << 0 << Titulo;
         QTest::newRow("12 offers") << 12 << 1 << 12 << 0 << pageCaption(1);
         QTest::newRow("13 offers, page 2") << 13 << 2 << 1 << 2 << pageCaption(2);
-        QTest::newRow("30 offers, page 3") << 30 << 3 << 6 << 3 << pageCaption(3);
     }
 
     void pages()

@@ -99,6 +99,10 @@ class TestFrmFoto : public QObject
 {
     Q_OBJECT
 
+public:
+    // A screen of 1024 x 768 pixels for the whole run.
+    static void initMain() { useScreens({QSize(1024, 768)}); }
+
 private slots:
     void cleanup()
     {
@@ -458,13 +462,6 @@ private:
     std::unique_ptr<FrmFoto> m_viewer;
 };
 
-// A screen of 1024 x 768 pixels for the whole run.
-int main(int argc, char *argv[])
-{
-    useScreens({QSize(1024, 768)});
-    QApplication app(argc, argv);
-    TestFrmFoto test;
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(TestFrmFoto)
 
 #include "tst_frmfoto.moc"
