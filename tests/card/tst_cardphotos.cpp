@@ -27,20 +27,18 @@ using modcol::PictureLoader;
 
 namespace {
 
-// Offers 1 to 7 in price order. Offer 1 has four photos, keys 1 to 4: a,
+// Offers 1 to 6 in price order. Offer 1 has four photos, keys 1 to 4: a,
 // b (hidden), c, d, stored d, c, b, a; 2 a missing one, 3 one that is no
-// picture, 4 one without a path, 5 one outside the base folders, 6 none,
-// 7 a hidden one only (key 9).
+// picture, 4 one without a path, 5 one outside the base folders, 6 none.
 QList<Offer> offers()
 {
-    QList<Offer> offers = consecutiveOffers(7);
+    QList<Offer> offers = consecutiveOffers(6);
     offers[0].ref = " A/B:12 ";
     offers[0].photos = {{"fotos\\1_a.jpg"}, {"fotos\\1_b.jpg", true}, {"fotos\\1_c.JPG"}, {"fotos\\1_d.jpg"}};
     offers[1].photos = {{"fotos\\falta.jpg"}};
     offers[2].photos = {{"fotos\\roto.jpg"}};
     offers[3].photos = {{QString()}};
     offers[4].photos = {{"..\\secreto.jpg"}};
-    offers[6].photos = {{"fotos\\1_a.jpg", true}};
     return offers;
 }
 
@@ -82,13 +80,13 @@ class TestCardPhotos : public QObject
 private slots:
     void init()
     {
-        m_fixture = std::make_unique<PartnerFolder>(offers());
-        const QString photos = m_fixture->appFolder() + "/fotos/";
+        m_folder = std::make_unique<PartnerFolder>(offers());
+        const QString photos = m_folder->appFolder() + "/fotos/";
         writePicture(photos + "1_a.jpg", QSize(800, 600), Qt::red);
         writePicture(photos + "1_b.jpg", QSize(800, 600), Qt::green);
         writePicture(photos + "1_c.JPG", QSize(800, 600), Qt::blue);
         writePicture(photos + "1_d.jpg", QSize(600, 800), Qt::magenta);
-        writePicture(m_fixture->scratch() + "/secreto.jpg", QSize(800, 600), Qt::yellow);
+        writePicture(m_folder->scratch() + "/secreto.jpg", QSize(800, 600), Qt::yellow);
         demofolder::writeBytes(photos + "roto.jpg", "no es una foto");
 
         m_card = std::make_unique<card::frmficha>(nullptr);
@@ -103,7 +101,7 @@ private slots:
     {
         m_loaded.reset();
         m_card.reset();
-        m_fixture.reset();
+        m_folder.reset();
     }
 
     // Three quick moves decode one photo, the third, at most at the box's
@@ -274,7 +272,7 @@ private slots:
         QFETCH(QString, folder);
         QFETCH(QString, message);
         QFETCH(QStringList, files);
-        const QString app = m_fixture->appFolder() + '/';
+        const QString app = m_folder->appFolder() + '/';
         QVERIFY(QDir().mkpath(app + "textos") && QDir().mkpath(app + "copias/AB12-foto03.TXT"));
         for (const auto &[name, text] : {std::pair("textos/a.txt", "foto a"), std::pair("textos/c.TXT", "foto c"),
                                          std::pair("textos/AB12-foto01.txt", "primera"),
@@ -292,7 +290,7 @@ private slots:
     // the card, with an information message.
     void fromTheCard()
     {
-        const QString target = m_fixture->scratch() + "/copias";
+        const QString target = m_folder->scratch() + "/copias";
         QVERIFY(QDir().mkpath(target));
         const QWidget *owner = nullptr;
         QString chosen;
@@ -314,7 +312,7 @@ private slots:
         QCOMPARE(shown, QStringList{"Se han copiado 4 fotos"});
         QCOMPARE(QDir(target).entryList(QDir::Files, QDir::Name),
                  QStringList({"AB12-foto01.jpg", "AB12-foto02.JPG", "AB12-foto03.jpg", "AB12-foto04.jpg"}));
-        QCOMPARE(contents(target + "/AB12-foto02.JPG"), contents(m_fixture->appFolder() + "/fotos/1_c.JPG"));
+        QCOMPARE(contents(target + "/AB12-foto02.JPG"), contents(m_folder->appFolder() + "/fotos/1_c.JPG"));
     }
 
 private:
@@ -326,7 +324,7 @@ private:
             QVERIFY(m_loaded->wait());
     }
 
-    std::unique_ptr<PartnerFolder> m_fixture;
+    std::unique_ptr<PartnerFolder> m_folder;
     std::unique_ptr<card::frmficha> m_card;
     QTimer *m_timer = nullptr;
     PictureLoader *m_loader = nullptr;

@@ -66,8 +66,8 @@ public:
     static void initMain() { useScreens({QSize(800, 600), QSize(1024, 768), QSize(1920, 1080)}); }
 
 private slots:
-    void init() { m_fixture = std::make_unique<PartnerFolder>(Data); }
-    void cleanup() { m_fixture.reset(); }
+    void init() { m_folder = std::make_unique<PartnerFolder>(Data); }
+    void cleanup() { m_folder.reset(); }
 
     // Each box from its column (13 shows m_cons, 14 m_parcela), the price
     // formatted, decimals with the regional comma; Null leaves a box empty
@@ -115,7 +115,6 @@ private slots:
         QTest::newRow("two next from the first") << AllOffers << 3 << QStringList{"next", "next"} << "MA/2"
                                                  << 3;
         QTest::newRow("key not in the search") << AllOffers << 99 << QStringList() << "NE/3" << 1;
-        QTest::newRow("offer without state of repair") << AllOffers << 2 << QStringList() << "MA/2" << 3;
         QTest::newRow("nothing found") << QStringLiteral(" and ofertas.precioinmo>=9000000 ") << 1 << QStringList{"last"}
                                        << "" << 0;
     }
@@ -190,7 +189,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<PartnerFolder> m_fixture;
+    std::unique_ptr<PartnerFolder> m_folder;
 };
 
 QTEST_MAIN(TestFrmFicha)
