@@ -46,25 +46,26 @@ QString offerRows(const QList<Offer> &offers)
         + lookupRows("zonas", "Cod_Zona, Zona", zonas);
     QStringList photoRows;
     for (const Offer &o : offers) {
-        sql += QStringLiteral("INSERT INTO ofertas (Cod_Ofer, ref, Key_Tipo, Key_Loca, Key_Zona, precioinmo, "
-                              "Conservacion, keyori, piscina_prop, piscina_com) VALUES (%1, %2, %3, %4, %5, %6, "
-                              "1, 1, %7, %8);\n")
+        // Texts last: an argument's own text is not read for markers then.
+        sql += QStringLiteral("INSERT INTO ofertas (Cod_Ofer, Key_Tipo, Key_Loca, Key_Zona, precioinmo, Conservacion, "
+                              "keyori, piscina_prop, piscina_com, ref) VALUES (%1, %2, %3, %4, %5, 1, 1, %6, %7, %8);\n")
                    .arg(o.cod)
-                   .arg(catalogue::textLiteral(o.ref.isEmpty() ? QStringLiteral("R%1").arg(o.cod) : o.ref))
                    .arg(tipos.indexOf(o.tipo) + 1)
                    .arg(ciudades.indexOf(o.ciudad) + 1)
                    .arg(zonas.indexOf(o.zona) + 1)
                    .arg(QString::number(o.precio, 'f', 2))
                    .arg(int(o.piscinaProp))
-                   .arg(int(o.piscinaCom));
+                   .arg(int(o.piscinaCom))
+                   .arg(catalogue::textLiteral(o.ref.isEmpty() ? QStringLiteral("R%1").arg(o.cod) : o.ref));
         for (int orden = 1; orden <= o.photos.size(); ++orden) {
             const Photo &photo = o.photos[orden - 1];
-            photoRows.prepend(QStringLiteral("INSERT INTO fotos VALUES (%1, %2, %3, %4, %5);\n")
+            photoRows.prepend(QStringLiteral("INSERT INTO fotos (CodFoto, KeyOfe, orden, nomostrar, Ruta) "
+                                             "VALUES (%1, %2, %3, %4, %5);\n")
                                   .arg(photoRows.size() + 1)
                                   .arg(o.cod)
-                                  .arg(photo.ruta.isNull() ? QStringLiteral("NULL") : catalogue::textLiteral(photo.ruta))
                                   .arg(orden)
-                                  .arg(int(photo.nomostrar)));
+                                  .arg(int(photo.nomostrar))
+                                  .arg(photo.ruta.isNull() ? QStringLiteral("NULL") : catalogue::textLiteral(photo.ruta)));
         }
     }
     return sql + photoRows.join(QString());
