@@ -1,7 +1,11 @@
 // The result pages of the results window: what a page shows, in which
 // order, with which picture, how the scroll bar pages, and the card a cell
-// opens.
+// opens; the page arithmetic and the choice of a cell's picture, which hold
+// without a window.
+#include <limits>
+
 #include <QDialog>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
@@ -12,7 +16,9 @@
 #include "card/frmficha.h"
 #include "partnerfolder.h"
 #include "results/frmresul.h"
+#include "results/pagearithmetic.h"
 #include "results/resultpages.h"
+#include "results/thumbnail.h"
 #include "startup/modcol.h"
 #include "startup/pictureloader.h"
 
@@ -155,6 +161,68 @@ private slots:
         QCOMPARE(price->text() == "sin volver a mostrar", page == 1);
     }
 
+    // Pages for a number of offers, which is also the 1-based page of the
+    // offer at that position.
+    void pagesForOffers_data()
+    {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<int>("pages");
+        QTest::newRow("none") << 0 << 0;
+        QTest::newRow("12: one full page") << 12 << 1;
+        QTest::newRow("13") << 13 << 2;
+        QTest::newRow("18: 1.5 rounds up to enough") << 18 << 2;
+        QTest::newRow("25th offer is on page 3") << 25 << 3;
+        QTest::newRow("30: 2.5 rounds to 2, one more") << 30 << 3;
+        QTest::newRow("largest count") << std::numeric_limits<int>::max() << 178956971;
+    }
+
+    void pagesForOffers()
+    {
+        QFETCH(int, n);
+        QFETCH(int, pages);
+        QCOMPARE(pageCount(n), pages);
+    }
+
+    // Which picture a cell shows. Files as "app/..." or "bd/..." below the two base folders, folders
+    // ending with "/"; the offer is 12, its first photo "fotos\00012_01.jpg".
+    void thumbnailChoice_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QString>("chosen");
+        const QStringList everything{"bd/colimg/12cd.jpg", "app/fotos/12cd_b.jpg", "app/fotos/00012_01.jpg",
+                                     "bd/fotos/00012_01.jpg"};
+        QTest::newRow("second base's colimg first") << everything << "bd/colimg/12cd.jpg";
+        QTest::newRow("then the program's fotos") << everything.mid(1) << "app/fotos/12cd_b.jpg";
+        QTest::newRow("then the photo in the program's folder") << everything.mid(2) << "app/fotos/00012_01.jpg";
+        QTest::newRow("then the photo in the second base") << everything.mid(3) << "bd/fotos/00012_01.jpg";
+        QTest::newRow("nothing") << QStringList() << "";
+        QTest::newRow("12 never takes 123's thumbnail")
+            << QStringList{"bd/colimg/123cd.jpg", "app/fotos/123cd.jpg", "app/fotos/00012_01.jpg"}
+            << "app/fotos/00012_01.jpg";
+        QTest::newRow("names in other case") << QStringList{"bd/COLIMG/12CD.JPG"} << "bd/COLIMG/12CD.JPG";
+        QTest::newRow("a name without a dot") << QStringList{"app/fotos/12cd"} << "app/fotos/12cd";
+        QTest::newRow("first by name") << QStringList{"app/fotos/12cd_b.jpg", "app/fotos/12CD_a.jpg"}
+                                       << "app/fotos/12CD_a.jpg";
+        QTest::newRow("a folder first by name is passed over")
+            << QStringList{"bd/colimg/12cd/", "bd/colimg/12cd_b.jpg"} << "bd/colimg/12cd_b.jpg";
+        QTest::newRow("a folder alone is no thumbnail")
+            << QStringList{"bd/colimg/12cd.jpg/", "app/fotos/00012_01.jpg"} << "app/fotos/00012_01.jpg";
+    }
+
+    void thumbnailChoice()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QString, chosen);
+        m_folder = std::make_unique<PartnerFolder>(QList<Offer>());
+        for (const QString &file : files) {
+            if (file.endsWith('/'))
+                QVERIFY(QDir().mkpath(onDisk(file)));
+            else
+                writePicture(onDisk(file), QSize(8, 8));
+        }
+        QCOMPARE(thumbnailFile(modcol::baseFolders(), "12", "fotos\\00012_01.jpg"), chosen.isEmpty() ? QString() : onDisk(chosen));
+    }
+
 private:
     void start(const QList<Offer> &offers)
     {
@@ -210,6 +278,13 @@ private:
             greys << (picture.isNull() ? -1 : (qGray(picture.pixel(picture.rect().center())) + 3) / 7);
         }
         return greys;
+    }
+
+    // A file as "app/..." or "bd/..." on disk.
+    QString onDisk(const QString &file) const
+    {
+        const QString base = file.startsWith("app/") ? m_folder->appFolder() : m_folder->bdFolder();
+        return base + file.mid(file.indexOf('/'));
     }
 
     std::unique_ptr<PartnerFolder> m_folder;
