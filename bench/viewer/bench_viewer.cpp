@@ -17,14 +17,17 @@
 #include <vector>
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
 
+#include "demofolder/outputfiles.h"
+#include "demofolder/photopainter.h"
+#include "partnerfolder.h"
 #include "startup/picture.h"
 #include "viewer/frmfoto.h"
-#include "viewerfixture.h"
 
-using namespace viewertest;
+using namespace testsupport;
 
 namespace {
 
@@ -75,18 +78,23 @@ struct Run
 
 Run measure()
 {
-    QList<Photo> photos = consecutivePhotos(Photos);
-    for (Photo &photo : photos)
-        photo.size = PhotoSize;
-    const ViewerFixture fixture(photos);
-    QStringList files;
+    Offer offer{1, 150000};
     for (int i = 1; i <= Photos; ++i)
-        files << fixture.photoPath(i);
+        offer.photos.append({QStringLiteral("fotos\\%1.jpg").arg(i)});
+    const PartnerFolder folder({offer});
+    QDir(folder.appFolder()).mkdir(QStringLiteral("fotos"));
+    QStringList files;
+    for (int i = 1; i <= Photos; ++i) {
+        // A drawn photo costs what a photo costs to decode.
+        files << folder.appFolder() + QStringLiteral("/fotos/%1.jpg").arg(i);
+        const QImage drawn = demofolder::paintPhoto({std::uint32_t(i), PhotoSize, QStringLiteral("R1"), QString()});
+        demofolder::writeBytes(files.last(), demofolder::encodeJpeg(drawn, 85));
+    }
 
     Run run{};
     QSize cell;
     {
-        viewer::FrmFoto grid(Offer, nullptr);
+        viewer::FrmFoto grid(1, nullptr);
         QElapsedTimer timer;
         timer.start();
         grid.openOn(0);
@@ -104,10 +112,10 @@ Run measure()
     run.cellDecodes = decodeAll(files, cell);
     run.fullDecodes = decodeAll(files, PhotoSize);
     {
-        viewer::FrmFoto single(Offer, nullptr);
+        viewer::FrmFoto single(1, nullptr);
         QElapsedTimer timer;
         timer.start();
-        single.openOn(keyOf(Photos));
+        single.openOn(Photos); // photo keys count from 1
         waitFor([&single] { return shows(single, 0); });
         run.single = msSince(timer);
         single.reject();

@@ -1,8 +1,9 @@
 // The results window as a whole, on a screen of 1024 x 768 pixels: the
-// start panel's logo, the maker's window, showing again, Escape and the ways
-// the program ends.
+// start panel's logo and "Mas información", the maker's window, showing
+// again, Escape and the ways the program ends.
 #include <functional>
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -16,12 +17,15 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "card/frmficha.h"
 #include "catalogue/database.h"
+#include "partnerfolder.h"
 #include "results/frmbrezomar.h"
-#include "resultsfixture.h"
+#include "results/frmresul.h"
 #include "startup/modcol.h"
+#include "viewer/frmfoto.h"
 
-using namespace resultstest;
+using namespace testsupport;
 using namespace results;
 
 // Stands in for the desktop's opener.
@@ -40,15 +44,23 @@ class TestFrmResul : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void init() { m_fixture = std::make_unique<ResultsFixture>(consecutiveOffers(3)); }
-    void cleanup() { m_fixture.reset(); }
+public:
+    // A screen of 1024 x 768 pixels for the whole run.
+    static void initMain() { useScreens({QSize(1024, 768)}); }
 
-    // The agency's logo on the panel: its top where the design puts it, at
-    // most as high as the room from the agency's name down to the maker's
-    // logo less 200 twips, at most as wide as the panel less 400 twips,
-    // never enlarged, proportions kept and centred across the panel. A file
-    // that is no picture leaves the panel without a logo.
+private slots:
+    void init() { m_folder = std::make_unique<PartnerFolder>(consecutiveOffers(3)); }
+    void cleanup()
+    {
+        m_window.reset();
+        m_folder.reset();
+    }
+
+    // The agency's logo on the panel: at most as high as the room from the
+    // agency's name down to the maker's logo less 200 twips, at most as wide
+    // as the panel less 400 twips, never enlarged, proportions kept and
+    // centred across the panel. A file that is no picture leaves the panel
+    // without a logo.
     void logoOnThePanel_data()
     {
         QTest::addColumn<QSize>("picture"); // invalid: an empty file
@@ -63,20 +75,19 @@ private slots:
     {
         QFETCH(QSize, picture);
         QFETCH(QSize, shown);
-        const QString file = m_fixture->appFolder() + "/LogoColaborador.JPG";
+        const QString file = m_folder->appFolder() + "/LogoColaborador.JPG";
         if (picture.isValid())
             writePicture(file, picture);
         else
             QVERIFY(QFile(file).open(QIODevice::WriteOnly));
-        const QWidget *panel = m_fixture->control<QWidget>("frmimagen");
-        const QWidget *name = m_fixture->control<QWidget>("lbtexto");
-        const QWidget *maker = m_fixture->control<QWidget>("Image1");
-        const auto *logo = m_fixture->control<QLabel>("imglogo");
+        const QWidget *panel = child(window(), "frmimagen");
+        const QWidget *name = child(*m_window, "lbtexto");
+        const QWidget *maker = child(*m_window, "Image1");
+        const auto *logo = child<QLabel>(*m_window, "imglogo");
         QCOMPARE(logo->pixmap().isNull(), !picture.isValid());
         QVERIFY(maker->isVisible());
         if (!picture.isValid())
             return;
-        QCOMPARE(logo->y(), 102);
         const double room = maker->y() - 200 / 15.0 - name->y() - name->height();
         if (shown.isValid())
             QCOMPARE(logo->size(), shown);
@@ -99,7 +110,7 @@ private slots:
         frmbrezomar without(nullptr);
         QVERIFY(help(without)->isHidden());
 
-        QFile pdf(m_fixture->appFolder() + "/FuncionesBrezomar.PDF");
+        QFile pdf(m_folder->appFolder() + "/FuncionesBrezomar.PDF");
         QVERIFY(pdf.open(QIODevice::WriteOnly));
         pdf.close();
         frmbrezomar about(nullptr);
@@ -127,10 +138,10 @@ private slots:
     void shownAgainChangesNothing()
     {
         QFETCH(int, offers);
-        m_fixture = std::make_unique<ResultsFixture>(consecutiveOffers(offers));
-        frmresul &window = m_fixture->window();
+        m_folder = std::make_unique<PartnerFolder>(consecutiveOffers(offers));
+        frmresul &window = this->window();
         const catalogue::Database *opened = modcol::BaseDatos.get();
-        QCOMPARE(m_fixture->control<QComboBox>("cbtipo")->count(), offers > 0 ? 1 : 0);
+        QCOMPARE(child<QComboBox>(window, "cbtipo")->count(), offers > 0 ? 1 : 0);
         window.resize(600, 400);
         window.hide();
         window.show();
@@ -138,7 +149,7 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(modcol::BaseDatos.get(), opened);
         // The grid's last cell, at 1.28 times its design place on the window.
-        const auto *cell = m_fixture->control<QWidget>("imagen11");
+        const auto *cell = child(window, "imagen11");
         QCOMPARE(QRect(cell->mapTo(&window, QPoint(0, 0)), cell->size()), QRect(829, 512, 165, 134));
     }
 
@@ -168,8 +179,8 @@ private slots:
     // list, it ends the program.
     void escapeClosesOnlyWhatIsOnTop()
     {
-        frmresul &window = m_fixture->window();
-        QSignalSpy ends(m_fixture->control<QPushButton>("botcerrar"), &QPushButton::clicked);
+        frmresul &window = this->window();
+        QSignalSpy ends(child<QPushButton>(window, "botcerrar"), &QPushButton::clicked);
         QStringList closed;
         const auto onTop = [] {
             QWidget *top = QApplication::activePopupWidget();
@@ -192,11 +203,10 @@ private slots:
             open();
             QTRY_VERIFY(closed.size() > before && !onTop());
         };
-        auto *ciudad = m_fixture->control<QComboBox>("cbciudad");
-        step([&] { QTest::mouseClick(m_fixture->control<QComboBox>("cbtipo"), Qt::LeftButton); });
-        step([&] { QTest::mouseClick(ciudad, Qt::LeftButton); });
+        auto *ciudad = child<QComboBox>(window, "cbciudad");
+        step([&] { QTest::mouseClick(child<QComboBox>(window, "cbtipo"), Qt::LeftButton); });
         step([&] {
-            auto *box = m_fixture->control<QWidget>("txtdesde");
+            auto *box = child(window, "txtdesde");
             QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(5, 5), box->mapToGlobal(QPoint(5, 5)));
             QApplication::sendEvent(box, &menu);
         });
@@ -204,41 +214,59 @@ private slots:
             ciudad->setFocus();
             QTest::keyClick(ciudad, Qt::Key_Tab);
         });
-        step([&] {
-            ciudad->setCurrentIndex(0);
-            emit ciudad->activated(0);
-            QTest::mouseClick(m_fixture->control<QComboBox>("cbzona"), Qt::LeftButton);
-        });
-        step([&] { QTest::mouseClick(m_fixture->control<QWidget>("Image1"), Qt::LeftButton); });
-        QCOMPARE(closed, QStringList({"QComboBoxPrivateContainer|cbtipo", "QComboBoxPrivateContainer|cbciudad",
-                                      "QMenu|txtdesde", "QMessageBox|frmresul", "QComboBoxPrivateContainer|cbzona",
+        step([&] { QTest::mouseClick(child(window, "Image1"), Qt::LeftButton); });
+        QCOMPARE(closed, QStringList({"QComboBoxPrivateContainer|cbtipo", "QMenu|txtdesde", "QMessageBox|frmresul",
                                       "results::frmbrezomar|frmresul"}));
         QCOMPARE(ends.size(), 0);
         // The button's own ending would leave this run's later event loops
         // ended before they start.
-        disconnect(m_fixture->control<QPushButton>("botcerrar"), &QPushButton::clicked, &window, nullptr);
+        disconnect(child<QPushButton>(window, "botcerrar"), &QPushButton::clicked, &window, nullptr);
         QTest::keyClick(ciudad, Qt::Key_Escape);
         QCOMPARE(ends.size(), 1);
     }
 
+    // "Mas información": the card over the results window without an offer,
+    // every box empty; "AMPLIAR FOTO" and "Extraer Fotos" do nothing, and the
+    // page is left alone. A card opened before the catalogue was opens it.
+    void masInformacion()
+    {
+        frmresul &window = this->window();
+        modcol::BaseDatos.reset();
+        bool asked = false;
+        const WhenShown<viewer::FrmFoto> viewer;
+        const WhenShown<card::frmficha> driver([&](card::frmficha &ficha) {
+            QCOMPARE(ficha.parentWidget(), &window);
+            for (int i = 1; i <= 22; ++i)
+                QCOMPARE(cardBox(ficha, i), QString());
+            ficha.setFolderChooser([&](QWidget *) {
+                asked = true;
+                return QString();
+            });
+            QTest::mouseClick(child(ficha, "Command1"), Qt::LeftButton);
+            child<QAction>(ficha, "mextraefotos")->trigger();
+        });
+        QTest::mouseClick(child(window, "Label4"), Qt::LeftButton);
+        QVERIFY(driver.shown() == 1 && viewer.shown() == 0 && !asked);
+        QVERIFY(modcol::BaseDatos);
+        QVERIFY(child(window, "frmimagen")->isVisible());
+        QCOMPARE(window.windowTitle(), QString("PROPIEDADES COLABORADOR"));
+    }
+
 private:
-    std::unique_ptr<ResultsFixture> m_fixture;
+    // The results window on the partner folder, shown at the first call.
+    frmresul &window()
+    {
+        if (!m_window) {
+            m_window = std::make_unique<frmresul>();
+            showNow(*m_window);
+        }
+        return *m_window;
+    }
+
+    std::unique_ptr<PartnerFolder> m_folder;
+    std::unique_ptr<frmresul> m_window;
 };
 
-// A screen of 1024 x 768 pixels for the whole run.
-int main(int argc, char *argv[])
-{
-    QTemporaryDir dir;
-    QFile config(dir.filePath("pantalla.json"));
-    if (!config.open(QIODevice::WriteOnly))
-        return 1;
-    config.write(R"({"screens": [{"name": "prueba", "x": 0, "y": 0, "width": 1024, "height": 768,
-                      "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
-    config.close();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toLocal8Bit());
-    QApplication app(argc, argv);
-    TestFrmResul test;
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(TestFrmResul)
 
 #include "tst_frmresul.moc"

@@ -1,18 +1,28 @@
 // The result pages of the results window: what a page shows, in which
-// order, with which picture, and how the scroll bar pages.
-#include <QComboBox>
+// order, with which picture, how the scroll bar pages, and the card a cell
+// opens; the page arithmetic and the choice of a cell's picture, which hold
+// without a window.
+#include <limits>
+
+#include <QDialog>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
+#include "card/frmficha.h"
+#include "partnerfolder.h"
+#include "results/frmresul.h"
+#include "results/pagearithmetic.h"
 #include "results/resultpages.h"
-#include "resultsfixture.h"
+#include "results/thumbnail.h"
 #include "startup/modcol.h"
 #include "startup/pictureloader.h"
 
-using namespace resultstest;
+using namespace testsupport;
 using namespace results;
 
 namespace {
@@ -31,55 +41,21 @@ class TestResultPages : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup() { m_fixture.reset(); }
-
-    void pages_data()
+    void cleanup()
     {
-        QTest::addColumn<int>("offers");
-        QTest::addColumn<int>("page");
-        QTest::addColumn<int>("cells");
-        QTest::addColumn<int>("pages"); // 0: no scroll bar
-        QTest::addColumn<QString>("caption");
-        QTest::newRow("0 offers") << 0 << 1 << 0 << 0 << Titulo;
-        QTest::newRow("12 offers") << 12 << 1 << 12 << 0 << pageCaption(1);
-        QTest::newRow("13 offers, page 2") << 13 << 2 << 1 << 2 << pageCaption(2);
-        QTest::newRow("30 offers, page 3") << 30 << 3 << 6 << 3 << pageCaption(3);
-    }
-
-    void pages()
-    {
-        QFETCH(int, offers);
-        QFETCH(int, page);
-        QFETCH(int, cells);
-        QFETCH(int, pages);
-        QFETCH(QString, caption);
-        start(consecutiveOffers(offers));
-        m_fixture->search();
-        for (int i = 1; i < page; ++i)
-            barra()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-
-        QCOMPARE(m_fixture->window().windowTitle(), caption);
-        QCOMPARE(barra()->isVisible(), pages > 0);
-        if (pages > 0) {
-            QCOMPARE(barra()->maximum(), pages);
-            QCOMPARE(barra()->value(), page);
-        }
-        QList<int> expected;
-        for (int i = 0; i < cells; ++i)
-            expected << (page - 1) * 12 + i + 1;
-        QCOMPARE(keysOnPage(), expected);
+        m_window.reset();
+        m_folder.reset();
     }
 
     // Whole euros rounded half to even, grouped; no price is "Consultar";
     // cheapest first, key 0 never.
     void prices()
     {
-        start({Offer(5, 300), Offer(3, 100), Offer(9, 100), Offer(4, 0), Offer(0, 50), Offer(7, 1234567.6),
-               Offer(8, 999.5), Offer(6, 2.5)});
-        m_fixture->search();
+        start({{5, 300}, {3, 100}, {9, 100}, {4, 0}, {0, 50}, {7, 1234567.6}, {8, 999.5}, {6, 2.5}});
+        search();
         QStringList prices;
         for (int i = 0; i < 7; ++i)
-            prices << m_fixture->control<QLabel>(qPrintable(QString("lbprecio%1").arg(i)))->text();
+            prices << child<QLabel>(*m_window, QString("lbprecio%1").arg(i))->text();
         QCOMPARE(prices, QStringList({"Consultar", "2 €", "100 €", "100 €", "300 €", "1.000 €", "1.234.568 €"}));
     }
 
@@ -92,16 +68,16 @@ private slots:
     {
         QList<Offer> offers = consecutiveOffers(36);
         for (Offer &offer : offers)
-            offer.photos = QStringList{QString("fotos\\%1.jpg").arg(offer.cod)};
+            offer.photos = {{QString("fotos\\%1.jpg").arg(offer.cod)}};
         start(offers);
         for (const Offer &offer : offers) {
             const int level = 7 * offer.cod;
-            writePicture(offer.cod % 2 ? QString("%1/colimg/%2cd.jpg").arg(m_fixture->bdFolder()).arg(offer.cod)
-                                        : QString("%1/fotos/%2.jpg").arg(m_fixture->appFolder()).arg(offer.cod),
+            writePicture(offer.cod % 2 ? QString("%1/colimg/%2cd.jpg").arg(m_folder->bdFolder()).arg(offer.cod)
+                                        : QString("%1/fotos/%2.jpg").arg(m_folder->appFolder()).arg(offer.cod),
                          QSize(900, 600), QColor(level, level, level));
         }
-        m_fixture->search();
-        QCOMPARE(m_fixture->control<QLabel>("lbprecio11")->text(), QString("12.000 €"));
+        search();
+        QCOMPARE(child<QLabel>(*m_window, "lbprecio11")->text(), QString("12.000 €"));
         QCOMPARE(cellGreys(), QList<int>(12, -1));
         QTRY_COMPARE(cellGreys(), keysOnPage());
 
@@ -118,66 +94,169 @@ private slots:
         QCOMPARE(loader()->decodesStarted(), decodesSoFar);
     }
 
-    // The page changes when the thumb is let go; a new search starts again
-    // at page 1. Filters edited without "Buscar" take effect at the next
-    // page change, which then stays within the pages there are.
-    void barPages()
+    // Twelve offers a page, the caption naming the page, the bar only when
+    // there is more than one. The page changes when the thumb is let go; a
+    // new search starts again at page 1. Filters edited without "Buscar"
+    // take effect at the next page change, which then stays within the
+    // pages there are. No offer: the plain caption, no bar, no cell.
+    void paging()
     {
         start(consecutiveOffers(30));
-        m_fixture->search();
+        search();
+        QCOMPARE(pageShown(), QString("1 of 3 (bar on 1): 1 2 3 4 5 6 7 8 9 10 11 12"));
         barra()->setSliderDown(true);
         barra()->setSliderPosition(3);
-        QCOMPARE(m_fixture->window().windowTitle(), pageCaption(1));
+        QCOMPARE(m_window->windowTitle(), pageCaption(1));
         barra()->setSliderDown(false);
-        QCOMPARE(m_fixture->window().windowTitle(), pageCaption(3));
-        m_fixture->search();
-        QCOMPARE(m_fixture->window().windowTitle(), pageCaption(1));
+        QCOMPARE(pageShown(), QString("3 of 3 (bar on 3): 25 26 27 28 29 30"));
+        search();
         QCOMPARE(barra()->value(), 1);
 
         barra()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-        QTest::keyClicks(m_fixture->control<QLineEdit>("txthasta"), "13000");
+        auto *hasta = child<QLineEdit>(*m_window, "txthasta");
+        QTest::keyClicks(hasta, "13000");
         barra()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-        QCOMPARE(m_fixture->window().windowTitle(), pageCaption(2));
-        QCOMPARE(barra()->maximum(), 2);
-        QCOMPARE(barra()->value(), 2);
-        QCOMPARE(keysOnPage(), QList<int>{13});
+        QCOMPARE(pageShown(), QString("2 of 2 (bar on 2): 13"));
+        hasta->setText("12000");
+        search();
+        QCOMPARE(pageShown(), QString("1: 1 2 3 4 5 6 7 8 9 10 11 12"));
+        hasta->setText("1");
+        search();
+        QCOMPARE(m_window->windowTitle() + pageShown(), Titulo + ": ");
     }
 
-    // A cell hands on the clauses that found the page on screen, not those
-    // of filters edited since.
-    void cellHandsOnThePageOnScreen()
+    // A cell opens the card on its offer with the clauses that found the
+    // page on screen, not those of filters edited since. Closing the card
+    // shows the page of the offer shown last; a page left on screen is not
+    // shown again (its cells keep what they hold).
+    void cardFromACell_data()
     {
-        start({Offer(1, 100, "Piso"), Offer(2, 200, "Chalet")});
-        auto *tipo = m_fixture->control<QComboBox>("cbtipo");
-        tipo->setCurrentText("Piso");
-        m_fixture->search();
-        tipo->setCurrentText("Chalet");
-        const CardsClosed closed;
-        QSignalSpy clicked(m_fixture->window().findChild<ResultPages *>(), &ResultPages::offerClicked);
-        QTest::mouseClick(m_fixture->control<QWidget>("imagen0"), Qt::LeftButton);
-        QCOMPARE(clicked.size(), 1);
-        QCOMPARE(clicked.first().at(0).toString(), QString(" and tipo.tipo_ofer='Piso'  "));
-        QCOMPARE(clicked.first().at(1).toInt(), 1);
+        QTest::addColumn<int>("cell");
+        QTest::addColumn<QString>("desde"); // typed after the search
+        QTest::addColumn<int>("nexts");
+        QTest::addColumn<int>("page");
+        QTest::newRow("to the 25th offer") << 11 << "" << 13 << 3;
+        QTest::newRow("to the 12th, same page") << 2 << "" << 9 << 1;
+        QTest::newRow("filters edited since the search") << 2 << "20000" << 0 << 1;
+    }
+    void cardFromACell()
+    {
+        QFETCH(int, cell);
+        QFETCH(QString, desde);
+        QFETCH(int, nexts);
+        QFETCH(int, page);
+        start(consecutiveOffers(30));
+        search();
+        QTest::keyClicks(child(*m_window, "txtdesde"), desde);
+        auto *price = child<QLabel>(*m_window, "lbprecio0");
+        price->setText("sin volver a mostrar");
+        const WhenShown<card::frmficha> driver([&](card::frmficha &ficha) {
+            QCOMPARE(cardBox(ficha, 5), QString("R%1").arg(cell + 1));
+            navigate(ficha, "datprincip", "next", nexts);
+            QCOMPARE(cardBox(ficha, 5), QString("R%1").arg(cell + 1 + nexts));
+        });
+        QTest::mouseClick(child(*m_window, QString("imagen%1").arg(cell)), Qt::LeftButton);
+        QCOMPARE(driver.shown(), 1);
+        QCOMPARE(m_window->windowTitle(), pageCaption(page));
+        QCOMPARE(price->text() == "sin volver a mostrar", page == 1);
+    }
+
+    // Pages for a number of offers, which is also the 1-based page of the
+    // offer at that position.
+    void pagesForOffers_data()
+    {
+        QTest::addColumn<int>("n");
+        QTest::addColumn<int>("pages");
+        QTest::newRow("none") << 0 << 0;
+        QTest::newRow("12: one full page") << 12 << 1;
+        QTest::newRow("13") << 13 << 2;
+        QTest::newRow("18: 1.5 rounds up to enough") << 18 << 2;
+        QTest::newRow("25th offer is on page 3") << 25 << 3;
+        QTest::newRow("30: 2.5 rounds to 2, one more") << 30 << 3;
+        QTest::newRow("largest count") << std::numeric_limits<int>::max() << 178956971;
+    }
+
+    void pagesForOffers()
+    {
+        QFETCH(int, n);
+        QFETCH(int, pages);
+        QCOMPARE(pageCount(n), pages);
+    }
+
+    // Which picture a cell shows. Files as "app/..." or "bd/..." below the two base folders, folders
+    // ending with "/"; the offer is 12, its first photo "fotos\00012_01.jpg".
+    void thumbnailChoice_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QString>("chosen");
+        const QStringList everything{"bd/colimg/12cd.jpg", "app/fotos/12cd_b.jpg", "app/fotos/00012_01.jpg",
+                                     "bd/fotos/00012_01.jpg"};
+        QTest::newRow("second base's colimg first") << everything << "bd/colimg/12cd.jpg";
+        QTest::newRow("then the program's fotos") << everything.mid(1) << "app/fotos/12cd_b.jpg";
+        QTest::newRow("then the photo in the program's folder") << everything.mid(2) << "app/fotos/00012_01.jpg";
+        QTest::newRow("then the photo in the second base") << everything.mid(3) << "bd/fotos/00012_01.jpg";
+        QTest::newRow("nothing") << QStringList() << "";
+        QTest::newRow("12 never takes 123's thumbnail")
+            << QStringList{"bd/colimg/123cd.jpg", "app/fotos/123cd.jpg", "app/fotos/00012_01.jpg"}
+            << "app/fotos/00012_01.jpg";
+        QTest::newRow("names in other case") << QStringList{"bd/COLIMG/12CD.JPG"} << "bd/COLIMG/12CD.JPG";
+        QTest::newRow("a name without a dot") << QStringList{"app/fotos/12cd"} << "app/fotos/12cd";
+        QTest::newRow("first by name") << QStringList{"app/fotos/12cd_b.jpg", "app/fotos/12CD_a.jpg"}
+                                       << "app/fotos/12CD_a.jpg";
+        QTest::newRow("a folder first by name is passed over")
+            << QStringList{"bd/colimg/12cd/", "bd/colimg/12cd_b.jpg"} << "bd/colimg/12cd_b.jpg";
+        QTest::newRow("a folder alone is no thumbnail")
+            << QStringList{"bd/colimg/12cd.jpg/", "app/fotos/00012_01.jpg"} << "app/fotos/00012_01.jpg";
+    }
+
+    void thumbnailChoice()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QString, chosen);
+        m_folder = std::make_unique<PartnerFolder>(QList<Offer>());
+        for (const QString &file : files) {
+            if (file.endsWith('/'))
+                QVERIFY(QDir().mkpath(onDisk(file)));
+            else
+                writePicture(onDisk(file), QSize(8, 8));
+        }
+        QCOMPARE(thumbnailFile(modcol::baseFolders(), "12", "fotos\\00012_01.jpg"), chosen.isEmpty() ? QString() : onDisk(chosen));
     }
 
 private:
     void start(const QList<Offer> &offers)
     {
-        m_fixture = std::make_unique<ResultsFixture>(offers);
-        m_fixture->window();
+        m_folder = std::make_unique<PartnerFolder>(offers);
+        m_window = std::make_unique<frmresul>();
+        showNow(*m_window);
     }
 
-    QScrollBar *barra() { return m_fixture->control<QScrollBar>("barra"); }
+    void search() { QTest::mouseClick(child(*m_window, "botbuscar"), Qt::LeftButton); }
 
-    modcol::PictureLoader *loader() { return m_fixture->window().findChild<modcol::PictureLoader *>(); }
+    QScrollBar *barra() { return child<QScrollBar>(*m_window, "barra"); }
+
+    modcol::PictureLoader *loader() { return m_window->findChild<modcol::PictureLoader *>(); }
+
+    // The page the caption names, the bar's range and value when it shows,
+    // and the keys of the visible cells: "2 of 2 (bar on 2): 13".
+    QString pageShown()
+    {
+        QString shown = m_window->windowTitle().remove(Titulo).remove(QRegularExpression("[^0-9]"));
+        if (barra()->isVisible())
+            shown += QString(" of %1 (bar on %2)").arg(barra()->maximum()).arg(barra()->value());
+        QStringList keys;
+        for (int key : keysOnPage())
+            keys << QString::number(key);
+        return shown + ": " + keys.join(' ');
+    }
 
     // The keys of the visible cells, as their clicks hand them on.
     QList<int> keysOnPage()
     {
-        const CardsClosed closed;
-        QSignalSpy clicked(m_fixture->window().findChild<ResultPages *>(), &ResultPages::offerClicked);
+        const WhenShown<QDialog> cardsClosed;
+        QSignalSpy clicked(m_window->findChild<ResultPages *>(), &ResultPages::offerClicked);
         for (int i = 0; i < 12; ++i) {
-            auto *price = m_fixture->control<QWidget>(qPrintable(QString("lbprecio%1").arg(i)));
+            auto *price = child(*m_window, QString("lbprecio%1").arg(i));
             if (price->isVisible())
                 QTest::mouseClick(price, Qt::LeftButton);
         }
@@ -192,7 +271,7 @@ private:
     {
         QList<int> greys;
         for (int i = 0; i < 12; ++i) {
-            const auto *cell = m_fixture->control<QLabel>(qPrintable(QString("imagen%1").arg(i)));
+            const auto *cell = child<QLabel>(*m_window, QString("imagen%1").arg(i));
             if (!cell->isVisible())
                 continue;
             const QImage picture = cell->pixmap().toImage();
@@ -201,7 +280,15 @@ private:
         return greys;
     }
 
-    std::unique_ptr<ResultsFixture> m_fixture;
+    // A file as "app/..." or "bd/..." on disk.
+    QString onDisk(const QString &file) const
+    {
+        const QString base = file.startsWith("app/") ? m_folder->appFolder() : m_folder->bdFolder();
+        return base + file.mid(file.indexOf('/'));
+    }
+
+    std::unique_ptr<PartnerFolder> m_folder;
+    std::unique_ptr<frmresul> m_window;
 };
 
 QTEST_MAIN(TestResultPages)

@@ -8,20 +8,18 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QStyleOptionComboBox>
 #include <QTest>
-#include <QTimer>
 
 #include "catalogue/database.h"
 #include "catalogue/recordset.h"
+#include "partnerfolder.h"
 #include "results/searchfilters.h"
-#include "resultsfixture.h"
 #include "startup/modcol.h"
 #include "startup/statements.h"
 
-using namespace resultstest;
+using namespace testsupport;
 using namespace results;
 
 namespace {
@@ -30,13 +28,13 @@ namespace {
 QList<Offer> sampleOffers()
 {
     QList<Offer> offers{
-        Offer(1, 150000, "Piso", "MÁLAGA", "Centro"),
-        Offer(2, 90000, "Piso", "L'Alfàs del Pi", "Playa de l'Albir"),
-        Offer(3, 300000, "Chalet", "MÁLAGA", "Limonar"),
-        Offer(4, 200000, "ÁTICO", "Nerja", "Centro"),
-        Offer(5, 120000, "Piso", "MÁLAGA", "Limonar"),
-        Offer(0, 1000, "Solar", "Marbella", "Centro"),
-        Offer(6, 250000, "LOCAL COMERCIAL", "Nerja", "Centro"),
+        {1, 150000, "Piso", "MÁLAGA", "Centro"},
+        {2, 90000, "Piso", "L'Alfàs del Pi", "Playa de l'Albir"},
+        {3, 300000, "Chalet", "MÁLAGA", "Limonar"},
+        {4, 200000, "ÁTICO", "Nerja", "Centro"},
+        {5, 120000, "Piso", "MÁLAGA", "Limonar"},
+        {0, 1000, "Solar", "Marbella", "Centro"},
+        {6, 250000, "LOCAL COMERCIAL", "Nerja", "Centro"},
     };
     offers[0].piscinaProp = true;
     offers[2].piscinaCom = true;
@@ -85,23 +83,22 @@ class TestSearchFilters : public QObject
 private slots:
     void init()
     {
-        m_fixture = std::make_unique<ResultsFixture>(sampleOffers());
-        modcol::AbreBaseDatos();
+        m_folder = std::make_unique<PartnerFolder>(sampleOffers());
         m_band = std::make_unique<SearchFilters>();
         m_band->fillTypeList();
         m_band->show();
         QVERIFY(QTest::qWaitForWindowActive(m_band.get()));
         m_searches = std::make_unique<QSignalSpy>(m_band.get(), &SearchFilters::searchRequested);
-        m_tipo = control<QComboBox>("cbtipo");
-        m_ciudad = control<QComboBox>("cbciudad");
-        m_zona = control<QComboBox>("cbzona");
+        m_tipo = child<QComboBox>(*m_band, "cbtipo");
+        m_ciudad = child<QComboBox>(*m_band, "cbciudad");
+        m_zona = child<QComboBox>(*m_band, "cbzona");
     }
 
     void cleanup()
     {
         m_searches.reset();
         m_band.reset();
-        m_fixture.reset();
+        m_folder.reset();
     }
 
     // Real offers only, re-cased, sorted as stored, each whole once chosen,
@@ -124,9 +121,9 @@ private slots:
             QVERIFY(entriesFit(list));
         }
         if (filtersFirst) {
-            QTest::keyClicks(control<QLineEdit>("txtdesde"), "999999999");
-            QTest::keyClicks(control<QLineEdit>("txthasta"), "1");
-            control<QCheckBox>("chkpiscina")->setChecked(true);
+            QTest::keyClicks(child<QLineEdit>(*m_band, "txtdesde"), "999999999");
+            QTest::keyClicks(child<QLineEdit>(*m_band, "txthasta"), "1");
+            child<QCheckBox>(*m_band, "chkpiscina")->setChecked(true);
         }
         choose(m_tipo, "Piso");
         QCOMPARE(entries(m_ciudad), QStringList({"L'alfàs del pi", "Málaga"}));
@@ -140,10 +137,12 @@ private slots:
         QCOMPARE(entries(m_ciudad), QStringList({"Málaga"}));
     }
 
-    // With Piso, Málaga and Limonar chosen, one key on one list.
-    void listKeys_data()
+    // With Piso, Málaga and Limonar chosen, one key on one control. A focused
+    // "Buscar" is pressed by Enter as Space presses it, yet is no default
+    // button: Enter in the type list does nothing.
+    void keys_data()
     {
-        QTest::addColumn<QString>("list");
+        QTest::addColumn<QString>("control");
         QTest::addColumn<int>("key");
         QTest::addColumn<QString>("texts");
         QTest::addColumn<int>("zones");
@@ -159,11 +158,13 @@ private slots:
         QTest::newRow("city, arrow discarded") << "cbciudad" << int(Qt::Key_Up) << all << 2 << false;
         QTest::newRow("zone, Delete") << "cbzona" << int(Qt::Key_Delete) << "Piso|Málaga|" << 2 << false;
         QTest::newRow("zone, Enter searches") << "cbzona" << int(Qt::Key_Return) << all << 2 << true;
+        QTest::newRow("price, keypad Enter searches") << "txthasta" << int(Qt::Key_Enter) << all << 2 << true;
+        QTest::newRow("Buscar, Enter") << "botbuscar" << int(Qt::Key_Return) << all << 2 << true;
     }
 
-    void listKeys()
+    void keys()
     {
-        QFETCH(QString, list);
+        QFETCH(QString, control);
         QFETCH(int, key);
         QFETCH(QString, texts);
         QFETCH(int, zones);
@@ -171,7 +172,7 @@ private slots:
         choose(m_tipo, "Piso");
         choose(m_ciudad, "Málaga");
         choose(m_zona, "Limonar");
-        QTest::keyClick(control<QComboBox>(qPrintable(list)), Qt::Key(key));
+        QTest::keyClick(child(*m_band, control), Qt::Key(key));
         QCOMPARE(m_tipo->currentText() + '|' + m_ciudad->currentText() + '|' + m_zona->currentText(), texts);
         QCOMPARE(m_zona->count(), zones);
         QCOMPARE(m_searches->size(), searched ? 1 : 0);
@@ -195,14 +196,9 @@ private slots:
     void zonesNeedACity()
     {
         QStringList seen;
-        QTimer closer;
-        connect(&closer, &QTimer::timeout, this, [&] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                seen << box->windowTitle() + '|' + box->text() + '|' + QString::number(box->icon());
-                box->accept();
-            }
+        const WhenShown<QMessageBox> answer([&](QMessageBox &box) {
+            seen << box.windowTitle() + '|' + box.text() + '|' + QString::number(box.icon());
         });
-        closer.start(5);
         const QString message = "PROPIEDADES COLABORADOR|Debes de seleccionar una Localidad|"
             + QString::number(QMessageBox::Information);
         choose(m_tipo, "Piso");
@@ -231,44 +227,24 @@ private slots:
         QCOMPARE(seen.size(), 2);
     }
 
-    // Typed or pasted, only digits stay; keypad Enter searches.
+    // Typed or pasted, only digits stay.
     void priceBoxesTakeDigitsOnly()
     {
-        auto *desde = control<QLineEdit>("txtdesde");
-        auto *hasta = control<QLineEdit>("txthasta");
+        auto *desde = child<QLineEdit>(*m_band, "txtdesde");
+        auto *hasta = child<QLineEdit>(*m_band, "txthasta");
         QTest::keyClicks(desde, "12a3");
         QGuiApplication::clipboard()->setText("4x5");
         QTest::keyClick(hasta, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(desde->text() + '|' + hasta->text(), QString("123|45"));
-        QTest::keyClick(hasta, Qt::Key_Enter, Qt::KeypadModifier);
-        QCOMPARE(m_searches->size(), 1);
     }
 
     // The pool box is painted in the band's grey, not in a button's colour.
     void poolBoxOnTheBand()
     {
-        auto *piscina = control<QCheckBox>("chkpiscina");
+        auto *piscina = child<QCheckBox>(*m_band, "chkpiscina");
         const QImage box = piscina->grab().toImage();
         QCOMPARE(box.pixelColor(box.width() - 1, 0), QColor(0xBF, 0xBF, 0xBF));
         QCOMPARE(m_band->grab().toImage().pixelColor(piscina->x() - 1, piscina->y()), QColor(0xBF, 0xBF, 0xBF));
-    }
-
-    // A focused "Buscar" is pressed by Enter, as Space presses it, yet it is no
-    // default button (Enter in the type list still does nothing).
-    void buscarTakesEnter_data()
-    {
-        QTest::addColumn<int>("key");
-        QTest::newRow("Return") << int(Qt::Key_Return);
-        QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
-    }
-
-    void buscarTakesEnter()
-    {
-        QFETCH(int, key);
-        auto *buscar = control<QPushButton>("botbuscar");
-        QVERIFY(!buscar->isDefault() && !buscar->autoDefault());
-        QTest::keyClick(buscar, Qt::Key(key));
-        QCOMPARE(m_searches->size(), 1);
     }
 
     // What the controls hold finds the offers it should: quotes doubled,
@@ -292,20 +268,14 @@ private slots:
             if (!choices[i].isEmpty())
                 choose(QList<QComboBox *>{m_tipo, m_ciudad, m_zona}[i], choices[i]);
         }
-        QTest::keyClicks(control<QLineEdit>("txtdesde"), choices[3]);
-        control<QCheckBox>("chkpiscina")->setChecked(!choices[4].isEmpty());
+        QTest::keyClicks(child<QLineEdit>(*m_band, "txtdesde"), choices[3]);
+        child<QCheckBox>(*m_band, "chkpiscina")->setChecked(!choices[4].isEmpty());
         const QString sql = modcol::searchStatement(m_band->MontaFiltro(true));
         QCOMPARE(modcol::BaseDatos->OpenRecordset(sql)->RecordCount(), found);
     }
 
 private:
-    template <typename Control>
-    Control *control(const char *name)
-    {
-        return m_band->findChild<Control *>(QLatin1String(name));
-    }
-
-    std::unique_ptr<ResultsFixture> m_fixture;
+    std::unique_ptr<PartnerFolder> m_folder;
     std::unique_ptr<SearchFilters> m_band;
     std::unique_ptr<QSignalSpy> m_searches;
     QComboBox *m_tipo = nullptr;

@@ -1,66 +1,76 @@
 // The photo viewer on a screen of 1024 x 768 pixels: opening and closing,
 // the grid with its paging and mark, the pictures, the zoom box, the
 // slideshow and the keys, an offer without photos to show, and input that
-// arrives while a page is still being decoded.
+// arrives while a page is still being decoded; and the arithmetic of the
+// grid's cells, a photo fitted into a cell, and the single photo fitted to
+// the window and zoomed, at fixed screen sizes.
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
 #include "catalogue/database.h"
+#include "partnerfolder.h"
 #include "startup/modcol.h"
 #include "startup/pictureloader.h"
 #include "viewer/frmfoto.h"
-#include "viewerfixture.h"
+#include "viewer/viewergeometry.h"
 
-using namespace viewertest;
-using viewer::FrmFoto;
+using namespace testsupport;
+using namespace viewer;
 
 namespace {
 
-template <typename Control = QWidget>
-Control *control(const QWidget &viewer, const QString &name)
+QString photoPath(int i)
 {
-    auto *found = viewer.findChild<Control *>(name);
-    if (!found)
-        qFatal("no control %s", qPrintable(name));
-    return found;
+    return modcol::RutaApp + QStringLiteral("fotos/1_%1.jpg").arg(i);
 }
 
 QLabel *img(const QWidget &viewer, int k)
 {
-    return control<QLabel>(viewer, QStringLiteral("Img_%1").arg(k));
+    return child<QLabel>(viewer, QStringLiteral("Img_%1").arg(k));
+}
+
+// The keys (tags) of the grid's picture boxes, "1 2 3".
+QString pageKeys(const QWidget &viewer)
+{
+    QStringList keys;
+    for (int k = 1; const auto *box = viewer.findChild<QLabel *>(QStringLiteral("Img_%1").arg(k)); ++k)
+        keys << box->property("Tag").toString();
+    return keys.join(u' ');
 }
 
 int shownKey(const QWidget &viewer)
 {
-    return imageKeys(viewer, 0).value(0).toInt();
+    return img(viewer, 0)->property("Tag").toInt();
 }
 
-// "1 2 3" as the keys of photos 1, 2 and 3.
-QStringList keys(const QString &photos)
+// The picture boxes that are marked, from element 0 (the single photo).
+QList<int> markedElements(const QWidget &viewer)
 {
-    QStringList list;
-    for (const QString &i : photos.split(u' ', Qt::SkipEmptyParts))
-        list << QString::number(keyOf(i.toInt()));
-    return list;
+    QList<int> marked;
+    for (int k = 0; const auto *box = viewer.findChild<QLabel *>(QStringLiteral("Img_%1").arg(k)); ++k) {
+        if (box->frameShape() == QFrame::Box)
+            marked << k;
+    }
+    return marked;
 }
 
 void click(const QWidget &viewer, const QString &name)
 {
-    QTest::mouseClick(control(viewer, name), Qt::LeftButton);
+    QTest::mouseClick(child(viewer, name), Qt::LeftButton);
 }
 
 void tick(const QWidget &viewer)
 {
-    QVERIFY(QMetaObject::invokeMethod(control<QTimer>(viewer, "Timer1"), "timeout"));
+    QVERIFY(QMetaObject::invokeMethod(child<QTimer>(viewer, "Timer1"), "timeout"));
 }
 
 bool hasPicture(const QLabel *box)
@@ -68,14 +78,19 @@ bool hasPicture(const QLabel *box)
     return !box->pixmap().isNull();
 }
 
+double proportion(const QLabel *box)
+{
+    return double(box->width()) / box->height();
+}
+
 // Waits until the viewer's decodes of photos 1 to `count` are through: a
 // loader asked after the viewer's requests finishes after them.
-void waitForDecodes(const ViewerFixture &fixture, int count)
+void waitForDecodes(int count)
 {
     modcol::PictureLoader loader;
     QSignalSpy done(&loader, &modcol::PictureLoader::loaded);
     for (int i = 1; i <= count; ++i)
-        loader.request(fixture.photoPath(i), QSize(100, 100), modcol::PictureFit::KeepAspect);
+        loader.request(photoPath(i), QSize(100, 100), modcol::PictureFit::KeepAspect);
     QTRY_COMPARE(done.count(), count);
     QCoreApplication::processEvents();
 }
@@ -86,39 +101,44 @@ class TestFrmFoto : public QObject
 {
     Q_OBJECT
 
+public:
+    // A screen of 1024 x 768 pixels for the whole run.
+    static void initMain() { useScreens({QSize(1024, 768)}); }
+
 private slots:
     void cleanup()
     {
         m_viewer.reset();
-        m_fixture.reset();
+        m_folder.reset();
     }
 
     // From the card on a photo the viewer does not show (a hidden one): the
-    // single view over the whole screen on the first photo. Every way out
-    // clears the level the card opened with, and only the first close counts.
+    // single view on the first photo. Every way out clears the level the
+    // card opened with, and only the first close counts.
     void opensAndCloses_data()
     {
         QTest::addColumn<QString>("way");
         QTest::addColumn<int>("result");
         QTest::newRow("Escape") << "Escape" << 0;
-        QTest::newRow("double-click") << "double-click" << keyOf(1);
+        QTest::newRow("&Cerrar") << "botcerrar" << 0;
+        QTest::newRow("double-click") << "double-click" << 1;
     }
     void opensAndCloses()
     {
         QFETCH(QString, way);
         QFETCH(int, result);
-        QList<Photo> photos = consecutivePhotos(5);
-        photos[4].nomostrar = true;
-        FrmFoto &viewer = open(photos, keyOf(5), 2);
-        QCOMPARE(viewer.geometry(), QRect(0, 0, 1024, 768));
-        QVERIFY(control(viewer, "FraFoto")->isVisible() && !control(viewer, "FraDet")->isVisible());
-        QCOMPARE(shownKey(viewer), keyOf(1));
+        makeFolder(5, 1);
+        FrmFoto &viewer = show(5, 2);
+        QVERIFY(child(viewer, "FraFoto")->isVisible() && !child(viewer, "FraDet")->isVisible());
+        QCOMPARE(shownKey(viewer), 1);
         QTRY_VERIFY(img(viewer, 0)->isVisible() && hasPicture(img(viewer, 0)));
         QVERIFY(viewer.nivel() == 2 && viewer.conNivel());
 
         QSignalSpy finished(&viewer, &QDialog::finished);
         if (way == "Escape")
             QTest::keyClick(&viewer, Qt::Key_Escape);
+        else if (way == "botcerrar")
+            click(viewer, way);
         doubleClick(img(viewer, 0));
         QTest::keyClick(&viewer, Qt::Key_Escape);
         QCOMPARE(finished.count(), 1);
@@ -131,22 +151,22 @@ private slots:
     // with one, the marked photo.
     void gridAndMark()
     {
-        FrmFoto &viewer = open(consecutivePhotos(10), 0, 0, "2x3");
-        QVERIFY(control(viewer, "FraDet")->isVisible() && !control(viewer, "FraFoto")->isVisible());
+        FrmFoto &viewer = open(10, 0, 0, "2x3");
+        QVERIFY(child(viewer, "FraDet")->isVisible() && !child(viewer, "FraFoto")->isVisible());
         QCOMPARE(markedElements(viewer), QList<int>{1});
         click(viewer, "Img_3");
         QCOMPARE(markedElements(viewer), QList<int>{3});
         click(viewer, "BotAdel");
         QCOMPARE(markedElements(viewer), QList<int>{});
         click(viewer, "OptAcc_0");
-        QCOMPARE(shownKey(viewer), keyOf(1));
+        QCOMPARE(shownKey(viewer), 1);
 
         click(viewer, "OptAcc_1");
-        QCOMPARE(imageKeys(viewer), keys("1 2 3 4 5 6")); // from the photo shown
+        QCOMPARE(pageKeys(viewer), QString("1 2 3 4 5 6")); // from the photo shown
         QCOMPARE(markedElements(viewer), QList<int>({0, 1}));
         click(viewer, "Img_4");
         click(viewer, "OptAcc_0");
-        QCOMPARE(shownKey(viewer), keyOf(4));
+        QCOMPARE(shownKey(viewer), 4);
         QTRY_VERIFY(img(viewer, 0)->isVisible());
         QVERIFY(!img(viewer, 1)->isVisible());
     }
@@ -175,59 +195,50 @@ private slots:
         QFETCH(int, openOn);
         QFETCH(QStringList, presses);
         QFETCH(QStringList, pages);
-        QList<Photo> photos = consecutivePhotos(count);
-        if (missing > 0)
-            photos[missing - 1].file = false;
-        FrmFoto &viewer = open(photos, openOn > 0 ? keyOf(openOn) : 0, 0, grid);
+        makeFolder(count);
+        QFile::remove(photoPath(missing));
+        FrmFoto &viewer = show(openOn, 0, grid);
         if (openOn > 0)
             click(viewer, "OptAcc_1");
-        QCOMPARE(imageKeys(viewer), keys(pages[0]));
+        QCOMPARE(pageKeys(viewer), pages[0]);
         for (int i = 0; i < presses.size(); ++i) {
             click(viewer, presses[i] == ">>" ? "BotAdel" : "BotAtras");
             QVERIFY(viewer.isEnabled());
-            QCOMPARE(imageKeys(viewer), keys(pages[i + 1]));
+            QCOMPARE(pageKeys(viewer), pages[i + 1]);
         }
     }
 
-    // Each picture decoded at most at the size shown, upright, with its
-    // own proportions; a cell's picture 50 twips over its caption. A photo
-    // that cannot be read is an empty cell or view under its caption and
-    // key, and the viewer goes on.
+    // Each picture upright with its own proportions, decoded at most at the
+    // size shown, under a caption of two lines in the grid. A photo that
+    // cannot be read leaves an empty view or cell, never the photo before.
     void pictures()
     {
-        QList<Photo> photos = consecutivePhotos(3);
-        photos[0].size = QSize(1600, 800);
-        photos[1].damaged = true;
-        photos[2].size = QSize(1600, 1200);
-        photos[2].orientation = 6;
-        FrmFoto &viewer = open(photos, 0);
-        waitForDecodes(*m_fixture, 3);
-        const auto proportion = [](const QLabel *box) { return double(box->width()) / box->height(); };
-        QVERIFY(qAbs(proportion(img(viewer, 1)) - 2.0) < 0.01);
-        QVERIFY(qAbs(proportion(img(viewer, 3)) - 0.75) < 0.01);
-        QVERIFY(!hasPicture(img(viewer, 2)));
-        const QLabel *caption = control<QLabel>(viewer, "Dato_1");
-        QCOMPARE(caption->text(), QString("150.000 eur-Piso\nNerja-Centro"));
-        QCOMPARE(control<QLabel>(viewer, "Dato_2")->text(), caption->text());
-        QCOMPARE(std::make_pair(img(viewer, 1)->x(), img(viewer, 1)->width()), std::make_pair(caption->x(), caption->width()));
-        const int gap = caption->y() - img(viewer, 1)->geometry().bottom() - 1; // 50 twips
-        QVERIFY2(gap == 3 || gap == 4, qPrintable(QString::number(gap)));
-
-        click(viewer, "Img_2");
-        click(viewer, "OptAcc_0");
-        QCOMPARE(shownKey(viewer), keyOf(2));
-        waitForDecodes(*m_fixture, 2);
+        makeFolder(3);
+        QFile damaged(photoPath(2));
+        QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("\xFF\xD8\xFF\xE0 cut short"));
+        damaged.close();
+        writePicture(photoPath(3), QSize(1600, 1200), Qt::gray, 6);
+        FrmFoto &viewer = show(1);
         QLabel *photo = img(viewer, 0);
+        QTRY_VERIFY(hasPicture(photo));
+        QTest::keyClick(&viewer, Qt::Key_PageDown);
+        waitForDecodes(2);
         QVERIFY(!hasPicture(photo));
         QTest::keyClick(&viewer, Qt::Key_PageDown);
         QTRY_VERIFY(hasPicture(photo) && photo->isVisible());
         QVERIFY(qAbs(proportion(photo) - 0.75) < 0.01);
         QVERIFY(photo->pixmap().width() <= photo->width() + 1);
+
+        click(viewer, "OptAcc_1");
+        waitForDecodes(3);
+        QVERIFY(qAbs(proportion(img(viewer, 3)) - 0.75) < 0.01);
+        QVERIFY(!hasPicture(img(viewer, 2)));
+        QCOMPARE(child<QLabel>(viewer, "Dato_1")->text(), QString("150.000 eur-Piso\nNerja-Centro"));
     }
 
-    // Digits only, typed or pasted; Enter applies the zoom
-    // (an empty box reads 10) and presses no button; an empty box reads 100
-    // at the next photo.
+    // Digits only, typed or pasted, between 10 and 100; Enter applies the
+    // zoom (an empty box reads 10) and presses no button; an empty box reads
+    // 100 at the next photo.
     void zoom_data()
     {
         QTest::addColumn<QString>("typed");
@@ -247,11 +258,11 @@ private slots:
         QFETCH(QString, pasted);
         QFETCH(QString, then);
         QFETCH(QString, shown);
-        FrmFoto &viewer = open(consecutivePhotos(2), keyOf(1));
+        FrmFoto &viewer = open(2, 1);
         QLabel *photo = img(viewer, 0);
         QTRY_VERIFY(photo->isVisible());
-        const QSize fitted = photo->size();
-        auto *zoom = control<QLineEdit>(viewer, "TxtZoom");
+        const int fitted = photo->width();
+        auto *zoom = child<QLineEdit>(viewer, "TxtZoom");
         zoom->setFocus();
         zoom->clear();
         QTest::keyClicks(zoom, typed);
@@ -265,19 +276,21 @@ private slots:
         QVERIFY(viewer.isVisible());
         if (!then.isEmpty()) {
             QTRY_VERIFY(photo->isVisible());
-            QVERIFY(qAbs(photo->width() * 100 - fitted.width() * shown.toInt()) <= 200);
-            QVERIFY(qAbs(photo->x() * 2 + photo->width() - viewer.width()) <= 1);
+            QVERIFY(qAbs(photo->width() * 100 - fitted * shown.toInt()) <= 200);
         }
     }
 
+    // The interval follows the seconds list, also while running; each tick
+    // steps to the next photo, from the last to the first, with the
+    // navigator off. The pointer hides after two seconds without movement
+    // and shows again when the mouse moves. Unchecking or the grid stops it.
     void slideshow()
     {
-        FrmFoto &viewer = open(consecutivePhotos(3), keyOf(2));
-        auto *check = control<QCheckBox>(viewer, "Check1");
-        auto *seconds = control<QComboBox>(viewer, "CbSeg");
-        auto *timer = control<QTimer>(viewer, "Timer1");
-        QWidget *navigator = control(viewer, "DatImagen");
-        QCOMPARE(seconds->findText("7"), -1);
+        FrmFoto &viewer = open(3, 2);
+        auto *check = child<QCheckBox>(viewer, "Check1");
+        auto *seconds = child<QComboBox>(viewer, "CbSeg");
+        auto *timer = child<QTimer>(viewer, "Timer1");
+        QWidget *navigator = child(viewer, "DatImagen");
 
         QTest::keyClick(seconds, Qt::Key_Return); // stopped: stays stopped
         QVERIFY(!timer->isActive());
@@ -289,15 +302,13 @@ private slots:
         QCOMPARE(timer->interval(), 10000);
 
         tick(viewer);
-        QCOMPARE(shownKey(viewer), keyOf(3));
+        QCOMPARE(shownKey(viewer), 3);
         QTest::keyClick(&viewer, Qt::Key_PageUp); // the navigator is off
-        QCOMPARE(shownKey(viewer), keyOf(3));
+        QCOMPARE(shownKey(viewer), 3);
         tick(viewer);
-        QCOMPARE(shownKey(viewer), keyOf(1));
+        QCOMPARE(shownKey(viewer), 1);
 
-        // The pointer hides after two seconds without movement, and shows
-        // again when the mouse moves.
-        QVERIFY(QMetaObject::invokeMethod(control<QTimer>(viewer, "pointerIdle"), "timeout"));
+        QVERIFY(QMetaObject::invokeMethod(child<QTimer>(viewer, "pointerIdle"), "timeout"));
         QCOMPARE(viewer.cursor().shape(), Qt::BlankCursor);
         QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(img(viewer, 0), &move);
@@ -314,17 +325,17 @@ private slots:
     // while the zoom box has the keys.
     void pageUpAndDown()
     {
-        FrmFoto &viewer = open(consecutivePhotos(4), keyOf(1));
+        FrmFoto &viewer = open(4, 1);
         const QList<std::pair<Qt::Key, int>> steps{{Qt::Key_PageDown, 2}, {Qt::Key_End, 4}, {Qt::Key_PageDown, 4},
                                                    {Qt::Key_Home, 1},     {Qt::Key_PageUp, 1}};
         for (const auto &[pressed, photo] : steps) {
             QTest::keyClick(&viewer, pressed);
-            QCOMPARE(shownKey(viewer), keyOf(photo));
+            QCOMPARE(shownKey(viewer), photo);
         }
-        auto *zoom = control<QLineEdit>(viewer, "TxtZoom");
+        auto *zoom = child<QLineEdit>(viewer, "TxtZoom");
         zoom->setFocus();
         QTest::keyClick(zoom, Qt::Key_PageDown);
-        QCOMPARE(shownKey(viewer), keyOf(1));
+        QCOMPARE(shownKey(viewer), 1);
     }
 
     // The lists take no typing and no arrow; Escape still closes.
@@ -340,8 +351,8 @@ private slots:
     {
         QFETCH(QString, list);
         QFETCH(int, pressed);
-        FrmFoto &viewer = open(consecutivePhotos(2), 0);
-        auto *box = control<QComboBox>(viewer, list);
+        FrmFoto &viewer = open(2, 0);
+        auto *box = child<QComboBox>(viewer, list);
         const QString before = box->currentText();
         box->setFocus();
         QTest::keyClick(box, Qt::Key(pressed));
@@ -360,24 +371,19 @@ private slots:
     void noPhotos()
     {
         QFETCH(bool, catalogueOpen);
-        QList<Photo> photos = consecutivePhotos(3);
-        for (Photo &photo : photos)
-            photo.nomostrar = true;
-        m_fixture = std::make_unique<ViewerFixture>(photos);
+        makeFolder(3, 3);
         if (!catalogueOpen)
             modcol::BaseDatos.reset();
-        m_viewer = std::make_unique<FrmFoto>(Offer, nullptr);
-        FrmFoto &viewer = *m_viewer;
-        viewer.openOn(0);
+        FrmFoto &viewer = show(0);
         for (const char *option : {"OptAcc_0", "OptAcc_1"}) {
             click(viewer, option);
-            QVERIFY(!control(viewer, "FraDet")->isVisible() && !control(viewer, "FraFoto")->isVisible());
+            QVERIFY(!child(viewer, "FraDet")->isVisible() && !child(viewer, "FraFoto")->isVisible());
         }
-        auto *zoom = control<QLineEdit>(viewer, "TxtZoom");
+        auto *zoom = child<QLineEdit>(viewer, "TxtZoom");
         QTest::keyClicks(zoom, "5");
         QTest::keyClick(zoom, Qt::Key_Return);
         QCOMPARE(zoom->text(), QString("100"));
-        control<QCheckBox>(viewer, "Check1")->setChecked(true);
+        child<QCheckBox>(viewer, "Check1")->setChecked(true);
         tick(viewer);
         doubleClick(img(viewer, 0));
         QVERIFY(viewer.isVisible());
@@ -393,17 +399,17 @@ private slots:
         QTest::addColumn<QString>("input");
         QTest::addColumn<int>("result"); // -1: still open
         QTest::newRow("Escape") << "Escape" << 0;
-        QTest::newRow("double-click") << "double-click" << keyOf(2);
+        QTest::newRow("double-click") << "double-click" << 2;
         QTest::newRow("Una Foto") << "OptAcc_0" << -1;
     }
     void inputDuringFill()
     {
         QFETCH(QString, input);
         QFETCH(int, result);
-        QList<Photo> photos = consecutivePhotos(12);
-        for (Photo &photo : photos)
-            photo.size = QSize(1600, 1200);
-        FrmFoto &viewer = open(photos, 0);
+        makeFolder(12);
+        for (int i = 1; i <= 12; ++i)
+            writePicture(photoPath(i), QSize(1600, 1200));
+        FrmFoto &viewer = show(0);
         QVERIFY(!hasPicture(img(viewer, 1)));
         if (input == "Escape")
             QTest::keyClick(&viewer, Qt::Key_Escape);
@@ -411,42 +417,164 @@ private slots:
             doubleClick(img(viewer, 2));
         else
             click(viewer, input);
-        waitForDecodes(*m_fixture, 12);
+        waitForDecodes(12);
         for (int k = 1; k <= 12; ++k)
             QVERIFY(!hasPicture(img(viewer, k)));
         if (result >= 0) {
             QVERIFY(!viewer.isVisible());
             QCOMPARE(viewer.fotoElegida(), result);
         } else {
-            QCOMPARE(shownKey(viewer), keyOf(1));
+            QCOMPARE(shownKey(viewer), 1);
             QTRY_VERIFY(hasPicture(img(viewer, 0)));
             QVERIFY(!img(viewer, 1)->isVisible());
         }
     }
 
-private:
-    // The viewer of `fotos`, a grid of "rows x columns", opened on `clave`.
-    FrmFoto &open(const QList<Photo> &photos, int key, int nivelCompre = 0, const QString &grid = "3x4")
+    // The design's example with the close button at its design place, and
+    // a screen beyond 16-bit twips with the button scaled to it.
+    void gridFigures_data()
     {
-        m_fixture = std::make_unique<ViewerFixture>(photos);
-        m_viewer = std::make_unique<FrmFoto>(Offer, nullptr);
-        control<QComboBox>(*m_viewer, "CBFila")->setCurrentText(grid.section(u'x', 0, 0));
-        control<QComboBox>(*m_viewer, "CbCol")->setCurrentText(grid.section(u'x', 1, 1));
+        QTest::addColumn<QSizeF>("screen");
+        QTest::addColumn<QSize>("close"); // its top and height
+        QTest::addColumn<QSize>("grid");  // rows x columns
+        QTest::addColumn<QList<int>>("expected"); // W, H, the second column's left, the second row's top
+        QTest::newRow("1024 x 768, design button") << QSizeF(15360, 11520) << QSize(240, 495) << QSize(3, 4)
+                                                   << QList<int>{3752, 3245, 3902, 4230};
+        QTest::newRow("3840 x 2160, 3 x 5") << QSizeF(57600, 32400) << QSize(630, 1290) << QSize(3, 5)
+                                            << QList<int>{11440, 9810, 11590, 11980};
+    }
+    void gridFigures()
+    {
+        QFETCH(QSizeF, screen);
+        QFETCH(QSize, close);
+        QFETCH(QSize, grid);
+        QFETCH(QList<int>, expected);
+        const int top = photoAreaTop(close.width(), close.height());
+        const GridLayout layout = gridLayout(screen, top, grid.width(), grid.height(), 495);
+        QCOMPARE(QList<int>({layout.cellWidth, layout.cellHeight, layout.cells[1].image.left(),
+                             layout.cells[grid.height()].image.top()}),
+                 expected);
+        QCOMPARE(int(layout.cells.size()), grid.width() * grid.height());
+        QCOMPARE(layout.cells[0].image.topLeft(), QPoint(100, top));
+        for (const CellBoxes &cell : layout.cells) {
+            QCOMPARE(cell.image.height(), layout.cellHeight - 495);
+            QCOMPARE(cell.caption.left(), cell.image.left());
+            // 10 twips below the picture's box as it counts in whole pixels.
+            QVERIFY(qAbs(cell.caption.top() - (cell.image.top() + cell.image.height() + 10)) <= 7);
+            QVERIFY(cell.caption.top() + cell.caption.height() <= screen.height() - 700);
+            QVERIFY(cell.image.left() + cell.image.width() <= screen.width() - 99);
+        }
+    }
+
+    void cellFigures_data()
+    {
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<QRectF>("expected");
+        const QRect caption(100, 3690, 3752, 495);
+        // Twice as wide as high: the box's width, 50 twips above the caption.
+        QTest::newRow("2:1") << QSize(2000, 1000) << QRectF(100, 3690 - 1876 - 50, 3752, 1876);
+        // Taller than the box: the box's height, centred over the caption.
+        QTest::newRow("portrait") << QSize(300, 400) << QRectF(100 + (3752 - 2062) / 2.0, 3690 - 2750 - 50, 2062, 2750);
+        // Exactly the box's height when fitted by width: fitted by height.
+        QTest::newRow("box's own shape") << QSize(3752, 2750) << QRectF(100, 3690 - 2750 - 50, 3752, 2750);
+        QTest::newRow("no picture") << QSize() << QRectF();
+    }
+
+    void cellFigures()
+    {
+        QFETCH(QSize, picture);
+        QFETCH(QRectF, expected);
+        QCOMPARE(viewer::cellPicture(QSize(3752, 2750), picture, QRect(100, 3690, 3752, 495)), expected);
+    }
+
+    void fitFigures_data()
+    {
+        QTest::addColumn<QSize>("box"); // AnchoMax x AltoMax
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<QSize>("fitted"); // invalid: not fitted
+        QTest::newRow("landscape") << QSize(10000, 5000) << QSize(4000, 3000) << QSize(6667, 5000);
+        QTest::newRow("portrait") << QSize(10000, 5000) << QSize(3000, 4000) << QSize(3750, 5000);
+        QTest::newRow("wide") << QSize(10000, 5000) << QSize(4000, 1000) << QSize(10000, 2500);
+        QTest::newRow("no picture") << QSize(10000, 5000) << QSize(0, 0) << QSize();
+        QTest::newRow("window smaller than the margins") << QSize(-200, 5000) << QSize(4000, 3000) << QSize();
+    }
+
+    void fitFigures()
+    {
+        QFETCH(QSize, box);
+        QFETCH(QSize, picture);
+        QFETCH(QSize, fitted);
+        QCOMPARE(fittedPhoto(box.height(), box.width(), picture).value_or(QSize()), fitted);
+    }
+
+    // The box below the photo area: 1300 twips off, or the area's top when
+    // the close button ends lower, as it does on a tall screen.
+    void photoBoxKeepsThePhotoInside()
+    {
+        QCOMPARE(photoBox(QSizeF(15360, 11520), 935), QSize(14060, 10220));
+        QCOMPARE(photoBox(QSizeF(28800, 16200), 1520), QSize(27500, 14680));
+        const QRectF tall = zoomedPhoto(QSizeF(19573, 14680), 100, QSizeF(28800, 16200), 1520);
+        QCOMPARE(tall.top(), 1520.0);
+        QCOMPARE(tall.bottom(), 16200.0);
+    }
+
+    void zoomFigures_data()
+    {
+        QTest::addColumn<QSizeF>("fitted");
+        QTest::addColumn<int>("zoom");
+        QTest::addColumn<QRectF>("expected");
+        QTest::newRow("50") << QSizeF(6667, 5000) << 50 << QRectF((15360 - 3333.5) / 2, 4477.5, 3333.5, 2500);
+        QTest::newRow("100") << QSizeF(6667, 5000) << 100 << QRectF((15360 - 6667) / 2.0, 3227.5, 6667, 5000);
+        // Taller than the window less the top: held at the top, 935.
+        QTest::newRow("tall") << QSizeF(7000, 10585) << 100 << QRectF(4180, 935, 7000, 10585);
+    }
+
+    void zoomFigures()
+    {
+        QFETCH(QSizeF, fitted);
+        QFETCH(int, zoom);
+        QFETCH(QRectF, expected);
+        const QRectF placed = zoomedPhoto(fitted, zoom, QSizeF(15360, 11520), 935);
+        // Single precision: within a hundredth of a twip.
+        const QRectF off(placed.topLeft() - expected.topLeft(), placed.size() - expected.size());
+        QVERIFY2(qAbs(off.x()) + qAbs(off.y()) + qAbs(off.width()) + qAbs(off.height()) < 0.02,
+                 qPrintable(QString("%1 %2 %3 %4").arg(placed.x()).arg(placed.y()).arg(placed.width()).arg(placed.height())));
+    }
+
+private:
+    // Offer 1 in Nerja with `count` photos, the last `hidden` of them not to
+    // be shown: photo i has the key i and the file "fotos/1_<i>.jpg", a small
+    // picture.
+    void makeFolder(int count, int hidden = 0)
+    {
+        Offer offer{1, 150000, "Piso", "Nerja", "Centro"};
+        for (int i = 1; i <= count; ++i)
+            offer.photos.append({QStringLiteral("fotos\\1_%1.jpg").arg(i), i > count - hidden});
+        m_folder = std::make_unique<PartnerFolder>(QList<Offer>{offer});
+        for (int i = 1; i <= count; ++i)
+            writePicture(photoPath(i), QSize(64, 48));
+    }
+
+    // The viewer on the folder, a grid of "rows x columns", opened on `key`.
+    FrmFoto &show(int key, int nivelCompre = 0, const QString &grid = "3x4")
+    {
+        m_viewer = std::make_unique<FrmFoto>(1, nullptr);
+        child<QComboBox>(*m_viewer, "CBFila")->setCurrentText(grid.section(u'x', 0, 0));
+        child<QComboBox>(*m_viewer, "CbCol")->setCurrentText(grid.section(u'x', 1, 1));
         m_viewer->openOn(key, nivelCompre);
         return *m_viewer;
     }
 
-    std::unique_ptr<ViewerFixture> m_fixture;
+    FrmFoto &open(int count, int key, int nivelCompre = 0, const QString &grid = "3x4")
+    {
+        makeFolder(count);
+        return show(key, nivelCompre, grid);
+    }
+
+    std::unique_ptr<PartnerFolder> m_folder;
     std::unique_ptr<FrmFoto> m_viewer;
 };
 
-// A screen of 1024 x 768 pixels for the whole run.
-int main(int argc, char *argv[])
-{
-    useScreens({QSize(1024, 768)});
-    QApplication app(argc, argv);
-    TestFrmFoto test;
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(TestFrmFoto)
 
 #include "tst_frmfoto.moc"
