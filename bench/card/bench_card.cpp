@@ -96,10 +96,9 @@ Figures measure(const QString &folder)
         QElapsedTimer timer;
         timer.start();
         ficha.showOffers(AllOffers, middleKey);
-        openings.push_back(double(timer.nsecsElapsed()) / 1e6);
+        openings.push_back(benchsupport::msSince(timer));
     }
-    std::sort(openings.begin(), openings.end());
-    figures.opening = openings[openings.size() / 2];
+    figures.opening = benchsupport::median(openings);
 
     card::frmficha ficha(nullptr);
     ficha.showOffers(AllOffers, 0);

@@ -55,23 +55,15 @@
 #include "startup/pictureloader.h"
 #include "startup/statements.h"
 
+using benchsupport::median;
+using benchsupport::msSince;
+
 namespace {
 
 constexpr int Runs = 45;
 constexpr int PagesVisited = 15;
 constexpr int HugePage = 40; // far from the pages visited, never cached
 const QSize HugeSize(20000, 20000);
-
-double median(std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
-double msSince(const QElapsedTimer &timer)
-{
-    return double(timer.nsecsElapsed()) / 1e6;
-}
 
 // The offers' keys and the thumbnail files that page `page` (1-based)
 // shows, found as the cells find them.

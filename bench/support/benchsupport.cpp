@@ -11,6 +11,17 @@
 
 namespace benchsupport {
 
+double msSince(const QElapsedTimer &timer)
+{
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+double median(std::vector<double> times)
+{
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
 double medianMs(int runs, const std::function<void()> &work)
 {
     std::vector<double> times;
@@ -18,10 +29,9 @@ double medianMs(int runs, const std::function<void()> &work)
         QElapsedTimer timer;
         timer.start();
         work();
-        times.push_back(double(timer.nsecsElapsed()) / 1e6);
+        times.push_back(msSince(timer));
     }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return median(times);
 }
 
 DemoFolders demoFolders(int argc, char *argv[], const QTemporaryDir &scratch)

@@ -1,14 +1,22 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
 #include <QString>
 
+class QElapsedTimer;
 class QTemporaryDir;
 
 // What the benchmarks share: timing, the demo folders they measure, and
 // their lines of figures.
 namespace benchsupport {
+
+// Milliseconds since `timer` started.
+double msSince(const QElapsedTimer &timer);
+
+// The median of some times.
+double median(std::vector<double> times);
 
 // Median wall time of `runs` runs of `work`, in milliseconds.
 double medianMs(int runs, const std::function<void()> &work);

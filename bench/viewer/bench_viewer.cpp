@@ -21,29 +21,21 @@
 #include <QElapsedTimer>
 #include <QLabel>
 
+#include "benchsupport.h"
 #include "demofolder/outputfiles.h"
 #include "demofolder/photopainter.h"
 #include "partnerfolder.h"
 #include "startup/picture.h"
 #include "viewer/frmfoto.h"
 
+using benchsupport::median;
+using benchsupport::msSince;
 using namespace testsupport;
 
 namespace {
 
 constexpr int Photos = 12;
 const QSize PhotoSize(4000, 3000);
-
-double median(std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
-double msSince(const QElapsedTimer &timer)
-{
-    return double(timer.nsecsElapsed()) / 1e6;
-}
 
 bool shows(const viewer::FrmFoto &window, int element)
 {
@@ -141,13 +133,10 @@ int main(int argc, char *argv[])
         single.push_back(run.single);
         fullDecode.push_back(run.fullDecode);
     }
-    const auto line = [](const char *what, double ms, double baseline, const char *target) {
-        std::printf("%-58s %8.1f %9.1f %6.2f %7s\n", what, ms, baseline, ms / baseline, target);
-    };
-    std::printf("medians of %d runs, 12 photos of 4000 x 3000, screen 1024 x 768\n", runs);
-    std::printf("%-58s %8s %9s %6s %7s\n", "", "ms", "baseline", "ratio", "target");
-    line("grid page / its 12 files decoded alone at cell size", median(page), median(cellDecodes), "<= 1.3");
-    line("grid page / its 12 files decoded at full size", median(page), median(fullDecodes), "<= 0.33");
-    line("single view / its photo decoded at full size", median(single), median(fullDecode), "< 1");
+    std::printf("%d runs, 12 photos of 4000 x 3000, screen 1024 x 768\n", runs);
+    benchsupport::printRatioHeader();
+    benchsupport::printRatio("grid page / its 12 files decoded alone at cell size", median(page), median(cellDecodes), "<= 1.3");
+    benchsupport::printRatio("grid page / its 12 files decoded at full size", median(page), median(fullDecodes), "<= 0.33");
+    benchsupport::printRatio("single view / its photo decoded at full size", median(single), median(fullDecode), "< 1");
     return 0;
 }
