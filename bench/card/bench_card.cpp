@@ -14,7 +14,6 @@
 //                            offers, SMALL with 200); without them both are
 //                            generated in a temporary folder.
 
-#include <algorithm>
 #include <cstdio>
 #include <vector>
 

@@ -13,7 +13,6 @@
 //   bench_catalogue [FOLDER]   FOLDER holds brezomar.mdb; without it the
 //                              catalogue is generated in a temporary folder.
 
-#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <vector>
