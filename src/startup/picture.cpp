@@ -61,7 +61,35 @@ qint64 pixelsToDecode(const QImageReader &reader, bool jpeg, const QSize &stored
     return pixels;
 }
 
+// Why `reader`'s picture would not be decoded, from its header alone.
+PictureVerdict verdictOf(const QImageReader &reader, const QString &path)
+{
+    const QSize stored = reader.size();
+    if (!stored.isValid()) {
+        qCWarning(lcStartup) << "no picture in" << path << reader.errorString();
+        return PictureVerdict::Unreadable;
+    }
+    const bool jpeg = reader.format() == "jpeg";
+    if (pixelsToDecode(reader, jpeg, stored) > PixelBudget) {
+        qCWarning(lcStartup) << "picture refused:" << path << "declares" << stored.width() << "x" << stored.height()
+                             << "pixels," << reader.format() << "cannot be decoded scaled";
+        return PictureVerdict::OverBudget;
+    }
+    return PictureVerdict::Decodable;
+}
+
 } // namespace
+
+PictureVerdict inspectPicture(const QString &path)
+{
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) {
+        qCDebug(lcStartup) << "no picture file" << path << file.errorString();
+        return PictureVerdict::Unreadable;
+    }
+    QImageReader reader(&file);
+    return verdictOf(reader, path);
+}
 
 void limitPictureAllocations()
 {
@@ -82,18 +110,11 @@ Picture decodePicture(const QString &path, const QSize &box, PictureFit fit)
     // The format comes from the content, whatever the file's name says.
     QImageReader reader(&file);
     reader.setAutoTransform(true);
-    const QSize stored = reader.size();
-    if (!stored.isValid()) {
-        qCWarning(lcStartup) << "no picture in" << path << reader.errorString();
+    if (verdictOf(reader, path) != PictureVerdict::Decodable)
         return {};
-    }
     // Asked before reading: once read, the reader no longer names it.
     const bool jpeg = reader.format() == "jpeg";
-    if (pixelsToDecode(reader, jpeg, stored) > PixelBudget) {
-        qCWarning(lcStartup) << "picture refused:" << path << "declares" << stored.width() << "x" << stored.height()
-                             << "pixels," << reader.format() << "cannot be decoded scaled";
-        return {};
-    }
+    const QSize stored = reader.size();
     const QSize size = upright(stored, reader.transformation());
     // The decoder scales the picture as stored, before it is turned.
     reader.setScaledSize(upright(decodedSize(size, box, fit), reader.transformation()));

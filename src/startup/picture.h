@@ -33,6 +33,15 @@ constexpr qint64 PixelBudget = 50'000'000;
 // kind Qt decodes (16 bits per channel), and no more.
 void limitPictureAllocations();
 
+// What the decoder would make of a file, judged from its header alone,
+// without decoding it: cheap enough to ask of every photo of a catalogue.
+enum class PictureVerdict {
+    Decodable,  // a picture the decoder will be asked to decode
+    Unreadable, // missing, unreadable or not a picture the program reads
+    OverBudget, // a picture refused before decoding: it would cost too much
+};
+PictureVerdict inspectPicture(const QString &path);
+
 // Reads `path` and decodes it for `box`, on the calling thread. A file that
 // is missing, damaged (a JPEG that ends early), refused by the budget or by
 // the allocation limit gives no picture (both members empty) and a log line.
