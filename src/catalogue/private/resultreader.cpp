@@ -47,7 +47,7 @@ QVariant dateValue(const QString &text)
 }
 
 // The rows of a statement as SQLite gives them: each value's type and its
-// number, or its bytes (texts in UTF-16, as the database keeps them). A
+// number, or its bytes (texts in UTF-8, as the database keeps them). A
 // value becomes a QVariant only when it is read, by its column's declared
 // type: BOOLEAN as bool, the numeric kinds of Jet as double, DATETIME as
 // QDateTime, texts as QString. Values and bytes are kept in blocks that
@@ -76,7 +76,7 @@ public:
                 cell.real = sqlite3_value_double(value);
                 break;
             case SQLITE_TEXT:
-                keepBytes(cell, sqlite3_value_text16(value), sqlite3_value_bytes16(value));
+                keepBytes(cell, sqlite3_value_text(value), sqlite3_value_bytes(value));
                 break;
             case SQLITE_BLOB:
                 keepBytes(cell, sqlite3_value_blob(value), sqlite3_value_bytes(value));
@@ -106,7 +106,7 @@ public:
         case SQLITE_FLOAT:
             return QVariant(cell.real);
         case SQLITE_TEXT: {
-            const QString text = QString::fromUtf16(reinterpret_cast<const char16_t *>(cell.bytes), cell.size / 2);
+            const QString text = QString::fromUtf8(cell.bytes, cell.size);
             return kind == ColumnKind::Date ? dateValue(text) : QVariant(text);
         }
         case SQLITE_BLOB:

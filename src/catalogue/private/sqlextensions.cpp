@@ -1,5 +1,7 @@
 #include "catalogue/private/sqlextensions.h"
 
+#include <algorithm>
+
 #include <QString>
 
 #include "catalogue/private/numberpattern.h"
@@ -9,21 +11,47 @@ namespace catalogue {
 
 namespace {
 
+// The collation runs for every comparison of a sort or an index, so
+// short ASCII texts, most of a catalogue's, are widened on the stack.
+class Utf16Text
+{
+public:
+    Utf16Text(const void *text, int size)
+    {
+        const auto *bytes = static_cast<const unsigned char *>(text);
+        if (size <= int(sizeof m_ascii / sizeof *m_ascii)
+            && std::all_of(bytes, bytes + size, [](unsigned char byte) { return byte < 0x80; })) {
+            std::copy(bytes, bytes + size, m_ascii);
+            m_view = QStringView(m_ascii, size);
+        } else {
+            m_other = QString::fromUtf8(static_cast<const char *>(text), size);
+            m_view = m_other;
+        }
+    }
+
+    QStringView view() const { return m_view; }
+
+private:
+    char16_t m_ascii[128];
+    QString m_other;
+    QStringView m_view;
+};
+
 int compareCollated(void *, int sizeA, const void *a, int sizeB, const void *b)
 {
-    return compareSpanish(QStringView(static_cast<const char16_t *>(a), sizeA / 2),
-                          QStringView(static_cast<const char16_t *>(b), sizeB / 2));
+    return compareSpanish(Utf16Text(a, sizeA).view(), Utf16Text(b, sizeB).view());
 }
 
 QString textArgument(sqlite3_value *value)
 {
-    const auto *text = static_cast<const char16_t *>(sqlite3_value_text16(value));
-    return QString::fromUtf16(text, sqlite3_value_bytes16(value) / 2);
+    const auto *text = reinterpret_cast<const char *>(sqlite3_value_text(value));
+    return QString::fromUtf8(text, sqlite3_value_bytes(value));
 }
 
 void setTextResult(sqlite3_context *context, const QString &text)
 {
-    sqlite3_result_text16(context, text.utf16(), int(text.size() * 2), SQLITE_TRANSIENT);
+    const QByteArray utf8 = text.toUtf8();
+    sqlite3_result_text(context, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
 }
 
 // Format(value, pattern): numbers through the pattern; texts that read as
@@ -61,9 +89,8 @@ void formatFunction(sqlite3_context *context, int, sqlite3_value **arguments)
 
 void registerCatalogueExtensions(sqlite3 *db)
 {
-    sqlite3_create_collation_v2(db, SpanishCollationName, SQLITE_UTF16_ALIGNED, nullptr,
-                                compareCollated, nullptr);
-    sqlite3_create_function_v2(db, "Format", 2, SQLITE_UTF16 | SQLITE_DETERMINISTIC, nullptr,
+    sqlite3_create_collation_v2(db, SpanishCollationName, SQLITE_UTF8, nullptr, compareCollated, nullptr);
+    sqlite3_create_function_v2(db, "Format", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
                                formatFunction, nullptr, nullptr, nullptr);
 }
 

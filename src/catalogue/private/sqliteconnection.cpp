@@ -1,20 +1,29 @@
 #include "catalogue/private/sqliteconnection.h"
 
+#include <QUrl>
+
 #include "catalogue/catalogueerror.h"
 #include "catalogue/private/sqlextensions.h"
 #include "catalogue/private/sqliteerror.h"
 
 namespace catalogue {
 
-SqliteConnection::SqliteConnection()
+QByteArray sharedMemoryUri(const QString &name)
 {
-    if (sqlite3_open_v2(":memory:", &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
+    return QByteArrayLiteral("file:") + QUrl::toPercentEncoding(name, "/") + QByteArrayLiteral("?vfs=memdb");
+}
+
+SqliteConnection::SqliteConnection(const QString &name)
+{
+    const QByteArray uri = name.isEmpty() ? QByteArray(":memory:") : sharedMemoryUri(name);
+    if (sqlite3_open_v2(uri.constData(), &m_db,
+                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_URI,
                         nullptr) != SQLITE_OK) {
         const QString reason = m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QStringLiteral("sin memoria");
         sqlite3_close(m_db);
         throw CatalogueError(QStringLiteral("No se puede preparar la base de datos en memoria: %1.").arg(reason));
     }
-    exec(QStringLiteral("PRAGMA encoding = 'UTF-16le'"));
+    exec(QStringLiteral("PRAGMA encoding = 'UTF-8'"));
     exec(QStringLiteral("PRAGMA journal_mode = OFF"));
     exec(QStringLiteral("PRAGMA synchronous = OFF"));
     exec(QStringLiteral("PRAGMA temp_store = MEMORY"));
@@ -44,7 +53,8 @@ void SqliteConnection::exec(const QString &sql)
 PreparedStatement SqliteConnection::tryPrepare(const QString &sql)
 {
     sqlite3_stmt *statement = nullptr;
-    sqlite3_prepare16_v2(m_db, sql.utf16(), int(sql.size() * 2), &statement, nullptr);
+    const QByteArray text = sql.toUtf8();
+    sqlite3_prepare_v2(m_db, text.constData(), int(text.size()), &statement, nullptr);
     return PreparedStatement(statement);
 }
 

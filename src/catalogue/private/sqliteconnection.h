@@ -8,13 +8,17 @@
 
 namespace catalogue {
 
-// The in-memory SQLite database that holds the loaded catalogue tables.
-// Text is kept as UTF-16, the form both Jet 4 and Qt use, and every
-// connection knows the collation ES and the function Format().
+// An in-memory SQLite database that holds loaded catalogue tables. Text is
+// kept as UTF-8, the most compact form for the catalogue's mostly Latin
+// texts, and every connection knows the collation ES and the function
+// Format().
 class SqliteConnection
 {
 public:
-    SqliteConnection();
+    // A private database, or the process-wide in-memory database `name`
+    // ("/" and a name), which other connections of the process can attach
+    // for as long as one connection to it is open.
+    explicit SqliteConnection(const QString &name = QString());
     ~SqliteConnection();
     SqliteConnection(const SqliteConnection &) = delete;
     SqliteConnection &operator=(const SqliteConnection &) = delete;
@@ -33,5 +37,8 @@ public:
 private:
     sqlite3 *m_db = nullptr;
 };
+
+// The URI that opens or attaches the process-wide in-memory database `name`.
+QByteArray sharedMemoryUri(const QString &name);
 
 } // namespace catalogue
