@@ -1,5 +1,7 @@
 #include "catalogue/database.h"
 
+#include <atomic>
+
 #include <QStringList>
 
 #include "catalogue/catalogueerror.h"
@@ -11,6 +13,7 @@
 #include "catalogue/private/sqlnames.h"
 #include "catalogue/private/statementtranslator.h"
 #include "catalogue/private/storednames.h"
+#include "catalogue/private/preloadplan.h"
 #include "catalogue/private/tableloader.h"
 #include "catalogue/recordset.h"
 
@@ -83,10 +86,8 @@ void Database::load(const QString &name)
                 throw;
             }
             m_loaded.insert(name);
-            for (const IndexDeclaration &index : m_indexes) {
-                if (index.table == name)
-                    createIndex(index.table, index.columns);
-            }
+            for (const QStringList &columns : indexesOf(name))
+                createIndex(*m_connection, name, columns);
             return;
         }
     }
@@ -98,24 +99,61 @@ void Database::declareIndex(const QString &table, const QStringList &columns)
     if (stored.isEmpty())
         return;
     m_indexes.push_back({stored, columns});
-    if (m_loaded.contains(stored))
-        createIndex(stored, columns);
+    if (!m_loaded.contains(stored))
+        return;
+    for (const QStringList &storedColumns : indexesOf(stored)) {
+        // CREATE INDEX IF NOT EXISTS: the older declarations are there already.
+        createIndex(*m_connection, stored, storedColumns);
+    }
 }
 
-void Database::createIndex(const QString &table, const QStringList &columns)
+std::vector<QStringList> Database::indexesOf(const QString &table) const
 {
-    QStringList stored;
-    QStringList quoted;
-    for (const QString &column : columns) {
-        stored << m_names->column(table, column);
-        if (stored.back().isEmpty()) {
-            qCDebug(lcCatalogue) << "no index on" << table << columns << "- the table has no column" << column;
-            return;
-        }
-        quoted << quotedName(stored.back());
+    std::vector<QStringList> indexes;
+    for (const IndexDeclaration &index : m_indexes) {
+        if (index.table != table)
+            continue;
+        QStringList stored;
+        for (const QString &column : index.columns)
+            stored << m_names->column(table, column);
+        if (stored.contains(QString()))
+            qCDebug(lcCatalogue) << "no index on" << table << index.columns << "- the table lacks a column";
+        else
+            indexes.push_back(stored);
     }
-    m_connection->exec(QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (%3)")
-                           .arg(quotedName(table + u'_' + stored.join(u'_')), quotedName(table), quoted.join(u", ")));
+    return indexes;
+}
+
+std::unique_ptr<TablePreload> Database::preload(const QString &table) const
+{
+    const QString stored = m_names->table(table);
+    if (stored.isEmpty() || m_loaded.contains(stored))
+        return nullptr;
+    auto plan = std::make_unique<TablePreload::Plan>();
+    plan->path = m_file->path();
+    plan->header = m_file->header();
+    for (const JetTableEntry &entry : m_file->userTables()) {
+        if (entry.name == stored)
+            plan->entry = entry;
+    }
+    plan->indexes = indexesOf(stored);
+    // Unique in the process: every catalogue and preload gets its own.
+    static std::atomic_int preloads{0};
+    plan->databaseName = QStringLiteral("/colaborador-preload-%1").arg(++preloads);
+    return std::unique_ptr<TablePreload>(new TablePreload(std::move(plan)));
+}
+
+void Database::adopt(std::unique_ptr<TablePreload> preload)
+{
+    TablePreload::Plan &plan = *preload->m_plan;
+    if (!plan.connection || m_loaded.contains(plan.entry.name))
+        return;
+    // The attached table answers to its own name: no table of the main
+    // database bears it.
+    m_connection->exec(QStringLiteral("ATTACH DATABASE '%1' AS %2")
+                           .arg(QString::fromUtf8(sharedMemoryUri(plan.databaseName)),
+                                quotedName(QStringLiteral("preload%1").arg(++m_preloadsAdopted))));
+    m_loaded.insert(plan.entry.name);
 }
 
 std::unique_ptr<Recordset> Database::OpenRecordset(const QString &sql)

@@ -14,6 +14,7 @@ class JetTable;
 class Recordset;
 class SqliteConnection;
 class StoredNames;
+class TablePreload;
 
 // An open catalogue. Its tables are copied from the Jet file into an
 // in-memory SQLite database the first time a statement names them, so that
@@ -34,6 +35,15 @@ public:
     // The number of user tables.
     int TableDefCount() const;
 
+    // The load of `table` to run ahead of its first statement, on another
+    // thread if need be, with the indexes declared for it; none when the
+    // table is loaded already or the catalogue has no such table.
+    std::unique_ptr<TablePreload> preload(const QString &table) const;
+    // Takes in a preload that has run: its table answers statements from
+    // now on without a load of its own. A table that a statement loaded
+    // meanwhile keeps that copy.
+    void adopt(std::unique_ptr<TablePreload> preload);
+
     // An index that the caller's statements need on `table`'s `columns`
     // (names as any statement may spell them). It is made when the table is
     // loaded, or at once when it is loaded already; a table that lacks one of
@@ -43,7 +53,8 @@ public:
 private:
     explicit Database(std::unique_ptr<JetFile> file);
     void load(const QString &table);
-    void createIndex(const QString &table, const QStringList &columns);
+    // The declared indexes of `table` that it can have, in stored spellings.
+    std::vector<QStringList> indexesOf(const QString &table) const;
 
     struct IndexDeclaration
     {
@@ -57,6 +68,7 @@ private:
     std::unique_ptr<StoredNames> m_names;
     std::vector<IndexDeclaration> m_indexes;
     QSet<QString> m_loaded;
+    int m_preloadsAdopted = 0;
 };
 
 // The password of a connect string such as ";PWD=secreto"; empty when it names none.

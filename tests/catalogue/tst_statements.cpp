@@ -1,12 +1,15 @@
 // The program's statements, exactly as the windows send them, on a small
 // catalogue with the full schema: their rows, order and field values.
 
+#include <thread>
+
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "catalogue/catalogueerror.h"
 #include "catalogue/database.h"
 #include "catalogue/recordset.h"
+#include "catalogue/tablepreload.h"
 #include "recordsetrows.h"
 #include "spanishlocale.h"
 #include "startup/statements.h"
@@ -67,6 +70,23 @@ private slots:
         const QString path = testsupport::writeCatalogue(
             m_dir, testsupport::catalogueSchemaSql() + QString::fromUtf8(Data), Password);
         m_db = Database::OpenDatabase(path, QStringLiteral(";PWD=") + Password);
+        // The photo statements below read a photos table loaded on another
+        // thread, as the program loads it, and taken in afterwards.
+        std::unique_ptr<TablePreload> photos = m_db->preload(QStringLiteral("FOTOS"));
+        QVERIFY(photos);
+        std::thread([&photos] { photos->run(); }).join();
+        m_db->adopt(std::move(photos));
+        QVERIFY(!m_db->preload(QStringLiteral("fotos")));
+    }
+
+    // A preload that a statement overtook leaves the table as that statement loaded it.
+    void preloadOvertaken()
+    {
+        std::unique_ptr<TablePreload> qualities = m_db->preload(QStringLiteral("auxcalid"));
+        qualities->run();
+        QCOMPARE(m_db->OpenRecordset(qualitiesStatement())->RecordCount(), 3);
+        m_db->adopt(std::move(qualities));
+        QCOMPARE(m_db->OpenRecordset(qualitiesStatement())->RecordCount(), 3);
     }
 
     void filterLists_data()

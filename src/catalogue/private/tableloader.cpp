@@ -104,4 +104,13 @@ void loadTable(JetTable &table, SqliteConnection &connection)
     }
 }
 
+void createIndex(SqliteConnection &connection, const QString &table, const QStringList &columns)
+{
+    QStringList quoted;
+    for (const QString &column : columns)
+        quoted << quotedName(column);
+    connection.exec(QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (%3)")
+                        .arg(quotedName(table + u'_' + columns.join(u'_')), quotedName(table), quoted.join(u", ")));
+}
+
 } // namespace catalogue

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QStringList>
+
 #include "catalogue/private/engineonly.h"
 
 namespace catalogue {
@@ -13,5 +15,8 @@ class SqliteConnection;
 // with the collation ES). Reads the table from its first row, so a table
 // whose damage failed one load fails the next the same way.
 void loadTable(JetTable &table, SqliteConnection &connection);
+
+// An index of a loaded table on its `columns`, stored spellings.
+void createIndex(SqliteConnection &connection, const QString &table, const QStringList &columns);
 
 } // namespace catalogue
