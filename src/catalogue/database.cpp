@@ -143,9 +143,9 @@ std::unique_ptr<TablePreload> Database::preload(const QString &table) const
     return std::unique_ptr<TablePreload>(new TablePreload(std::move(plan)));
 }
 
-void Database::adopt(std::unique_ptr<TablePreload> preload)
+void Database::adopt(TablePreload &preload)
 {
-    TablePreload::Plan &plan = *preload->m_plan;
+    TablePreload::Plan &plan = *preload.m_plan;
     if (!plan.connection || m_loaded.contains(plan.entry.name))
         return;
     // The attached table answers to its own name: no table of the main

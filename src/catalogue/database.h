@@ -42,7 +42,7 @@ public:
     // Takes in a preload that has run: its table answers statements from
     // now on without a load of its own. A table that a statement loaded
     // meanwhile keeps that copy.
-    void adopt(std::unique_ptr<TablePreload> preload);
+    void adopt(TablePreload &preload);
 
     // An index that the caller's statements need on `table`'s `columns`
     // (names as any statement may spell them). It is made when the table is

@@ -5,6 +5,8 @@
 #include <QScreen>
 
 #include "card/frmficha.h"
+#include "catalogue/database.h"
+#include "catalogue/tablepreload.h"
 #include "results/frmbrezomar.h"
 #include "results/resultpages.h"
 #include "results/searchfilters.h"
@@ -15,6 +17,7 @@
 #include "startup/failure.h"
 #include "startup/formscaling.h"
 #include "startup/modcol.h"
+#include "startup/offthread.h"
 
 using namespace modcol;
 
@@ -79,14 +82,74 @@ void frmresul::keyPressEvent(QKeyEvent *event)
 
 void frmresul::firstLayout()
 {
-    endOnFailure([this] {
-        AbreBaseDatos();
-        m_filters->fillTypeList();
-    });
+    struct Opened
+    {
+        std::unique_ptr<catalogue::Database> database;
+        FirstLists lists;
+    };
+    m_filters->setWaiting(true);
+    setCursor(Qt::BusyCursor);
+    runOffThread(
+        this,
+        [cityClauses = m_filters->MontaFiltro(false)] {
+            Opened opened{openWorkingCopy(), {}};
+            opened.lists = SearchFilters::readFirstLists(*opened.database, cityClauses);
+            return opened;
+        },
+        [this](Outcome<Opened> outcome) {
+            endOnFailure([&] {
+                Opened opened = outcome.take();
+                // A card opened meanwhile opened the same catalogue for itself.
+                if (!BaseDatos)
+                    BaseDatos = std::move(opened.database);
+                m_filters->showFirstLists(opened.lists);
+                m_filters->setWaiting(false);
+                preloadPhotos();
+            });
+        });
+}
+
+void frmresul::preloadPhotos()
+{
+    std::shared_ptr<catalogue::TablePreload> photos = BaseDatos->preload(QStringLiteral("fotos"));
+    if (!photos) {
+        photosArrived();
+        return;
+    }
+    runOffThread(
+        this,
+        [photos] {
+            photos->run();
+            return photos;
+        },
+        [this, loadedFor = BaseDatos.get()](Outcome<std::shared_ptr<catalogue::TablePreload>> outcome) {
+            endOnFailure([&] {
+                const auto loaded = outcome.take();
+                if (BaseDatos.get() == loadedFor)
+                    BaseDatos->adopt(*loaded);
+                photosArrived();
+            });
+        });
+}
+
+void frmresul::photosArrived()
+{
+    m_photosReady = true;
+    unsetCursor();
+    emit catalogueReady();
+    if (m_searchWaiting) {
+        m_searchWaiting = false;
+        botbuscar_Click();
+    }
 }
 
 void frmresul::botbuscar_Click()
 {
+    if (!m_photosReady) {
+        // Searched once the photos are there, rather than loading them here.
+        m_searchWaiting = true;
+        return;
+    }
     frmimagen->hide();
     endOnFailure([this] { m_pages->newSearch(); });
 }

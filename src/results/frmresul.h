@@ -19,14 +19,23 @@ class frmresul : public QWidget
 public:
     explicit frmresul(QWidget *parent = nullptr);
 
+signals:
+    // The catalogue's whole content is there: the lists, and the photos
+    // that a search shows.
+    void catalogueReady();
+
 protected:
     void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
     // Opens the catalogue and fills the lists, once, after the window is
-    // first shown. A failure ends the program.
+    // first shown, and then loads the photos; all the reading is done off
+    // the window's thread, which goes on answering events. A failure ends
+    // the program.
     void firstLayout();
+    void preloadPhotos();
+    void photosArrived();
     void botbuscar_Click();
     void botcerrar_Click();
     void Image1_Click();
@@ -39,6 +48,8 @@ private:
     StartPanel *frmimagen;
     QPushButton *botcerrar;
     bool m_laidOut = false;
+    bool m_photosReady = false;
+    bool m_searchWaiting = false; // "Buscar" pressed before the photos were there
 };
 
 } // namespace results

@@ -67,16 +67,22 @@ QString displayForm(const QString &name)
     return text;
 }
 
-// The list holds the names the statement finds, in its order, and no text.
-void fillList(QComboBox *list, const QString &sql)
+// The names the statement finds, in its order, as a list shows them.
+QStringList listNames(catalogue::Database &database, const QString &sql)
 {
     QStringList names;
-    const auto rs = BaseDatos->OpenRecordset(sql);
+    const auto rs = database.OpenRecordset(sql);
     for (; !rs->Eof(); rs->MoveNext()) {
         const QString name = catalogue::numberAsText(rs->Fields(0).Value);
         if (!name.isEmpty())
             names.append(displayForm(name));
     }
+    return names;
+}
+
+// The list holds `names` and no text.
+void showNames(QComboBox *list, const QStringList &names)
+{
     const QSignalBlocker blocker(list);
     list->clear();
     list->addItems(names);
@@ -132,15 +138,34 @@ SearchFilters::SearchFilters(QWidget *parent)
         list->installEventFilter(this);
     connect(cbtipo, &QComboBox::activated, this, [this] { endOnFailure([this] { CargaCiudades(); }); });
     connect(cbciudad, &QComboBox::activated, this, [this] { endOnFailure([this] { CargaZonas(); }); });
-    connect(txtdesde, &QLineEdit::returnPressed, this, &SearchFilters::searchRequested);
-    connect(txthasta, &QLineEdit::returnPressed, this, &SearchFilters::searchRequested);
-    connect(botbuscar, &QPushButton::clicked, this, &SearchFilters::searchRequested);
+    connect(txtdesde, &QLineEdit::returnPressed, this, &SearchFilters::requestSearch);
+    connect(txthasta, &QLineEdit::returnPressed, this, &SearchFilters::requestSearch);
+    connect(botbuscar, &QPushButton::clicked, this, &SearchFilters::requestSearch);
 }
 
-void SearchFilters::fillTypeList()
+FirstLists SearchFilters::readFirstLists(catalogue::Database &database, const QString &cityClauses)
 {
-    fillList(cbtipo, typeListStatement());
-    CargaCiudades();
+    return {listNames(database, typeListStatement()), listNames(database, cityListStatement(cityClauses))};
+}
+
+void SearchFilters::showFirstLists(const FirstLists &lists)
+{
+    showNames(cbtipo, lists.types);
+    emptyList(cbzona);
+    showNames(cbciudad, lists.cities);
+}
+
+void SearchFilters::setWaiting(bool waiting)
+{
+    for (QWidget *control : std::initializer_list<QWidget *>{cbtipo, cbciudad, cbzona, botbuscar})
+        control->setEnabled(!waiting);
+}
+
+void SearchFilters::requestSearch()
+{
+    // Enter in a price box before the lists are there searches nothing.
+    if (botbuscar->isEnabled())
+        emit searchRequested();
 }
 
 QString SearchFilters::MontaFiltro(bool IncluirTodo) const
@@ -159,13 +184,13 @@ void SearchFilters::CargaCiudades()
 {
     emptyList(cbciudad);
     emptyList(cbzona);
-    fillList(cbciudad, cityListStatement(MontaFiltro(false)));
+    showNames(cbciudad, listNames(*BaseDatos, cityListStatement(MontaFiltro(false))));
 }
 
 void SearchFilters::CargaZonas()
 {
     emptyList(cbzona);
-    fillList(cbzona, zoneListStatement(MontaFiltro(false)));
+    showNames(cbzona, listNames(*BaseDatos, zoneListStatement(MontaFiltro(false))));
 }
 
 bool SearchFilters::eventFilter(QObject *watched, QEvent *event)
@@ -229,7 +254,7 @@ bool SearchFilters::cbciudad_KeyDown(const QKeyEvent *key)
         cbciudad->setCurrentIndex(-1);
         endOnFailure([this] { CargaZonas(); });
     } else if (isEnter(key)) {
-        emit searchRequested();
+        requestSearch();
     }
     return true;
 }
@@ -239,7 +264,7 @@ bool SearchFilters::cbzona_KeyDown(const QKeyEvent *key)
     if (isErase(key))
         cbzona->setCurrentIndex(-1);
     else if (isEnter(key))
-        emit searchRequested();
+        requestSearch();
     return true;
 }
 

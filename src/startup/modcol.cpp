@@ -52,14 +52,19 @@ void Main()
                        << NombreInmo;
 }
 
-void AbreBaseDatos()
+std::unique_ptr<catalogue::Database> openWorkingCopy()
 {
-    if (BaseDatos)
-        return;
     if (copyFailure)
         std::rethrow_exception(copyFailure);
-    BaseDatos = catalogue::Database::OpenDatabase(RutaTemp, QStringLiteral(";PWD=pinoverdes_"));
-    declareStatementIndexes(*BaseDatos);
+    auto database = catalogue::Database::OpenDatabase(RutaTemp, QStringLiteral(";PWD=pinoverdes_"));
+    declareStatementIndexes(*database);
+    return database;
+}
+
+void AbreBaseDatos()
+{
+    if (!BaseDatos)
+        BaseDatos = openWorkingCopy();
 }
 
 } // namespace modcol

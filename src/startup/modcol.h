@@ -32,10 +32,13 @@ BaseFolders baseFolders();
 // could not be made shows when the catalogue is opened.
 void Main();
 
-// Opens the working copy as BaseDatos unless it is open already, and asks
-// for the indexes of the program's statements. Throws
+// Opens the working copy and asks for the indexes of the program's
+// statements; on any thread, as long as Main has run. Throws
 // catalogue::CatalogueError when it cannot be opened, and the reason when
 // Main could not make it.
+std::unique_ptr<catalogue::Database> openWorkingCopy();
+
+// Opens the working copy as BaseDatos unless it is open already.
 void AbreBaseDatos();
 
 } // namespace modcol

@@ -75,7 +75,7 @@ private slots:
         std::unique_ptr<TablePreload> photos = m_db->preload(QStringLiteral("FOTOS"));
         QVERIFY(photos);
         std::thread([&photos] { photos->run(); }).join();
-        m_db->adopt(std::move(photos));
+        m_db->adopt(*photos);
         QVERIFY(!m_db->preload(QStringLiteral("fotos")));
     }
 
@@ -85,7 +85,7 @@ private slots:
         std::unique_ptr<TablePreload> qualities = m_db->preload(QStringLiteral("auxcalid"));
         qualities->run();
         QCOMPARE(m_db->OpenRecordset(qualitiesStatement())->RecordCount(), 3);
-        m_db->adopt(std::move(qualities));
+        m_db->adopt(*qualities);
         QCOMPARE(m_db->OpenRecordset(qualitiesStatement())->RecordCount(), 3);
     }
 

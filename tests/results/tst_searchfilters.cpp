@@ -85,7 +85,7 @@ private slots:
     {
         m_folder = std::make_unique<PartnerFolder>(sampleOffers());
         m_band = std::make_unique<SearchFilters>();
-        m_band->fillTypeList();
+        m_band->showFirstLists(SearchFilters::readFirstLists(*modcol::BaseDatos, m_band->MontaFiltro(false)));
         m_band->show();
         QVERIFY(QTest::qWaitForWindowActive(m_band.get()));
         m_searches = std::make_unique<QSignalSpy>(m_band.get(), &SearchFilters::searchRequested);

@@ -135,12 +135,6 @@ void useScreens(const QList<QSize> &sizes)
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + file.fileName().toLocal8Bit());
 }
 
-void showNow(QWidget &window)
-{
-    window.show();
-    QCoreApplication::processEvents();
-}
-
 void navigate(const QWidget &window, const char *navigator, const char *button, int times)
 {
     auto *toolButton = child<QToolButton>(*child(window, QLatin1String(navigator)), QLatin1String(button));

@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QSize>
 #include <QString>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -71,8 +72,15 @@ void writePicture(const QString &path, QSize size, const QColor &colour = Qt::gr
 // left, the first one primary, on the offscreen platform.
 void useScreens(const QList<QSize> &sizes);
 
-// Shows `window` and runs what its showing queued, such as a first layout.
-void showNow(QWidget &window);
+// Shows the results window and waits until it has read its catalogue.
+template <typename ResultsWindow>
+void showNow(ResultsWindow &window)
+{
+    QSignalSpy ready(&window, &ResultsWindow::catalogueReady);
+    window.show();
+    if (!ready.wait(10000))
+        qFatal("the results window never read its catalogue");
+}
 
 // The child `name` of `window`; the run ends when there is none.
 template <typename Control = QWidget>
