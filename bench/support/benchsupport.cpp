@@ -34,14 +34,14 @@ double medianMs(int runs, const std::function<void()> &work)
     return median(times);
 }
 
-DemoFolders demoFolders(int argc, char *argv[], const QTemporaryDir &scratch)
+DemoFolders demoFolders(int argc, char *argv[], const QTemporaryDir &scratch, int bigOffers)
 {
     if (argc > 2)
         return {QString::fromLocal8Bit(argv[1]), QString::fromLocal8Bit(argv[2])};
     const DemoFolders folders{scratch.filePath(QStringLiteral("big")), scratch.filePath(QStringLiteral("small"))};
-    std::printf("making the demo folders (20,000 and 200 offers, 10 photos each)...\n");
+    std::printf("making the demo folders (%d and 200 offers, 10 photos each)...\n", bigOffers);
     std::fflush(stdout);
-    demofolder::makeDemoFolder(folders.big, {20000, 10, 1});
+    demofolder::makeDemoFolder(folders.big, {bigOffers, 10, 1});
     demofolder::makeDemoFolder(folders.small, {200, 10, 1});
     return folders;
 }

@@ -21,7 +21,7 @@ double median(std::vector<double> times);
 // Median wall time of `runs` runs of `work`, in milliseconds.
 double medianMs(int runs, const std::function<void()> &work);
 
-// The folders with 20,000 and with 200 offers: the program's two
+// The folders with `bigOffers` and with 200 offers: the program's two
 // arguments, or made by make-demo-cd's code below `scratch` (10 photos
 // an offer) when it was given fewer.
 struct DemoFolders
@@ -29,7 +29,7 @@ struct DemoFolders
     QString big;
     QString small;
 };
-DemoFolders demoFolders(int argc, char *argv[], const QTemporaryDir &scratch);
+DemoFolders demoFolders(int argc, char *argv[], const QTemporaryDir &scratch, int bigOffers = 20000);
 
 // A table of figures against their baselines: the header, then a line each.
 void printRatioHeader();

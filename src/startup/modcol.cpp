@@ -1,6 +1,7 @@
 #include "startup/modcol.h"
 
 #include <exception>
+#include <mutex>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -23,9 +24,40 @@ std::unique_ptr<catalogue::Database> BaseDatos;
 
 namespace {
 
-// Why the working copy is not in place; the catalogue's first opening
-// reports it, in place of opening whatever has that name.
-std::exception_ptr copyFailure;
+// The working copy is made by the catalogue's first opening, off the
+// window's thread, rather than by Main: a large catalogue takes a while to
+// copy. Made once for each RutaTemp; a copy that failed reports why at
+// every opening, in place of opening whatever has that name.
+struct WorkingCopy
+{
+    std::mutex mutex;
+    QString source; // empty until Main names it: RutaTemp is then the catalogue itself
+    QString made; // the RutaTemp it was made for
+    std::exception_ptr failure;
+};
+
+WorkingCopy &workingCopy()
+{
+    static WorkingCopy instance;
+    return instance;
+}
+
+void makeWorkingCopy()
+{
+    WorkingCopy &copy = workingCopy();
+    const std::lock_guard lock(copy.mutex);
+    if (!copy.source.isEmpty() && copy.made != RutaTemp) {
+        copy.made = RutaTemp;
+        try {
+            copyCatalogue(copy.source, RutaTemp);
+            copy.failure = nullptr;
+        } catch (...) {
+            copy.failure = std::current_exception();
+        }
+    }
+    if (copy.failure)
+        std::rethrow_exception(copy.failure);
+}
 
 } // namespace
 
@@ -36,16 +68,20 @@ BaseFolders baseFolders()
 
 void Main()
 {
+    startRun(QCoreApplication::applicationDirPath());
+}
+
+void startRun(const QString &programFolder)
+{
     RutaBd = folderOf(LeeRegistro());
-    RutaApp = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    RutaApp = programFolder + QLatin1Char('/');
     RutaTemp = workingCopyPath(QDir::tempPath(), QDateTime::currentDateTime());
     prepareFolderLookups(baseFolders());
     const QString catalogue = existingFile(RutaApp, QStringLiteral("brezomar.mdb"));
-    try {
-        copyCatalogue(catalogue.isEmpty() ? RutaApp + QStringLiteral("brezomar.mdb") : catalogue, RutaTemp);
-        copyFailure = nullptr;
-    } catch (...) {
-        copyFailure = std::current_exception();
+    {
+        const std::lock_guard lock(workingCopy().mutex);
+        workingCopy().source = catalogue.isEmpty() ? RutaApp + QStringLiteral("brezomar.mdb") : catalogue;
+        workingCopy().made.clear();
     }
     NombreInmo = readAgencyName(existingFile(RutaApp, QStringLiteral("nombreinmobiliaria.txt")));
     qCDebug(lcStartup) << "RutaApp" << RutaApp << "RutaBd" << RutaBd << "RutaTemp" << RutaTemp << "NombreInmo"
@@ -54,8 +90,7 @@ void Main()
 
 std::unique_ptr<catalogue::Database> openWorkingCopy()
 {
-    if (copyFailure)
-        std::rethrow_exception(copyFailure);
+    makeWorkingCopy();
     auto database = catalogue::Database::OpenDatabase(RutaTemp, QStringLiteral(";PWD=pinoverdes_"));
     declareStatementIndexes(*database);
     return database;

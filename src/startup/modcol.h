@@ -27,15 +27,15 @@ extern std::unique_ptr<catalogue::Database> BaseDatos;
 // The base folders of photos and thumbnails as the shared state holds them.
 BaseFolders baseFolders();
 
-// Fills the shared state and makes the working copy of the catalogue. No
-// failure stops it: what cannot be read stays empty, and a working copy that
-// could not be made shows when the catalogue is opened.
+// Fills the shared state and names the working copy of the catalogue. No
+// failure stops it: what cannot be read stays empty.
 void Main();
+// Main for a program that lies in `programFolder`.
+void startRun(const QString &programFolder);
 
-// Opens the working copy and asks for the indexes of the program's
-// statements; on any thread, as long as Main has run. Throws
-// catalogue::CatalogueError when it cannot be opened, and the reason when
-// Main could not make it.
+// Makes the working copy unless it is made, opens it and asks for the
+// indexes of the program's statements; on any thread, once Main has run.
+// Throws catalogue::CatalogueError when the copy cannot be made or opened.
 std::unique_ptr<catalogue::Database> openWorkingCopy();
 
 // Opens the working copy as BaseDatos unless it is open already.

@@ -2,10 +2,12 @@
 // appears. Run by tst_frmresul:
 //   resultsprobe sin-copia        the working copy is missing
 //   resultsprobe busqueda-falla   the search statement fails at "Buscar"
+//   resultsprobe fotos-dañada     the photos table, read after the lists, is damaged
 #include <cstdio>
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -35,6 +37,8 @@ INSERT INTO tipo VALUES (1, 'Piso');
 INSERT INTO ofertas VALUES (1, 1, 1, 1);
 )sql"), QString(), QStringLiteral("copia.mdb"));
     }
+    if (app.arguments().contains(QStringLiteral("fotos-dañada")))
+        QFile::copy(QStringLiteral(DAMAGED_FOLDER "/row-table.mdb"), modcol::RutaTemp);
 
     results::frmresul window;
     QTimer closer;
