@@ -317,7 +317,7 @@ void frmficha::mextraefotos_Click()
             paths << catalogue::numberAsText(photos->Fields(QStringLiteral("ruta")).Value);
     });
     const ExtractionCount count = extractPhotos(paths, LimpiaReferencia(), folder, baseFolders());
-    QMessageBox::information(this, ApplicationTitle, extractionMessage(count));
+    QMessageBox::information(this, ApplicationTitle, extractionMessage(count, folder));
 }
 
 QString frmficha::LimpiaReferencia() const

@@ -234,6 +234,11 @@ private slots:
         QTest::newRow("a hundred") << "R" << 100 << "f.jpg" << "R-foto100.jpg";
         QTest::newRow("dot in a folder's name") << "R" << 1 << "fo.tos\\foto" << "R-foto01";
         QTest::newRow("last dot") << "R" << 1 << "fotos/a.b.jpeg" << "R-foto01.jpeg";
+        QTest::newRow("direction override, invisible characters")
+            << "AB\u202Egpj.exe\u200B\u2028" << 1 << "a.jpg" << "ABgpj.exe-foto01.jpg";
+        QTest::newRow("dots: not hidden") << " .. " << 1 << "a.jpg" << "-foto01.jpg";
+        // 255 bytes at most, cut between characters of two bytes each.
+        QTest::newRow("too long") << QString(300, u'ñ') << 7 << "a.jpeg" << QString(121, u'ñ') + "-foto07.jpeg";
     }
     void names()
     {
@@ -256,13 +261,13 @@ private slots:
         QTest::addColumn<QStringList>("files");
         QTest::newRow("present, missing, empty, outside")
             << QStringList{"textos\\a.txt", "textos\\falta.txt", "", "..\\secreto.jpg", "textos\\C.TXT"} << "copias"
-            << "Se han copiado 2 fotos" << QStringList{"AB12-foto01.txt=foto a", "AB12-foto02.TXT=foto c"};
+            << "Se han copiado 2 fotos en «%1»" << QStringList{"AB12-foto01.txt=foto a", "AB12-foto02.TXT=foto c"};
         QTest::newRow("a folder in the way") << QStringList{"textos\\a.txt", "textos\\a.txt", "textos\\c.TXT"}
-                                             << "copias" << "Se han copiado 2 fotos\nNo se han podido copiar 1 fotos"
+                                             << "copias" << "Se han copiado 2 fotos en «%1»\nNo se ha podido copiar 1 foto"
                                              << QStringList{"AB12-foto01.txt=foto a", "AB12-foto02.txt=foto a"};
         QTest::newRow("the photos' own folder")
             << QStringList{"textos\\AB12-foto02.txt", "textos\\AB12-foto01.txt", "textos\\a.txt"} << "textos"
-            << "Se han copiado 1 fotos\nNo se han podido copiar 2 fotos"
+            << "Se ha copiado 1 foto en «%1»\nNo se han podido copiar 2 fotos"
             << QStringList{"AB12-foto01.txt=primera", "AB12-foto02.txt=segunda", "AB12-foto03.txt=foto a",
                            "a.txt=foto a", "c.TXT=foto c"};
     }
@@ -280,7 +285,7 @@ private slots:
                                          std::pair("copias/AB12-foto01.txt", "copia vieja")})
             demofolder::writeBytes(app + name, text);
         const card::ExtractionCount count = card::extractPhotos(paths, "AB12", app + folder, modcol::baseFolders());
-        QCOMPARE(card::extractionMessage(count), message);
+        QCOMPARE(card::extractionMessage(count, app + folder), message.arg(QDir::toNativeSeparators(app + folder)));
         QCOMPARE(listing(app + folder), files);
     }
 
@@ -309,7 +314,7 @@ private slots:
         QVERIFY(shown.isEmpty() && QDir(target).isEmpty());
         chosen = target;
         extract->trigger();
-        QCOMPARE(shown, QStringList{"Se han copiado 4 fotos"});
+        QCOMPARE(shown, QStringList{"Se han copiado 4 fotos en «" + QDir::toNativeSeparators(target) + "»"});
         QCOMPARE(QDir(target).entryList(QDir::Files, QDir::Name),
                  QStringList({"AB12-foto01.jpg", "AB12-foto02.JPG", "AB12-foto03.jpg", "AB12-foto04.jpg"}));
         QCOMPARE(contents(target + "/AB12-foto02.JPG"), contents(m_folder->appFolder() + "/fotos/1_c.JPG"));
