@@ -167,8 +167,9 @@ ExtractionCount extractPhotos(const QStringList &paths, const QString &stem, con
 QString extractionMessage(const ExtractionCount &count, const QString &folder)
 {
     const auto photos = [](int n) { return n == 1 ? QStringLiteral("1 foto") : QStringLiteral("%1 fotos").arg(n); };
-    QString message = (count.copied == 1 ? QStringLiteral("Se ha copiado %1 en «%2»") : QStringLiteral("Se han copiado %1 en «%2»"))
-                          .arg(photos(count.copied), QDir::toNativeSeparators(folder));
+    QString message =
+        (count.copied == 1 ? QStringLiteral("Se ha copiado %1 en «%2»") : QStringLiteral("Se han copiado %1 en «%2»"))
+            .arg(photos(count.copied), QDir::toNativeSeparators(folder));
     if (count.failed > 0) {
         message += (count.failed == 1 ? QStringLiteral("\nNo se ha podido copiar %1")
                                       : QStringLiteral("\nNo se han podido copiar %1"))

@@ -139,25 +139,28 @@ private slots:
     }
 
     // Whatever the next offer has instead of a readable photo, the previous
-    // offer's photo does not stay on its card.
-    void noPhotoClearsTheBox_data()
+    // offer's photo does not stay on its card: the box says why there is none.
+    void noPhotoSaysSo_data()
     {
         QTest::addColumn<int>("offer");
-        QTest::newRow("missing file") << 2;
-        QTest::newRow("not a picture") << 3;
-        QTest::newRow("no path") << 4;
-        QTest::newRow("path out of the base folders") << 5;
-        QTest::newRow("no photos") << 6;
+        QTest::addColumn<QString>("text");
+        QTest::newRow("missing file") << 2 << "Foto no disponible";
+        QTest::newRow("not a picture") << 3 << "Foto no disponible";
+        QTest::newRow("no path") << 4 << "Foto no disponible";
+        QTest::newRow("path out of the base folders") << 5 << "Foto no disponible";
+        QTest::newRow("no photos") << 6 << "Sin fotos";
     }
-    void noPhotoClearsTheBox()
+    void noPhotoSaysSo()
     {
         QFETCH(int, offer);
+        QFETCH(QString, text);
         showPhoto();
         QCOMPARE(pictureColour(m_image), QColor(Qt::red));
         navigate(*m_card, "datprincip", "next", offer - 1);
         QCOMPARE(cardBox(*m_card, 5), QString("R%1").arg(offer));
         showPhoto();
         QCOMPARE(pictureColour(m_image), QColor());
+        QCOMPARE(m_image->text(), text);
     }
 
     // A decode under way when the user moves to another photo or offer, or
@@ -262,9 +265,10 @@ private slots:
         QTest::newRow("present, missing, empty, outside")
             << QStringList{"textos\\a.txt", "textos\\falta.txt", "", "..\\secreto.jpg", "textos\\C.TXT"} << "copias"
             << "Se han copiado 2 fotos en «%1»" << QStringList{"AB12-foto01.txt=foto a", "AB12-foto02.TXT=foto c"};
-        QTest::newRow("a folder in the way") << QStringList{"textos\\a.txt", "textos\\a.txt", "textos\\c.TXT"}
-                                             << "copias" << "Se han copiado 2 fotos en «%1»\nNo se ha podido copiar 1 foto"
-                                             << QStringList{"AB12-foto01.txt=foto a", "AB12-foto02.txt=foto a"};
+        QTest::newRow("a folder in the way")
+            << QStringList{"textos\\a.txt", "textos\\a.txt", "textos\\c.TXT"} << "copias"
+            << "Se han copiado 2 fotos en «%1»\nNo se ha podido copiar 1 foto"
+            << QStringList{"AB12-foto01.txt=foto a", "AB12-foto02.txt=foto a"};
         QTest::newRow("the photos' own folder")
             << QStringList{"textos\\AB12-foto02.txt", "textos\\AB12-foto01.txt", "textos\\a.txt"} << "textos"
             << "Se ha copiado 1 foto en «%1»\nNo se han podido copiar 2 fotos"
