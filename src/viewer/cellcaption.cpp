@@ -8,10 +8,19 @@
 
 namespace viewer {
 
+QRect CellCaption::textRoom() const
+{
+    // As a label draws it: a framed one keeps half an "x" clear of its frame.
+    QRect room = contentsRect();
+    if (frameWidth() > 0 && indent() < 0)
+        room.setLeft(room.left() + fontMetrics().horizontalAdvance(u'x') / 2);
+    return room;
+}
+
 QStringList CellCaption::shownLines() const
 {
     const QFontMetrics metrics = fontMetrics();
-    const int width = contentsRect().width();
+    const int width = textRoom().width();
     QStringList lines = text().split(u'\n');
     for (QString &line : lines)
         line = metrics.elidedText(line, Qt::ElideRight, width);
@@ -22,7 +31,7 @@ void CellCaption::paintEvent(QPaintEvent *event)
 {
     QFrame::paintEvent(event);
     QPainter painter(this);
-    style()->drawItemText(&painter, contentsRect(), int(alignment()), palette(), isEnabled(),
+    style()->drawItemText(&painter, textRoom(), int(alignment()), palette(), isEnabled(),
                           shownLines().join(u'\n'), foregroundRole());
 }
 

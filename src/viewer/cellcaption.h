@@ -22,6 +22,9 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     bool event(QEvent *event) override;
+
+private:
+    QRect textRoom() const;
 };
 
 } // namespace viewer

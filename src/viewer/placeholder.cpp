@@ -1,5 +1,7 @@
 #include "viewer/placeholder.h"
 
+#include <algorithm>
+
 #include <QLabel>
 
 #include "startup/colours.h"
@@ -15,6 +17,12 @@ void showPlaceholder(QLabel *box, Placeholder why)
     const QWidget *ground = box->parentWidget();
     const bool darkGround = ground && ground->palette().color(ground->backgroundRole()).lightness() < 128;
     modcol::setTextColour(box, darkGround ? Qt::white : Qt::darkGray);
+    // Read at a glance: larger in a larger box, from the ground's own size
+    // up to three times that.
+    QFont font = ground ? ground->font() : box->font();
+    const int smallest = QFontInfo(font).pixelSize();
+    font.setPixelSize(std::clamp(box->height() / 16, smallest, 3 * smallest));
+    box->setFont(font);
     box->setText(why == Placeholder::NoPhotos ? QStringLiteral("Sin fotos") : QStringLiteral("Foto no disponible"));
 }
 

@@ -11,7 +11,8 @@ enum class Placeholder {
 };
 
 // Shows, in place of a picture, a short text that says why, centred in
-// `box` on the ground it stands on, legible on a light or a dark ground.
+// `box` (placed where the picture would be) on the ground it stands on,
+// legible on a light or a dark ground.
 void showPlaceholder(QLabel *box, Placeholder why);
 
 } // namespace viewer
