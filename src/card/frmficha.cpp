@@ -368,6 +368,9 @@ void frmficha::Command1_Click()
     // A fresh viewer each time, released only after its answer is read.
     viewer::FrmFoto photoViewer(codOfer, this);
     const int picked = photoViewer.GetOfeFoto(currentKey);
+    // The keys come back to the card, also where no window manager hands
+    // the focus back to it.
+    activateWindow();
     if (picked != 0)
         skipFailure(lcCard(), [&] { photos->FindFirst(QStringLiteral("codfoto=%1").arg(picked)); });
 }
