@@ -142,7 +142,8 @@ void RecordNavigator::fitCaption()
         m_caption->setFont(bar);
     // The position beside the caption where one line holds both, else below it.
     const QString oneLine = (m_captionText + u' ' + m_position).trimmed();
-    if (m_position.isEmpty() || m_caption->fontMetrics().horizontalAdvance(oneLine) <= m_caption->contentsRect().width())
+    const int room = m_caption->contentsRect().width();
+    if (m_position.isEmpty() || m_caption->fontMetrics().horizontalAdvance(oneLine) <= room)
         m_caption->setText(oneLine);
     else
         m_caption->setText(m_captionText + u'\n' + m_position);
