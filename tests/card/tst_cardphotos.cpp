@@ -159,7 +159,7 @@ private slots:
         navigate(*m_card, "datprincip", "next", offer - 1);
         QCOMPARE(cardBox(*m_card, 5), QString("R%1").arg(offer));
         showPhoto();
-        QCOMPARE(pictureColour(m_image), QColor());
+        QVERIFY(m_image->pixmap().isNull());
         QCOMPARE(m_image->text(), text);
     }
 
