@@ -1,5 +1,6 @@
 #include "card/frmficha.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -7,6 +8,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <QTextDocument>
 
 #include "card/clsdialog.h"
 #include "card/logging.h"
@@ -20,12 +24,14 @@
 #include "startup/colours.h"
 #include "startup/failure.h"
 #include "startup/formscaling.h"
+#include "startup/keys.h"
 #include "startup/modcol.h"
 #include "startup/pictureloader.h"
 #include "startup/priceformat.h"
 #include "startup/recordnavigator.h"
 #include "startup/statements.h"
 #include "viewer/frmfoto.h"
+#include "viewer/placeholder.h"
 
 using namespace modcol;
 
@@ -58,14 +64,26 @@ QString priceText(const QVariant &price)
 }
 
 // A quality applies when its column holds anything but False (a Boolean
-// False or the number 0) and Null, which records nothing.
+// False or the number 0): Null too.
 bool applies(const QVariant &value)
 {
     if (value.isNull())
-        return false;
+        return true;
     bool isNumber = false;
     const double number = value.toDouble(&isNumber);
     return !isNumber || number != 0;
+}
+
+// Whether a box shows its whole text: a line edit draws it within its
+// frame, 2 pixels in from either side, with a pixel for the cursor.
+bool showsWhole(const QLineEdit *box)
+{
+    constexpr int Margins = 2 * 2 + 1;
+    QStyleOptionFrame frame;
+    frame.initFrom(box);
+    frame.lineWidth = box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, box) : 0;
+    const QRect room = box->style()->subElementRect(QStyle::SE_LineEditContents, &frame, box);
+    return box->fontMetrics().horizontalAdvance(box->text()) + Margins <= room.width();
 }
 
 catalogue::Database &baseDatos()
@@ -109,6 +127,12 @@ frmficha::frmficha(QWidget *parent)
     connect(m_controls.botcerrar, &QPushButton::clicked, this, &QDialog::reject);
 
     Load();
+
+    // The keys go to the navigators: the card itself has the first focus and
+    // takes it back when its photo or its ground is clicked.
+    setFocusPolicy(Qt::ClickFocus);
+    setFocus();
+    sendArrowsToWindow(this);
 }
 
 frmficha::~frmficha() = default;
@@ -157,6 +181,36 @@ void frmficha::setFolderChooser(std::function<QString(QWidget *)> chooser)
     m_folderChooser = std::move(chooser);
 }
 
+void frmficha::keyPressEvent(QKeyEvent *event)
+{
+    using Step = RecordNavigator::Step;
+    RecordNavigator *offers = m_controls.datprincip;
+    RecordNavigator *photos = m_controls.DatImagen;
+    const bool control = event->modifiers() & Qt::ControlModifier;
+    switch (event->key()) {
+    case Qt::Key_PageUp:
+        offers->step(Step::Previous);
+        break;
+    case Qt::Key_PageDown:
+        offers->step(Step::Next);
+        break;
+    case Qt::Key_Home:
+        (control ? offers : photos)->step(Step::First);
+        break;
+    case Qt::Key_End:
+        (control ? offers : photos)->step(Step::Last);
+        break;
+    case Qt::Key_Left:
+        photos->step(Step::Previous);
+        break;
+    case Qt::Key_Right:
+        photos->step(Step::Next);
+        break;
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}
+
 void frmficha::done(int result)
 {
     Timer1->stop();
@@ -184,15 +238,19 @@ void frmficha::datprincip_Reposition()
 
 void frmficha::MuestraFicha(catalogue::Recordset &rs)
 {
-    for (int box = 1; box <= LastFieldBox; ++box)
+    for (int box = 1; box <= LastFieldBox; ++box) {
         m_controls.txtcampo[box]->clear();
+        m_controls.txtcampo[box]->setToolTip(QString());
+    }
     for (const auto &field : FieldMap) {
         skipFailure(lcCard(), [&] {
             const QVariant value = rs.Fields(QString::fromUtf8(field.column)).Value;
             QLineEdit *box = m_controls.txtcampo[field.box];
             box->setText(field.box == PriceBox ? priceText(value) : catalogue::numberAsText(value));
-            // A text longer than its box shows its beginning.
+            // A text longer than its box shows its beginning, and the whole
+            // text as a tool tip, in which markup is shown as written.
             box->setCursorPosition(0);
+            box->setToolTip(showsWhole(box) ? QString() : Qt::convertFromPlainText(box->text(), Qt::WhiteSpaceNormal));
         });
     }
     CargaCalidades(rs);
@@ -253,7 +311,7 @@ void frmficha::CargaFoto()
         // or offer must not stay on this offer's card.
         if (!rutaFoto.isEmpty())
             qCDebug(lcCard) << "photo file missing:" << rutaFoto;
-        m_controls.Image1->clear();
+        showNoPhoto();
         return;
     }
     const QSize box(twipsToPixels(anchoFoto), twipsToPixels(altoFoto));
@@ -266,13 +324,26 @@ void frmficha::photoLoaded(int ticket, const Picture &picture)
         return; // the user has moved on to another photo or offer
     m_ticket = 0;
     if (picture.image.isNull()) {
-        m_controls.Image1->clear();
+        showNoPhoto();
         return;
     }
     QPixmap pixmap = QPixmap::fromImage(picture.image);
     pixmap.setDevicePixelRatio(devicePixelRatioF());
     m_controls.Image1->setPixmap(pixmap);
     AjustaFoto(picture.size);
+}
+
+void frmficha::showNoPhoto()
+{
+    QLabel *box = m_controls.Image1;
+    box->clear();
+    // A card without an offer shows nothing at all.
+    const catalogue::Recordset *photos = m_controls.DatImagen->recordset();
+    if (!photos)
+        return;
+    box->resize(twipsToPixels(anchoFoto), twipsToPixels(altoFoto));
+    viewer::showPlaceholder(box, photos->RecordCount() > 0 ? viewer::Placeholder::PhotoUnavailable
+                                                            : viewer::Placeholder::NoPhotos);
 }
 
 void frmficha::AjustaFoto(QSize picture)
@@ -297,6 +368,9 @@ void frmficha::Command1_Click()
     // A fresh viewer each time, released only after its answer is read.
     viewer::FrmFoto photoViewer(codOfer, this);
     const int picked = photoViewer.GetOfeFoto(currentKey);
+    // The keys come back to the card, also where no window manager hands
+    // the focus back to it.
+    activateWindow();
     if (picked != 0)
         skipFailure(lcCard(), [&] { photos->FindFirst(QStringLiteral("codfoto=%1").arg(picked)); });
 }
@@ -317,7 +391,7 @@ void frmficha::mextraefotos_Click()
             paths << catalogue::numberAsText(photos->Fields(QStringLiteral("ruta")).Value);
     });
     const ExtractionCount count = extractPhotos(paths, LimpiaReferencia(), folder, baseFolders());
-    QMessageBox::information(this, ApplicationTitle, extractionMessage(count));
+    QMessageBox::information(this, ApplicationTitle, extractionMessage(count, folder));
 }
 
 QString frmficha::LimpiaReferencia() const

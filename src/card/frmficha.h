@@ -50,6 +50,11 @@ public:
     // Closing also drops a photo still to load.
     void done(int result) override;
 
+protected:
+    // Page Up, Page Down, Ctrl+Home and Ctrl+End step through the offers;
+    // ←, →, Home and End through the photos, where no text box takes them.
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void Load();
     void datprincip_Reposition();
@@ -59,6 +64,7 @@ private:
     void DatImagen_Reposition();
     void Timer1_Timer();
     void CargaFoto();
+    void showNoPhoto();
     void photoLoaded(int ticket, const modcol::Picture &picture);
     void AjustaFoto(QSize picture);
     void Command1_Click();

@@ -4,26 +4,47 @@
 #include <filesystem>
 #include <system_error>
 
+#include <QDir>
 #include <QFileInfo>
 #include <QSet>
 #include <QTemporaryFile>
+#include <QTextBoundaryFinder>
 
 #include "card/logging.h"
 
 namespace card {
 namespace {
 
-bool isForbiddenInName(QChar c)
+// The longest file name in bytes that ext4, Btrfs and XFS take; as UTF-8 it
+// also fits NTFS's 255 UTF-16 units.
+constexpr qsizetype LongestName = 255;
+
+// Characters no system takes in a file name, and characters that show
+// nothing: controls, line breaks, and format characters such as the
+// direction overrides that make a name read otherwise than it is.
+bool isLeftOut(char32_t c)
 {
     static const QString forbidden = QStringLiteral("\"\\/;:'*?<>|");
-    return c.unicode() < 0x20 || c.unicode() == 0x7f || forbidden.contains(c);
+    if (c < 0x80 && forbidden.contains(QChar(c)))
+        return true;
+    switch (QChar::category(c)) {
+    case QChar::Other_Control:
+    case QChar::Other_Format:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+        return true;
+    default:
+        return false;
+    }
 }
 
-QString withoutBlanksAround(const QString &text)
+// Without blanks at either end, nor dots at its start: a name that starts
+// with a dot is hidden.
+QString trimmedStem(const QString &text)
 {
     qsizetype first = 0;
     qsizetype last = text.size();
-    while (first < last && text.at(first) == u' ')
+    while (first < last && (text.at(first) == u' ' || text.at(first) == u'.'))
         ++first;
     while (last > first && text.at(last - 1) == u' ')
         --last;
@@ -79,11 +100,12 @@ bool copyReplacing(const QString &source, const QString &target)
 QString cleanReference(const QString &reference)
 {
     QString clean;
-    for (const QChar c : reference) {
-        if (!isForbiddenInName(c))
-            clean += c;
+    for (const uint c : reference.toUcs4()) {
+        const char32_t character = c;
+        if (!isLeftOut(character))
+            clean += QString::fromUcs4(&character, 1);
     }
-    return withoutBlanksAround(clean);
+    return trimmedStem(clean);
 }
 
 QString photoExtension(const QString &ruta)
@@ -95,7 +117,14 @@ QString photoExtension(const QString &ruta)
 
 QString photoCopyName(const QString &stem, int n, const QString &ruta)
 {
-    return stem + QStringLiteral("-foto%1").arg(n, 2, 10, QLatin1Char('0')) + photoExtension(ruta);
+    const QString ending = QStringLiteral("-foto%1").arg(n, 2, 10, QLatin1Char('0')) + photoExtension(ruta);
+    // Too long a name loses the end of its stem, a whole character at a time.
+    QString name = stem + ending;
+    QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, stem);
+    characters.toEnd();
+    while (name.toUtf8().size() > LongestName && characters.toPreviousBoundary() >= 0)
+        name = stem.left(characters.position()) + ending;
+    return name;
 }
 
 ExtractionCount extractPhotos(const QStringList &paths, const QString &stem, const QString &chosenFolder,
@@ -135,11 +164,17 @@ ExtractionCount extractPhotos(const QStringList &paths, const QString &stem, con
     return count;
 }
 
-QString extractionMessage(const ExtractionCount &count)
+QString extractionMessage(const ExtractionCount &count, const QString &folder)
 {
-    QString message = QStringLiteral("Se han copiado %1 fotos").arg(count.copied);
-    if (count.failed > 0)
-        message += QStringLiteral("\nNo se han podido copiar %1 fotos").arg(count.failed);
+    const auto photos = [](int n) { return n == 1 ? QStringLiteral("1 foto") : QStringLiteral("%1 fotos").arg(n); };
+    QString message =
+        (count.copied == 1 ? QStringLiteral("Se ha copiado %1 en «%2»") : QStringLiteral("Se han copiado %1 en «%2»"))
+            .arg(photos(count.copied), QDir::toNativeSeparators(folder));
+    if (count.failed > 0) {
+        message += (count.failed == 1 ? QStringLiteral("\nNo se ha podido copiar %1")
+                                      : QStringLiteral("\nNo se han podido copiar %1"))
+                       .arg(photos(count.failed));
+    }
     return message;
 }
 

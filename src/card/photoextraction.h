@@ -10,8 +10,10 @@
 namespace card {
 
 // The reference as a file name's stem: without the characters no system
-// takes in a file name (" \ / ; : ' * ? < > | and control characters) and
-// without blanks at either end.
+// takes in a file name (" \ / ; : ' * ? < > | and control characters),
+// without characters that show nothing (format characters such as direction
+// overrides, line breaks), without blanks at either end and without dots at
+// its start, so that a copy's name is never hidden.
 QString cleanReference(const QString &reference);
 
 // The extension of a catalogue path's file name, dot included ("fotos\a.jpg"
@@ -20,7 +22,8 @@ QString cleanReference(const QString &reference);
 QString photoExtension(const QString &ruta);
 
 // The copy's name: `stem` (a cleaned reference), "-foto", the number with
-// at least two digits, and the photo's extension.
+// at least two digits, and the photo's extension; the stem shortened, by
+// whole characters, where the name would be too long for a file system.
 QString photoCopyName(const QString &stem, int n, const QString &ruta);
 
 struct ExtractionCount
@@ -38,7 +41,8 @@ struct ExtractionCount
 ExtractionCount extractPhotos(const QStringList &paths, const QString &stem, const QString &folder,
                               const modcol::BaseFolders &folders);
 
-// "Se han copiado N fotos", and how many could not be copied when some could not.
-QString extractionMessage(const ExtractionCount &count);
+// "Se han copiado N fotos en «folder»", and how many could not be copied
+// when some could not; "1 foto" for one.
+QString extractionMessage(const ExtractionCount &count, const QString &folder);
 
 } // namespace card

@@ -1,8 +1,48 @@
 #include "startup/keys.h"
 
+#include <QAbstractButton>
+#include <QCoreApplication>
 #include <QKeyEvent>
 
 namespace modcol {
+namespace {
+
+bool isArrow(const QKeyEvent *key)
+{
+    switch (key->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        return true;
+    default:
+        return false;
+    }
+}
+
+class ArrowsToWindow : public QObject
+{
+public:
+    explicit ArrowsToWindow(QWidget *window)
+        : QObject(window)
+        , m_window(window)
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress || !isArrow(static_cast<const QKeyEvent *>(event)))
+            return QObject::eventFilter(watched, event);
+        QCoreApplication::sendEvent(m_window, event);
+        return true;
+    }
+
+private:
+    QWidget *m_window;
+};
+
+} // namespace
 
 bool isEnter(const QKeyEvent *key)
 {
@@ -23,6 +63,13 @@ bool reachesChoiceList(const QKeyEvent *key)
     default:
         return false;
     }
+}
+
+void sendArrowsToWindow(QWidget *window)
+{
+    auto *filter = new ArrowsToWindow(window);
+    for (QAbstractButton *button : window->findChildren<QAbstractButton *>())
+        button->installEventFilter(filter);
 }
 
 } // namespace modcol

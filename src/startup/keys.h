@@ -1,6 +1,7 @@
 #pragma once
 
 class QKeyEvent;
+class QWidget;
 
 // Keys that every window reads the same way.
 namespace modcol {
@@ -13,5 +14,11 @@ bool isEnter(const QKeyEvent *key);
 // the keys that open its drop-down to choose from. A window's own handler
 // decides what every other key does to such a list.
 bool reachesChoiceList(const QKeyEvent *key);
+
+// Hands the arrow keys pressed on any button, option button or check box of
+// `window` (as it is now) to the window itself, which steps through its
+// photos with them: such a control would move the focus with them, and an
+// option button would change with it.
+void sendArrowsToWindow(QWidget *window);
 
 } // namespace modcol

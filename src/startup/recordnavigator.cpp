@@ -3,13 +3,14 @@
 #include <algorithm>
 #include <cmath>
 
-#include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QToolButton>
 
 #include "catalogue/recordset.h"
 #include "startup/formscaling.h"
+#include "startup/keys.h"
 
 namespace modcol {
 namespace {
@@ -50,10 +51,8 @@ QIcon arrowIcon(bool back, bool toEnd, int size, const QColor &colour, qreal pix
 RecordNavigator::RecordNavigator(QWidget *parent)
     : QWidget(parent)
 {
-    connect(addButton(First, QStringLiteral("first"), tr("Primero")), &QToolButton::clicked, this,
-            &RecordNavigator::moveFirst);
-    connect(addButton(Previous, QStringLiteral("previous"), tr("Anterior")), &QToolButton::clicked, this,
-            &RecordNavigator::movePrevious);
+    addButton(First, QStringLiteral("first"), tr("Primero"));
+    addButton(Previous, QStringLiteral("previous"), tr("Anterior"));
     m_caption = new QLabel(this);
     m_caption->setTextFormat(Qt::PlainText);
     m_caption->setAlignment(Qt::AlignCenter);
@@ -63,10 +62,8 @@ RecordNavigator::RecordNavigator(QWidget *parent)
     // while the bar is disabled, whatever the window's colour behind it.
     m_caption->setBackgroundRole(QPalette::Base);
     m_caption->setAutoFillBackground(true);
-    connect(addButton(Next, QStringLiteral("next"), tr("Siguiente")), &QToolButton::clicked, this,
-            &RecordNavigator::moveNext);
-    connect(addButton(Last, QStringLiteral("last"), tr("Último")), &QToolButton::clicked, this,
-            &RecordNavigator::moveLast);
+    addButton(Next, QStringLiteral("next"), tr("Siguiente"));
+    addButton(Last, QStringLiteral("last"), tr("Último"));
     placeControls();
 }
 
@@ -77,9 +74,26 @@ QToolButton *RecordNavigator::addButton(Step step, const QString &name, const QS
     auto *button = new QToolButton(this);
     button->setObjectName(name);
     button->setToolTip(toolTip);
-    button->setFocusPolicy(Qt::NoFocus);
+    // Reached by Tab; a click leaves the focus where it was.
+    button->setFocusPolicy(Qt::TabFocus);
+    button->installEventFilter(this);
+    connect(button, &QToolButton::clicked, this, [this, step] { this->step(step); });
     m_buttons[step] = button;
     return button;
+}
+
+bool RecordNavigator::eventFilter(QObject *watched, QEvent *event)
+{
+    // Enter presses the button with the focus, as Space does.
+    if (event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<const QKeyEvent *>(event);
+        if (isEnter(key)) {
+            if (!key->isAutoRepeat())
+                static_cast<QToolButton *>(watched)->click();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void RecordNavigator::resizeEvent(QResizeEvent *event)
@@ -121,37 +135,70 @@ void RecordNavigator::fitCaption()
     // The bar's size and weight in the windows' own face, made smaller
     // where the caption would not fit.
     const QFont bar = font();
-    if (bar.pointSizeF() <= 0) {
+    const bool designFont = bar.pointSizeF() > 0;
+    if (designFont)
+        setDesignFont(m_caption, bar.pointSizeF(), bar.bold());
+    else
         m_caption->setFont(bar);
-        return;
-    }
-    setDesignFont(m_caption, bar.pointSizeF(), bar.bold());
-    fitText(m_caption);
+    // The position beside the caption where one line holds both, else below it.
+    const QString oneLine = (m_captionText + u' ' + m_position).trimmed();
+    const int room = m_caption->contentsRect().width();
+    if (m_position.isEmpty() || m_caption->fontMetrics().horizontalAdvance(oneLine) <= room)
+        m_caption->setText(oneLine);
+    else
+        m_caption->setText(m_captionText + u'\n' + m_position);
+    if (designFont)
+        fitText(m_caption);
 }
 
 void RecordNavigator::setRecordset(std::unique_ptr<catalogue::Recordset> recordset)
 {
     m_recordset = std::move(recordset);
-    if (!m_recordset) {
-        emit Reposition();
-        return;
-    }
-    connect(m_recordset.get(), &catalogue::Recordset::Reposition, this, &RecordNavigator::Reposition);
-    if (m_recordset->RecordCount() > 0)
+    if (m_recordset)
+        connect(m_recordset.get(), &catalogue::Recordset::Reposition, this, &RecordNavigator::relayReposition);
+    if (hasRows())
         m_recordset->MoveFirst();
     else
-        emit Reposition();
+        relayReposition();
+}
+
+void RecordNavigator::relayReposition()
+{
+    showPosition();
+    emit Reposition();
 }
 
 void RecordNavigator::setCaption(const QString &caption)
 {
-    m_caption->setText(caption);
+    m_captionText = caption;
+    showPosition();
+}
+
+void RecordNavigator::showPosition()
+{
+    const int position = m_recordset ? m_recordset->AbsolutePosition() : -1;
+    m_position = position < 0 ? QString() : tr("%1 de %2").arg(position + 1).arg(m_recordset->RecordCount());
     fitCaption();
 }
 
-QString RecordNavigator::caption() const
+void RecordNavigator::step(Step step)
 {
-    return m_caption->text();
+    if (!isEnabled())
+        return;
+    switch (step) {
+    case First:
+        moveFirst();
+        break;
+    case Previous:
+        movePrevious();
+        break;
+    case Next:
+        moveNext();
+        break;
+    case Last:
+        moveLast();
+        break;
+    }
 }
 
 bool RecordNavigator::hasRows() const

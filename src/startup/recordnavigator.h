@@ -17,14 +17,19 @@ namespace modcol {
 // The data control's bar: first, previous, caption, next, last. It owns the
 // record set bound to it and relays the set's Reposition, whether the move
 // came from its buttons or from code. The buttons stop at the first and the
-// last row. Its arrow buttons are narrow, sized from the bar's height, so
-// that the caption keeps most of a small bar, and the caption shows whole:
-// where the bar's font is too large for the room left, it is drawn smaller.
+// last row; Tab reaches them, and Space or Enter presses the one with the
+// focus. Beside its caption it shows where the set stands ("Fotos 2 de 9"),
+// on a second line where one is too narrow. Its arrow buttons are narrow,
+// sized from the bar's height, so that the caption keeps most of a small
+// bar, and the caption shows whole: where the bar's font is too large for
+// the room left, it is drawn smaller.
 class RecordNavigator : public QWidget
 {
     Q_OBJECT
 
 public:
+    enum Step { First, Previous, Next, Last };
+
     explicit RecordNavigator(QWidget *parent = nullptr);
     ~RecordNavigator() override;
 
@@ -34,7 +39,11 @@ public:
     catalogue::Recordset *recordset() const { return m_recordset.get(); }
 
     void setCaption(const QString &caption);
-    QString caption() const;
+    QString caption() const { return m_captionText; }
+
+    // What the button of `step` does, for a window's keys; nothing while the
+    // bar is disabled.
+    void step(Step step);
 
 signals:
     void Reposition();
@@ -42,12 +51,13 @@ signals:
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    enum Step { First, Previous, Next, Last };
-
     QToolButton *addButton(Step step, const QString &name, const QString &toolTip);
     void placeControls();
+    void relayReposition();
+    void showPosition();
     void fitCaption();
     bool hasRows() const;
     void moveFirst();
@@ -58,6 +68,8 @@ private:
     std::unique_ptr<catalogue::Recordset> m_recordset;
     std::array<QToolButton *, 4> m_buttons{}; // in Step order
     QLabel *m_caption = nullptr;
+    QString m_captionText;
+    QString m_position; // "2 de 9"; empty without a current row
 };
 
 } // namespace modcol

@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QToolButton>
 
 #include "catalogue/database.h"
 #include "catalogue/recordset.h"
@@ -22,7 +21,6 @@
 #include "startup/keys.h"
 #include "startup/modcol.h"
 #include "startup/pictureloader.h"
-#include "startup/recordnavigator.h"
 #include "startup/statements.h"
 #include "viewer/controlmeasures.h"
 #include "viewer/inputhold.h"
@@ -84,6 +82,14 @@ FrmFoto::FrmFoto(int codOfer, QWidget *parent)
     DatImagen->setRecordset(openPhotoList(codOfer));
     // Nothing to zoom: the box takes no key.
     TxtZoom->setReadOnly(!hasPhotos());
+    if (!hasPhotos())
+        showNoPhoto(Placeholder::NoPhotos);
+
+    // The keys go to the photos: the window itself, the photo area, has the
+    // first focus and takes it back when a photo or the ground is clicked.
+    setFocusPolicy(Qt::ClickFocus);
+    setFocus();
+    modcol::sendArrowsToWindow(this);
 }
 
 FrmFoto::~FrmFoto() = default;
@@ -230,19 +236,35 @@ void FrmFoto::showEvent(QShowEvent *event)
 
 void FrmFoto::keyPressEvent(QKeyEvent *event)
 {
+    using Step = modcol::RecordNavigator::Step;
+    // The single view steps through the photos; the grid moves its mark and
+    // turns its pages. Presentation clickers send Page Up and Page Down.
     switch (event->key()) {
-    // Presentation clickers send Page Up and Page Down.
     case Qt::Key_PageUp:
-        stepWithNavigator("previous");
+        EnDetalle ? turnPage(-1) : stepPhotos(Step::Previous);
         break;
     case Qt::Key_PageDown:
-        stepWithNavigator("next");
+        EnDetalle ? turnPage(1) : stepPhotos(Step::Next);
+        break;
+    case Qt::Key_Left:
+        EnDetalle ? moveMark(-1) : stepPhotos(Step::Previous);
+        break;
+    case Qt::Key_Right:
+        EnDetalle ? moveMark(1) : stepPhotos(Step::Next);
+        break;
+    case Qt::Key_Up:
+        if (EnDetalle)
+            moveMark(-m_columns);
+        break;
+    case Qt::Key_Down:
+        if (EnDetalle)
+            moveMark(m_columns);
         break;
     case Qt::Key_Home:
-        stepWithNavigator("first");
+        stepPhotos(Step::First);
         break;
     case Qt::Key_End:
-        stepWithNavigator("last");
+        stepPhotos(Step::Last);
         break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -252,15 +274,14 @@ void FrmFoto::keyPressEvent(QKeyEvent *event)
     }
 }
 
-void FrmFoto::stepWithNavigator(const char *button)
+void FrmFoto::stepPhotos(modcol::RecordNavigator::Step step)
 {
     // As the navigator's own arrows, and only where they can be used: in the
-    // single view, not during the slideshow, and not while the zoom box
-    // takes the keys.
-    if (m_closing || EnDetalle || FraFoto->isHidden() || !DatImagen->isEnabled() || focusWidget() == TxtZoom)
+    // single view, not during the slideshow (the navigator is off then), and
+    // not while the zoom box takes the keys.
+    if (m_closing || EnDetalle || FraFoto->isHidden() || focusWidget() == TxtZoom)
         return;
-    if (auto *arrow = DatImagen->findChild<QToolButton *>(QLatin1String(button)))
-        arrow->click();
+    DatImagen->step(step);
 }
 
 bool FrmFoto::eventFilter(QObject *watched, QEvent *event)

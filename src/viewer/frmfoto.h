@@ -9,6 +9,8 @@
 #include <QSizeF>
 
 #include "startup/picture.h"
+#include "startup/recordnavigator.h"
+#include "viewer/placeholder.h"
 
 class QCheckBox;
 class QComboBox;
@@ -26,7 +28,6 @@ class Recordset;
 namespace modcol {
 class ClickLabel;
 class PictureLoader;
-class RecordNavigator;
 } // namespace modcol
 
 namespace viewer {
@@ -95,7 +96,7 @@ private:
     void VistaDetalle();
     void VistaUnaFoto();
     void botcerrar_Click();
-    void stepWithNavigator(const char *button);
+    void stepPhotos(modcol::RecordNavigator::Step step);
     void decode(const QString &file, QSize box, int cell);
     void pictureLoaded(int ticket, const modcol::Picture &picture);
     void forgetPictures();
@@ -115,6 +116,7 @@ private:
     void removeCell(int k);
     void clearCell(int k);
     void setMarked(int k, bool marked);
+    void moveMark(int cells);
     bool isMarked(int k) const;
     void showCellPicture(int k, const modcol::Picture &picture);
 
@@ -123,6 +125,7 @@ private:
     void Movimiento_Imagen();
     void showPhoto(const modcol::Picture &picture);
     void removePhoto();
+    void showNoPhoto(Placeholder why);
     void EncajaFoto(int AltoMax, int AnchoMax);
     void AplicaZoom();
     int zoomPercent(const QString &whenEmpty);
@@ -166,6 +169,7 @@ private:
     Slideshow *m_slideshow = nullptr;
     modcol::PictureLoader *m_loader = nullptr;
     std::map<int, int> m_tickets; // decode ticket -> element of Img it is for
+    int m_columns = 0;            // of the grid's page laid out last
     QSize m_photoSize;            // the single photo's own size, upright; empty without a picture
     QSizeF m_fitted;              // the single photo fitted to the window, in twips
     bool m_closing = false;

@@ -170,7 +170,7 @@ void FrmFoto::createSingleViewControls()
 
     DatImagen = new modcol::RecordNavigator(FraFoto);
     DatImagen->setObjectName(QStringLiteral("DatImagen"));
-    DatImagen->setCaption(QStringLiteral("Data1"));
+    DatImagen->setCaption(QStringLiteral("Foto"));
     placeControl(DatImagen, 720, 0, 1260, 585);
     setDesignFont(DatImagen, 8.25, false);
 

@@ -13,6 +13,7 @@
 #include "startup/clicklabel.h"
 #include "startup/failure.h"
 #include "startup/modcol.h"
+#include "viewer/cellcaption.h"
 #include "viewer/controlmeasures.h"
 #include "viewer/inputhold.h"
 #include "viewer/logging.h"
@@ -42,6 +43,7 @@ int FrmFoto::ColocaCeldas()
     const int columns = CbCol->currentText().toInt();
     const GridLayout grid =
         gridLayout(modcol::screenTwips(this), areaTop(), rows, columns, inTwips(Dato[0]->geometry()).height());
+    m_columns = columns;
     for (int k = 1; k <= int(grid.cells.size()); ++k) {
         if (k >= int(Img.size()))
             createCell(k);
@@ -104,9 +106,10 @@ void FrmFoto::LlenaCelda(int k, const QString &file)
 
 void FrmFoto::showCellPicture(int k, const modcol::Picture &picture)
 {
-    // A picture that cannot be read leaves its cell empty.
-    if (picture.image.isNull())
+    if (picture.image.isNull()) {
+        showPlaceholder(Img[k], Placeholder::PhotoUnavailable);
         return;
+    }
     setPicture(Img[k], picture.image);
     EncajaCelda(k, picture.size);
 }
@@ -173,7 +176,7 @@ void FrmFoto::createCell(int k)
     connect(image, &modcol::ClickLabel::doubleClicked, this, [this, k] { Img_DblClick(k); });
     Img.push_back(image);
 
-    auto *caption = new QLabel(this);
+    auto *caption = new CellCaption(this);
     caption->setObjectName(QStringLiteral("Dato_%1").arg(k));
     caption->setTextFormat(Qt::PlainText);
     caption->setFont(Dato[0]->font());
@@ -215,6 +218,21 @@ void FrmFoto::setMarked(int k, bool marked)
 bool FrmFoto::isMarked(int k) const
 {
     return Img[k]->frameShape() == QFrame::Box;
+}
+
+void FrmFoto::moveMark(int cells)
+{
+    // Within the page: Page Up and Page Down turn it. Unmarked, the first
+    // cell takes the mark.
+    const int cellCount = int(Img.size()) - 1;
+    int marked = 0;
+    for (int k = 1; k <= cellCount; ++k) {
+        if (isMarked(k))
+            marked = k;
+    }
+    const int target = marked == 0 ? 1 : marked + cells;
+    if (target >= 1 && target <= cellCount)
+        Img_Click(target);
 }
 
 } // namespace viewer

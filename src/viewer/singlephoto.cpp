@@ -41,9 +41,13 @@ void FrmFoto::Movimiento_Imagen()
     setTag(Img[0], catalogue::numberAsText(rs.Fields(0).Value));
     const QString file =
         modcol::photoFile(modcol::baseFolders(), catalogue::numberAsText(rs.Fields(QStringLiteral("ruta")).Value));
+    if (file.isEmpty()) {
+        showNoPhoto(Placeholder::PhotoUnavailable);
+        return;
+    }
     const QSize box = photoBox(windowTwips(), areaTop());
     removePhoto();
-    if (file.isEmpty() || box.isEmpty())
+    if (box.isEmpty())
         return;
     Img[0]->hide();
     // Decoded no larger than it can be shown: the fitted size at most.
@@ -52,9 +56,10 @@ void FrmFoto::Movimiento_Imagen()
 
 void FrmFoto::showPhoto(const modcol::Picture &picture)
 {
-    // A picture that cannot be read leaves the view empty.
-    if (picture.image.isNull())
+    if (picture.image.isNull()) {
+        showNoPhoto(Placeholder::PhotoUnavailable);
         return;
+    }
     setPicture(Img[0], picture.image);
     m_photoSize = picture.size;
     fitAndZoom();
@@ -66,6 +71,16 @@ void FrmFoto::removePhoto()
     Img[0]->clear();
     m_photoSize = QSize();
     m_fitted = QSizeF();
+}
+
+void FrmFoto::showNoPhoto(Placeholder why)
+{
+    removePhoto();
+    // Over the whole photo area, where a photo would be.
+    const QSizeF area = photoBox(windowTwips(), areaTop());
+    Img[0]->setGeometry(inPixels(zoomedPhoto(area, 100, windowTwips(), areaTop())));
+    showPlaceholder(Img[0], why);
+    Img[0]->show();
 }
 
 void FrmFoto::EncajaFoto(int AltoMax, int AnchoMax)

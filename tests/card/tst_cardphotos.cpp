@@ -139,25 +139,28 @@ private slots:
     }
 
     // Whatever the next offer has instead of a readable photo, the previous
-    // offer's photo does not stay on its card.
-    void noPhotoClearsTheBox_data()
+    // offer's photo does not stay on its card: the box says why there is none.
+    void noPhotoSaysSo_data()
     {
         QTest::addColumn<int>("offer");
-        QTest::newRow("missing file") << 2;
-        QTest::newRow("not a picture") << 3;
-        QTest::newRow("no path") << 4;
-        QTest::newRow("path out of the base folders") << 5;
-        QTest::newRow("no photos") << 6;
+        QTest::addColumn<QString>("text");
+        QTest::newRow("missing file") << 2 << "Foto no disponible";
+        QTest::newRow("not a picture") << 3 << "Foto no disponible";
+        QTest::newRow("no path") << 4 << "Foto no disponible";
+        QTest::newRow("path out of the base folders") << 5 << "Foto no disponible";
+        QTest::newRow("no photos") << 6 << "Sin fotos";
     }
-    void noPhotoClearsTheBox()
+    void noPhotoSaysSo()
     {
         QFETCH(int, offer);
+        QFETCH(QString, text);
         showPhoto();
         QCOMPARE(pictureColour(m_image), QColor(Qt::red));
         navigate(*m_card, "datprincip", "next", offer - 1);
         QCOMPARE(cardBox(*m_card, 5), QString("R%1").arg(offer));
         showPhoto();
-        QCOMPARE(pictureColour(m_image), QColor());
+        QVERIFY(m_image->pixmap().isNull());
+        QCOMPARE(m_image->text(), text);
     }
 
     // A decode under way when the user moves to another photo or offer, or
@@ -234,6 +237,11 @@ private slots:
         QTest::newRow("a hundred") << "R" << 100 << "f.jpg" << "R-foto100.jpg";
         QTest::newRow("dot in a folder's name") << "R" << 1 << "fo.tos\\foto" << "R-foto01";
         QTest::newRow("last dot") << "R" << 1 << "fotos/a.b.jpeg" << "R-foto01.jpeg";
+        QTest::newRow("direction override, invisible characters")
+            << "AB\u202Egpj.exe\u200B\u2028" << 1 << "a.jpg" << "ABgpj.exe-foto01.jpg";
+        QTest::newRow("dots: not hidden") << " .. " << 1 << "a.jpg" << "-foto01.jpg";
+        // 255 bytes at most, cut between characters of two bytes each.
+        QTest::newRow("too long") << QString(300, u'ñ') << 7 << "a.jpeg" << QString(121, u'ñ') + "-foto07.jpeg";
     }
     void names()
     {
@@ -256,13 +264,14 @@ private slots:
         QTest::addColumn<QStringList>("files");
         QTest::newRow("present, missing, empty, outside")
             << QStringList{"textos\\a.txt", "textos\\falta.txt", "", "..\\secreto.jpg", "textos\\C.TXT"} << "copias"
-            << "Se han copiado 2 fotos" << QStringList{"AB12-foto01.txt=foto a", "AB12-foto02.TXT=foto c"};
-        QTest::newRow("a folder in the way") << QStringList{"textos\\a.txt", "textos\\a.txt", "textos\\c.TXT"}
-                                             << "copias" << "Se han copiado 2 fotos\nNo se han podido copiar 1 fotos"
-                                             << QStringList{"AB12-foto01.txt=foto a", "AB12-foto02.txt=foto a"};
+            << "Se han copiado 2 fotos en «%1»" << QStringList{"AB12-foto01.txt=foto a", "AB12-foto02.TXT=foto c"};
+        QTest::newRow("a folder in the way")
+            << QStringList{"textos\\a.txt", "textos\\a.txt", "textos\\c.TXT"} << "copias"
+            << "Se han copiado 2 fotos en «%1»\nNo se ha podido copiar 1 foto"
+            << QStringList{"AB12-foto01.txt=foto a", "AB12-foto02.txt=foto a"};
         QTest::newRow("the photos' own folder")
             << QStringList{"textos\\AB12-foto02.txt", "textos\\AB12-foto01.txt", "textos\\a.txt"} << "textos"
-            << "Se han copiado 1 fotos\nNo se han podido copiar 2 fotos"
+            << "Se ha copiado 1 foto en «%1»\nNo se han podido copiar 2 fotos"
             << QStringList{"AB12-foto01.txt=primera", "AB12-foto02.txt=segunda", "AB12-foto03.txt=foto a",
                            "a.txt=foto a", "c.TXT=foto c"};
     }
@@ -280,7 +289,7 @@ private slots:
                                          std::pair("copias/AB12-foto01.txt", "copia vieja")})
             demofolder::writeBytes(app + name, text);
         const card::ExtractionCount count = card::extractPhotos(paths, "AB12", app + folder, modcol::baseFolders());
-        QCOMPARE(card::extractionMessage(count), message);
+        QCOMPARE(card::extractionMessage(count, app + folder), message.arg(QDir::toNativeSeparators(app + folder)));
         QCOMPARE(listing(app + folder), files);
     }
 
@@ -309,7 +318,7 @@ private slots:
         QVERIFY(shown.isEmpty() && QDir(target).isEmpty());
         chosen = target;
         extract->trigger();
-        QCOMPARE(shown, QStringList{"Se han copiado 4 fotos"});
+        QCOMPARE(shown, QStringList{"Se han copiado 4 fotos en «" + QDir::toNativeSeparators(target) + "»"});
         QCOMPARE(QDir(target).entryList(QDir::Files, QDir::Name),
                  QStringList({"AB12-foto01.jpg", "AB12-foto02.JPG", "AB12-foto03.jpg", "AB12-foto04.jpg"}));
         QCOMPARE(contents(target + "/AB12-foto02.JPG"), contents(m_folder->appFolder() + "/fotos/1_c.JPG"));

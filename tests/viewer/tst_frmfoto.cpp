@@ -9,17 +9,21 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextDocumentFragment>
 #include <QTimer>
+#include <QToolTip>
 
 #include "catalogue/database.h"
 #include "partnerfolder.h"
 #include "startup/modcol.h"
 #include "startup/pictureloader.h"
+#include "viewer/cellcaption.h"
 #include "viewer/frmfoto.h"
 #include "viewer/viewergeometry.h"
 
@@ -27,6 +31,9 @@ using namespace testsupport;
 using namespace viewer;
 
 namespace {
+
+// Too long for a grid caption's line.
+const QString LongZone = QStringLiteral("Urbanización Los Almendros del Sur y Lomas del Mar");
 
 QString photoPath(int i)
 {
@@ -209,8 +216,9 @@ private slots:
     }
 
     // Each picture upright with its own proportions, decoded at most at the
-    // size shown, under a caption of two lines in the grid. A photo that
-    // cannot be read leaves an empty view or cell, never the photo before.
+    // size shown, under a caption of two lines in the grid, cut with "…"
+    // where too long and then whole as its tool tip. A photo that cannot be
+    // read says so in the view or the cell, never showing the photo before.
     void pictures()
     {
         makeFolder(3);
@@ -223,7 +231,8 @@ private slots:
         QTRY_VERIFY(hasPicture(photo));
         QTest::keyClick(&viewer, Qt::Key_PageDown);
         waitForDecodes(2);
-        QVERIFY(!hasPicture(photo));
+        QVERIFY(!hasPicture(photo) && photo->isVisible());
+        QCOMPARE(photo->text(), QString("Foto no disponible"));
         QTest::keyClick(&viewer, Qt::Key_PageDown);
         QTRY_VERIFY(hasPicture(photo) && photo->isVisible());
         QVERIFY(qAbs(proportion(photo) - 0.75) < 0.01);
@@ -233,7 +242,14 @@ private slots:
         waitForDecodes(3);
         QVERIFY(qAbs(proportion(img(viewer, 3)) - 0.75) < 0.01);
         QVERIFY(!hasPicture(img(viewer, 2)));
-        QCOMPARE(child<QLabel>(viewer, "Dato_1")->text(), QString("150.000 eur-Piso\nNerja-Centro"));
+        QCOMPARE(img(viewer, 2)->text(), QString("Foto no disponible"));
+        auto *caption = child<CellCaption>(viewer, "Dato_1");
+        QCOMPARE(caption->text(), "150.000 eur-Piso\nNerja-" + LongZone);
+        const QStringList lines = caption->shownLines();
+        QVERIFY2(lines[0] == "150.000 eur-Piso" && lines[1].endsWith(u'…'), qPrintable(lines.join(u'|')));
+        QHelpEvent help(QEvent::ToolTip, QPoint(1, 1), caption->mapToGlobal(QPoint(1, 1)));
+        QApplication::sendEvent(caption, &help);
+        QCOMPARE(QTextDocumentFragment::fromHtml(QToolTip::text()).toPlainText(), caption->text());
     }
 
     // Digits only, typed or pasted, between 10 and 100; Enter applies the
@@ -321,21 +337,50 @@ private slots:
         QVERIFY(!check->isChecked() && !timer->isActive());
     }
 
-    // Page Up/Down and Home/End step like the navigator's arrows, but not
-    // while the zoom box has the keys.
-    void pageUpAndDown()
+    // Keys go to the photos from the first: Space and Enter close nothing.
+    // In the single view ← →, Page Up, Page Down, Home and End step as the
+    // navigator's arrows do, also from an option button, which keeps its
+    // choice, but not from the zoom box; in the grid the arrows move the mark
+    // within the page.
+    void keys_data()
     {
-        FrmFoto &viewer = open(4, 1);
-        const QList<std::pair<Qt::Key, int>> steps{{Qt::Key_PageDown, 2}, {Qt::Key_End, 4}, {Qt::Key_PageDown, 4},
-                                                   {Qt::Key_Home, 1},     {Qt::Key_PageUp, 1}};
-        for (const auto &[pressed, photo] : steps) {
-            QTest::keyClick(&viewer, pressed);
-            QCOMPARE(shownKey(viewer), photo);
+        QTest::addColumn<int>("openOn"); // 0: the grid
+        QTest::addColumn<QString>("clicked"); // a control clicked first
+        QTest::addColumn<QStringList>("keys");
+        QTest::addColumn<QStringList>("after"); // the photo shown, or the cell marked
+        QTest::newRow("single view") << 1 << ""
+                                     << QStringList{"Space", "Return", "Right", "End", "PgDown", "Left", "Home"}
+                                     << QStringList{"Foto 1 de 10", "Foto 1 de 10", "Foto 2 de 10", "Foto 10 de 10",
+                                                    "Foto 10 de 10", "Foto 9 de 10", "Foto 1 de 10"};
+        QTest::newRow("from an option button") << 1 << "OptAcc_0" << QStringList{"Right", "Right", "Left"}
+                                               << QStringList{"Foto 2 de 10", "Foto 3 de 10", "Foto 2 de 10"};
+        QTest::newRow("from the zoom box") << 1 << "TxtZoom" << QStringList{"Right", "PgDown"}
+                                           << QStringList{"Foto 1 de 10", "Foto 1 de 10"};
+        QTest::newRow("grid") << 0 << "" << QStringList{"Space", "Right", "Down", "Down", "Left", "Up", "Up", "Up"}
+                              << QStringList{"cell 1", "cell 2", "cell 6", "cell 10", "cell 9", "cell 5", "cell 1",
+                                             "cell 1"};
+    }
+    void keys()
+    {
+        QFETCH(int, openOn);
+        QFETCH(QString, clicked);
+        QFETCH(QStringList, keys);
+        QFETCH(QStringList, after);
+        FrmFoto &viewer = open(10, openOn);
+        QVERIFY(QTest::qWaitForWindowActive(&viewer));
+        if (!clicked.isEmpty())
+            click(viewer, clicked);
+        const auto state = [&] {
+            if (child(viewer, "FraDet")->isVisible())
+                return QStringLiteral("cell %1").arg(markedElements(viewer).value(0));
+            return child(viewer, "DatImagen")->findChild<QLabel *>()->text().replace(u'\n', u' ');
+        };
+        for (int i = 0; i < keys.size(); ++i) {
+            const QKeyCombination key = QKeySequence(keys[i])[0];
+            QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+            QVERIFY(viewer.isVisible());
+            QCOMPARE(state(), after[i]);
         }
-        auto *zoom = child<QLineEdit>(viewer, "TxtZoom");
-        zoom->setFocus();
-        QTest::keyClick(zoom, Qt::Key_PageDown);
-        QCOMPARE(shownKey(viewer), 1);
     }
 
     // The lists take no typing and no arrow; Escape still closes.
@@ -360,8 +405,9 @@ private slots:
         QCOMPARE(viewer.isVisible(), pressed != Qt::Key_Escape);
     }
 
-    // Nothing to show: both views stay hidden, the zoom box takes no key,
-    // the slideshow and a double-click do nothing; Escape closes with 0.
+    // Nothing to show: the window says so, both views stay hidden, the zoom
+    // box takes no key, the slideshow and a double-click do nothing; Escape
+    // closes with 0.
     void noPhotos_data()
     {
         QTest::addColumn<bool>("catalogueOpen");
@@ -375,6 +421,8 @@ private slots:
         if (!catalogueOpen)
             modcol::BaseDatos.reset();
         FrmFoto &viewer = show(0);
+        QVERIFY(img(viewer, 0)->isVisible());
+        QCOMPARE(img(viewer, 0)->text(), QString("Sin fotos"));
         for (const char *option : {"OptAcc_0", "OptAcc_1"}) {
             click(viewer, option);
             QVERIFY(!child(viewer, "FraDet")->isVisible() && !child(viewer, "FraFoto")->isVisible());
@@ -547,7 +595,7 @@ private:
     // picture.
     void makeFolder(int count, int hidden = 0)
     {
-        Offer offer{1, 150000, "Piso", "Nerja", "Centro"};
+        Offer offer{1, 150000, "Piso", "Nerja", LongZone};
         for (int i = 1; i <= count; ++i)
             offer.photos.append({QStringLiteral("fotos\\1_%1.jpg").arg(i), i > count - hidden});
         m_folder = std::make_unique<PartnerFolder>(QList<Offer>{offer});
