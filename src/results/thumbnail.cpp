@@ -6,11 +6,9 @@ namespace results {
 
 QString thumbnailFile(const modcol::BaseFolders &folders, const QString &codOfer, const QString &ruta)
 {
-    // "cd" right after the key: offer 12 never takes the thumbnail of offer 123.
-    const QString prefix = codOfer + QStringLiteral("cd");
-    QString path = modcol::firstFileStartingWith(folders.bd, QStringLiteral("colimg"), prefix);
+    QString path = modcol::firstThumbnailFile(folders.bd, QStringLiteral("colimg"), codOfer.toInt());
     if (path.isEmpty())
-        path = modcol::firstFileStartingWith(folders.app, QStringLiteral("fotos"), prefix);
+        path = modcol::firstThumbnailFile(folders.app, QStringLiteral("fotos"), codOfer.toInt());
     if (path.isEmpty())
         path = modcol::photoFile(folders, ruta);
     return path;

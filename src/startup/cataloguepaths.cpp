@@ -64,7 +64,7 @@ QString existingFile(const QString &base, const QString &cataloguePath)
     return !path.isEmpty() && isOrdinaryFile(path) ? path : QString();
 }
 
-QString firstFileStartingWith(const QString &base, const QString &folder, const QString &prefix)
+QString firstThumbnailFile(const QString &base, const QString &folder, int key)
 {
     const QStringList steps = relativeSteps(folder);
     if (base.isEmpty() || steps.isEmpty())
@@ -72,7 +72,7 @@ QString firstFileStartingWith(const QString &base, const QString &folder, const 
     const QString dir = resolve(base, steps);
     if (dir.isEmpty())
         return QString();
-    for (const QString &name : FolderIndex::startingWith(dir, prefix)) {
+    for (const QString &name : FolderIndex::thumbnailNames(dir, key)) {
         const QString path = dir + QLatin1Char('/') + name;
         if (isOrdinaryFile(path))
             return path;

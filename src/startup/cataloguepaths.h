@@ -15,9 +15,10 @@ namespace modcol {
 QString existingFile(const QString &base, const QString &cataloguePath);
 
 // The first ordinary, non-hidden file of `base` + `folder`, by name sorted
-// without regard to case, whose name starts with `prefix` (the look-up
-// Windows makes for `prefix*.*`), or the empty text.
-QString firstFileStartingWith(const QString &base, const QString &folder, const QString &prefix);
+// without regard to case, whose name is the offer key `key`, "cd" and
+// anything (a prepared thumbnail: the look-up Windows makes for
+// `key` + "cd*.*"), or the empty text.
+QString firstThumbnailFile(const QString &base, const QString &folder, int key);
 
 // The two base folders of photos and thumbnails, each ending with "/": the
 // program's folder and the second base folder of the settings (empty when

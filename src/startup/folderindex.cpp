@@ -2,18 +2,19 @@
 
 #include <algorithm>
 #include <atomic>
+#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
 
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QDirIterator>
 #include <QFileInfo>
 #include <QFuture>
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include "startup/foldernames.h"
 #include "startup/logging.h"
 
 namespace modcol::FolderIndex {
@@ -25,10 +26,13 @@ bool lessIgnoringCase(const QString &a, const QString &b)
     return c != 0 ? c < 0 : a < b;
 }
 
+// The names of one folder that a look-up cannot find by trying them, each
+// list sorted by lessIgnoringCase.
 struct Listing
 {
-    QDateTime modified;          // of the folder when it was listed
-    QStringList names;           // sorted by lessIgnoringCase
+    QDateTime modified;     // of the folder when it was listed
+    QStringList withCapitals; // names that case folding changes
+    QStringList thumbnails;   // names that start with digits and "cd"
 };
 
 // Set when the application quits: background listings stop at once.
@@ -40,14 +44,17 @@ std::shared_ptr<const Listing> list(const QString &folder, bool stoppable)
 {
     auto listing = std::make_shared<Listing>();
     listing->modified = QFileInfo(folder).lastModified();
-    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    while (it.hasNext()) {
-        if (stoppable && quitting.load(std::memory_order_relaxed))
-            return nullptr;
-        it.next();
-        listing->names.append(it.fileName());
-    }
-    std::sort(listing->names.begin(), listing->names.end(), lessIgnoringCase);
+    const auto keep = [&](const QString &name, FolderName kind) {
+        if (kind.hasCapitals)
+            listing->withCapitals.append(name);
+        if (kind.isThumbnail)
+            listing->thumbnails.append(name);
+    };
+    const auto stopped = [stoppable] { return stoppable && quitting.load(std::memory_order_relaxed); };
+    if (!forEachKeptName(folder, keep, stopped))
+        return nullptr;
+    std::sort(listing->withCapitals.begin(), listing->withCapitals.end(), lessIgnoringCase);
+    std::sort(listing->thumbnails.begin(), listing->thumbnails.end(), lessIgnoringCase);
     return listing;
 }
 
@@ -117,25 +124,35 @@ QStringList::const_iterator firstNotBelow(const QStringList &names, const QStrin
     });
 }
 
+bool exists(const QString &folder, const QString &name)
+{
+    return QFileInfo::exists(folder + QLatin1Char('/') + name);
+}
+
 } // namespace
 
 QString findName(const QString &folder, const QString &name)
 {
-    if (QFileInfo::exists(folder + QLatin1Char('/') + name))
+    if (exists(folder, name))
         return name;
+    // Any other match without capitals is the folded name itself.
+    const QString folded = name.toCaseFolded();
+    if (folded != name && exists(folder, folded))
+        return folded;
     const auto listing = cache().of(folder);
-    const auto it = firstNotBelow(listing->names, name);
-    if (it != listing->names.end() && QString::compare(*it, name, Qt::CaseInsensitive) == 0)
+    const auto it = firstNotBelow(listing->withCapitals, name);
+    if (it != listing->withCapitals.end() && QString::compare(*it, name, Qt::CaseInsensitive) == 0)
         return *it;
     return QString();
 }
 
-QStringList startingWith(const QString &folder, const QString &prefix)
+QStringList thumbnailNames(const QString &folder, int key)
 {
+    const QString prefix = QString::number(key) + QStringLiteral("cd");
     const auto listing = cache().of(folder);
     QStringList matches;
-    for (auto it = firstNotBelow(listing->names, prefix);
-         it != listing->names.end() && it->startsWith(prefix, Qt::CaseInsensitive); ++it)
+    for (auto it = firstNotBelow(listing->thumbnails, prefix);
+         it != listing->thumbnails.end() && it->startsWith(prefix, Qt::CaseInsensitive); ++it)
         matches.append(*it);
     return matches;
 }

@@ -11,6 +11,7 @@
 
 #include "startup/cataloguepaths.h"
 #include "startup/folderindex.h"
+#include "startup/foldernames.h"
 #include "startup/modcol.h"
 
 using namespace modcol;
@@ -49,6 +50,7 @@ private slots:
         QTest::addColumn<bool>("found");
         QTest::newRow("backslashes") << "fotos/00123_02.jpg" << "fotos\\00123_02.jpg" << true;
         QTest::newRow("other case, every step") << "Fotos/Casa_01.JPG" << "FOTOS\\casa_01.jpg" << true;
+        QTest::newRow("capitals asked, none on disk") << "fotos/casa_01.jpg" << "FOTOS\\CASA_01.JPG" << true;
         QTest::newRow("accented name, other case") << "fotos/Ñandú.jpg" << "fotos\\ñANDÚ.JPG" << true;
         QTest::newRow("doubled and dot steps") << "fotos/a.jpg" << "fotos\\\\.\\a.jpg" << true;
         QTest::newRow("empty ruta") << "fotos/a.jpg" << "" << false;
@@ -73,6 +75,19 @@ private slots:
             QCOMPARE(file, RutaApp + onDisk);
     }
 
+    // A folder's listing holds only what trying a name cannot find: names
+    // with capitals, and thumbnails (digits and "cd").
+    void listingKeepsWhatTriesMiss()
+    {
+        for (const char *name : {"a.jpg", "B.jpg", "12cd.jpg", "12CD-2.JPG", "x12cd.jpg", "cd.jpg", "ñ.jpg", "Ñu.jpg"})
+            touch(RutaApp + "fotos/" + QString::fromUtf8(name));
+        QStringList kept;
+        QVERIFY(forEachKeptName(RutaApp + "fotos", [&](const QString &name, FolderName) { kept << name; },
+                                [] { return false; }));
+        kept.sort();
+        QCOMPARE(kept, QStringList({"12CD-2.JPG", "12cd.jpg", "B.jpg", "Ñu.jpg"}));
+    }
+
     // An empty second base folder is no folder: never the current one.
     void emptyBaseIsNoFolder()
     {
@@ -81,7 +96,7 @@ private slots:
         QDir::setCurrent(RutaApp);
         QVERIFY(existingFile(QString(), "fotos\\a.jpg").isEmpty());
         QVERIFY(photoFile({QString(), QString()}, "fotos\\a.jpg").isEmpty());
-        QVERIFY(firstFileStartingWith(QString(), "fotos", "a").isEmpty());
+        QVERIFY(firstThumbnailFile(QString(), "fotos", 1).isEmpty());
         QDir::setCurrent(previous);
     }
 
@@ -91,14 +106,14 @@ private slots:
     {
         touch(RutaApp + "fotos/1cd.jpg");
         QVERIFY(existingFile(RutaApp, "fotos\\NUEVA.jpg").isEmpty());
-        QVERIFY(firstFileStartingWith(RutaApp, "fotos", "2cd").isEmpty());
+        QVERIFY(firstThumbnailFile(RutaApp, "fotos", 2).isEmpty());
         touch(RutaApp + "fotos/nueva.jpg");
         touch(RutaApp + "fotos/2cd.jpg");
         // However close in time, the folder's modification time changes.
         const std::filesystem::path photos = QFile::encodeName(RutaApp + "fotos").toStdString();
         std::filesystem::last_write_time(photos, std::filesystem::last_write_time(photos) + std::chrono::seconds(2));
         QCOMPARE(existingFile(RutaApp, "fotos\\NUEVA.jpg"), RutaApp + "fotos/nueva.jpg");
-        QCOMPARE(firstFileStartingWith(RutaApp, "fotos", "2cd"), RutaApp + "fotos/2cd.jpg");
+        QCOMPARE(firstThumbnailFile(RutaApp, "fotos", 2), RutaApp + "fotos/2cd.jpg");
     }
 
     // Quitting stops the background listings and nothing waits for them;
@@ -107,7 +122,7 @@ private slots:
     {
         touch(RutaApp + "fotos/a.jpg");
         for (int i = 0; i < 300; ++i)
-            touch(RutaBd + QString("colimg/%1cd.jpg").arg(i));
+            touch(RutaBd + QString("colimg/%1CD.jpg").arg(i));
         prepareFolderLookups({RutaApp, QString()}); // as the program does at start
         QTimer::singleShot(0, qApp, &QCoreApplication::quit);
         QCoreApplication::exec();
@@ -115,7 +130,7 @@ private slots:
         QLoggingCategory::setFilterRules("colaborador.startup.debug=true");
         prepareFolderLookups(baseFolders());
         QTest::ignoreMessage(QtDebugMsg, QRegularExpression("background listing of .*colimg\" was stopped"));
-        QCOMPARE(firstFileStartingWith(RutaBd, "colimg", "299CD"), RutaBd + "colimg/299cd.jpg");
+        QCOMPARE(firstThumbnailFile(RutaBd, "colimg", 299), RutaBd + "colimg/299CD.jpg");
     }
 
 private:
