@@ -54,6 +54,7 @@ std::unique_ptr<Database> Database::OpenDatabase(const QString &path, const QStr
 Database::Database(std::unique_ptr<JetFile> file)
     : m_file(std::move(file))
     , m_connection(std::make_unique<SqliteConnection>())
+    , m_pendingReads(std::make_unique<PendingReads>())
     , m_names(std::make_unique<StoredNames>())
 {
     for (const JetTableEntry &entry : m_file->userTables()) {
@@ -66,7 +67,14 @@ Database::Database(std::unique_ptr<JetFile> file)
     }
 }
 
-Database::~Database() = default;
+Database::~Database()
+{
+    try {
+        m_pendingReads->readAll();
+    } catch (const CatalogueError &error) {
+        qCWarning(lcCatalogue) << "a record set ends early -" << error.message();
+    }
+}
 
 int Database::TableDefCount() const
 {
@@ -79,6 +87,7 @@ void Database::load(const QString &name)
         return;
     for (const auto &table : m_tables) {
         if (table->name() == name) {
+            m_pendingReads->readAll();
             try {
                 loadTable(*table, *m_connection);
             } catch (const CatalogueError &error) {
@@ -101,6 +110,7 @@ void Database::declareIndex(const QString &table, const QStringList &columns)
     m_indexes.push_back({stored, columns});
     if (!m_loaded.contains(stored))
         return;
+    m_pendingReads->readAll();
     for (const QStringList &storedColumns : indexesOf(stored)) {
         // CREATE INDEX IF NOT EXISTS: the older declarations are there already.
         createIndex(*m_connection, stored, storedColumns);
@@ -148,6 +158,7 @@ void Database::adopt(TablePreload &preload)
     TablePreload::Plan &plan = *preload.m_plan;
     if (!plan.connection || m_loaded.contains(plan.entry.name))
         return;
+    m_pendingReads->readAll();
     // The attached table answers to its own name: no table of the main
     // database bears it.
     m_connection->exec(QStringLiteral("ATTACH DATABASE '%1' AS %2")
@@ -171,7 +182,7 @@ std::unique_ptr<Recordset> Database::OpenRecordset(const QString &sql)
     }
     if (!prepared.get())
         prepared = m_connection->prepare(statement.sql);
-    return readRecordset(prepared.get());
+    return readRecordset(std::move(prepared), *m_pendingReads);
 }
 
 } // namespace catalogue

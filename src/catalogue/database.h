@@ -11,6 +11,7 @@ namespace catalogue {
 
 class JetFile;
 class JetTable;
+class PendingReads;
 class Recordset;
 class SqliteConnection;
 class StoredNames;
@@ -29,7 +30,9 @@ public:
     static std::unique_ptr<Database> OpenDatabase(const QString &path, const QString &connect);
     ~Database();
 
-    // Throws CatalogueError for a statement that fails.
+    // Throws CatalogueError for a statement that fails, here or at a move
+    // of the record set that reaches the failing row. The set may outlive
+    // the database.
     std::unique_ptr<Recordset> OpenRecordset(const QString &sql);
 
     // The number of user tables.
@@ -64,6 +67,9 @@ private:
 
     std::unique_ptr<JetFile> m_file;
     std::unique_ptr<SqliteConnection> m_connection;
+    // Before the record sets, whose statements it reads out before the
+    // connection closes.
+    std::unique_ptr<PendingReads> m_pendingReads;
     std::vector<std::unique_ptr<JetTable>> m_tables;
     std::unique_ptr<StoredNames> m_names;
     std::vector<IndexDeclaration> m_indexes;

@@ -41,12 +41,28 @@ Recordset::Recordset(const QStringList &names, std::unique_ptr<RecordRows> rows,
     : QObject(parent)
     , m_names(names)
     , m_rows(std::move(rows))
-    , m_rowCount(m_rows->count())
-    , m_position(m_rowCount > 0 ? 0 : -1)
 {
+    m_position = rowsTo(0) > 0 ? 0 : -1;
+}
+
+qsizetype Recordset::rowsTo(qsizetype row) const
+{
+    if (row >= m_rows->count())
+        m_rows->readTo(row);
+    return m_rows->count();
 }
 
 Recordset::~Recordset() = default;
+
+bool Recordset::Eof() const
+{
+    return m_closed || rowsTo(0) == 0 || (m_position >= 0 && m_position >= rowsTo(m_position));
+}
+
+bool Recordset::Bof() const
+{
+    return m_closed || rowsTo(0) == 0 || m_position < 0;
+}
 
 void Recordset::requireOpen() const
 {
@@ -63,14 +79,14 @@ void Recordset::requireCurrentRow() const
 
 void Recordset::moveTo(qsizetype position)
 {
-    m_position = qBound(qsizetype(-1), position, m_rowCount);
+    m_position = qBound(qsizetype(-1), position, position < 0 ? 0 : rowsTo(position));
     emit Reposition();
 }
 
 void Recordset::MoveFirst()
 {
     requireOpen();
-    if (m_rowCount == 0)
+    if (rowsTo(0) == 0)
         throw noCurrentRow();
     moveTo(0);
 }
@@ -78,9 +94,10 @@ void Recordset::MoveFirst()
 void Recordset::MoveLast()
 {
     requireOpen();
-    if (m_rowCount == 0)
+    const qsizetype rows = rowsTo(AllRows);
+    if (rows == 0)
         throw noCurrentRow();
-    moveTo(m_rowCount - 1);
+    moveTo(rows - 1);
 }
 
 void Recordset::MoveNext()
@@ -110,7 +127,7 @@ void Recordset::FindFirst(const QString &criterion)
     requireOpen();
     const FindCriterion find = FindCriterion::parse(criterion);
     const int column = fieldIndex(find.column());
-    for (qsizetype row = 0; row < m_rowCount; ++row) {
+    for (qsizetype row = 0; row < rowsTo(row); ++row) {
         if (find.matches(m_rows->value(row, column))) {
             m_noMatch = false;
             moveTo(row);
@@ -152,7 +169,6 @@ void Recordset::Close()
 {
     m_closed = true;
     m_rows.reset();
-    m_rowCount = 0;
     m_position = -1;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -13,9 +14,10 @@ namespace catalogue {
 
 class RecordRows;
 
-// The rows of a statement, all run when it is opened (so its count is
-// exact at once) and each value decoded only when it is read, with the
-// cursor operations the windows use. The current row moves with MoveFirst,
+// The rows of a statement, read as the moves reach them (so the first rows
+// of a large result are there at once; RecordCount and MoveLast read them
+// all) and each value decoded only when it is read, with the cursor
+// operations the windows use. The current row moves with MoveFirst,
 // MoveNext, MovePrevious, MoveLast, Move and FindFirst; MoveNext and
 // MovePrevious may leave the rows (EOF or BOF, no current row). Every
 // successful move raises Reposition, also one onto the row already current
@@ -45,9 +47,9 @@ public:
     void FindFirst(const QString &criterion);
     bool NoMatch() const { return m_noMatch; }
 
-    bool Eof() const { return m_closed || m_rowCount == 0 || m_position >= m_rowCount; }
-    bool Bof() const { return m_closed || m_rowCount == 0 || m_position < 0; }
-    int RecordCount() const { return m_closed ? 0 : int(m_rowCount); }
+    bool Eof() const;
+    bool Bof() const;
+    int RecordCount() const { return m_closed ? 0 : int(rowsTo(AllRows)); }
     // 0-based; -1 without a current row.
     int AbsolutePosition() const { return hasCurrentRow() ? int(m_position) : -1; }
 
@@ -65,7 +67,12 @@ signals:
     void Reposition();
 
 private:
-    bool hasCurrentRow() const { return !m_closed && m_position >= 0 && m_position < m_rowCount; }
+    static constexpr qsizetype AllRows = std::numeric_limits<qsizetype>::max() - 1;
+
+    // The rows there are once row `row` is read, or all of them if there
+    // are not that many.
+    qsizetype rowsTo(qsizetype row) const;
+    bool hasCurrentRow() const { return !m_closed && m_position >= 0 && m_position < rowsTo(m_position); }
     void requireOpen() const;
     void requireCurrentRow() const;
     int fieldIndex(const QString &name) const;
@@ -73,8 +80,7 @@ private:
 
     QStringList m_names;
     std::unique_ptr<RecordRows> m_rows;
-    qsizetype m_rowCount = 0;
-    qsizetype m_position = -1; // -1 is BOF, m_rowCount is EOF
+    qsizetype m_position = -1; // -1 is BOF (or no row at all), the row count is EOF
     bool m_noMatch = false;
     bool m_closed = false;
 };

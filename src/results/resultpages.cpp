@@ -2,8 +2,10 @@
 
 #include <algorithm>
 
+#include <QPointer>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QTimer>
 
 #include "catalogue/database.h"
 #include "catalogue/recordset.h"
@@ -108,6 +110,7 @@ catalogue::Recordset &ResultPages::searchOffers(const QString &where)
     if (!m_offers || sql != m_offersStatement) {
         m_offers = BaseDatos->OpenRecordset(sql);
         m_offersStatement = sql;
+        m_offersCounted = false;
     }
     return *m_offers;
 }
@@ -120,19 +123,21 @@ void ResultPages::MuestraPagina()
     catalogue::Recordset &rs = searchOffers(where);
     m_whereOnScreen = where;
     int filled = 0;
-    if (rs.RecordCount() == 0) {
+    if (rs.Eof()) {
         window()->setWindowTitle(ApplicationTitle);
         barra->hide();
     } else {
-        NumPaginas = pageCount(rs.RecordCount());
-        Pagina = clampPage(Pagina, NumPaginas);
-        {
-            // Setting the range and the page is no page change.
-            const QSignalBlocker blocker(barra);
-            barra->setRange(1, NumPaginas);
-            barra->setValue(Pagina + 1);
+        // The first page is there before a large search is counted: the
+        // count follows once the page is drawn.
+        if (Pagina == 0 && !m_offersCounted) {
+            barra->hide();
+            QTimer::singleShot(0, this, [this, counted = QPointer<catalogue::Recordset>(&rs)] {
+                if (counted)
+                    endOnFailure([&] { countPages(*counted); });
+            });
+        } else {
+            countPages(rs);
         }
-        barra->setVisible(NumPaginas > 1);
         rs.MoveFirst();
         rs.Move(Pagina * CellsPerPage);
         for (; !rs.Eof() && filled < CellsPerPage; ++filled) {
@@ -142,6 +147,20 @@ void ResultPages::MuestraPagina()
         window()->setWindowTitle(ApplicationTitle + QStringLiteral("  ( Página %1 )").arg(Pagina + 1));
     }
     OcultaCeldas(filled);
+}
+
+void ResultPages::countPages(catalogue::Recordset &rs)
+{
+    NumPaginas = pageCount(rs.RecordCount());
+    Pagina = clampPage(Pagina, NumPaginas);
+    {
+        // Setting the range and the page is no page change.
+        const QSignalBlocker blocker(barra);
+        barra->setRange(1, NumPaginas);
+        barra->setValue(Pagina + 1);
+    }
+    barra->setVisible(NumPaginas > 1);
+    m_offersCounted = true;
 }
 
 void ResultPages::showPageHolding(int position)

@@ -59,6 +59,8 @@ signals:
 private:
     // The offers that the clauses `where` find, cheapest first.
     catalogue::Recordset &searchOffers(const QString &where);
+    // The page count and the scroll bar for the offers of `rs`.
+    void countPages(catalogue::Recordset &rs);
     void CargaCelda(catalogue::Recordset &rs, int i);
     // The cell's picture: the offer's thumbnail, decoded at the cell's size.
     void loadThumbnail(int i, const QString &codOfer);
@@ -81,6 +83,7 @@ private:
     // changes during a run, so paging with the same clauses reuses them.
     std::unique_ptr<catalogue::Recordset> m_offers;
     QString m_offersStatement;
+    bool m_offersCounted = false; // NumPaginas and the bar are m_offers'
 };
 
 } // namespace results

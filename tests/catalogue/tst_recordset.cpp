@@ -1,24 +1,36 @@
-// Record-set moves, their ends, Reposition, FindFirst and field access.
+// Record-set moves, their ends, Reposition, FindFirst and field access, on
+// the rows of a statement, which are read as the moves reach them.
 
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "catalogue/catalogueerror.h"
+#include "catalogue/database.h"
 #include "catalogue/recordset.h"
+#include "testcatalogue.h"
 
 using namespace catalogue;
 
 namespace {
 
+QTemporaryDir scratch;
+
+Database &numbersCatalogue()
+{
+    static const std::unique_ptr<Database> database = Database::OpenDatabase(
+        testsupport::writeCatalogue(scratch, QStringLiteral(R"sql(
+CREATE TABLE numeros (Valor INTEGER, Nota TEXT(20));
+INSERT INTO numeros VALUES (10, 'fila 1'), (20, NULL), (30, 'fila 3'), (40, 'fila 4');
+)sql")),
+        QString());
+    return *database;
+}
+
 // A set of `rows` rows, "Valor" = 10, 20, 30...
 std::unique_ptr<Recordset> numbers(int rows)
 {
-    std::vector<QVariant> values;
-    for (int i = 1; i <= rows; ++i) {
-        values.emplace_back(i * 10);
-        values.emplace_back(i == 2 ? QVariant() : QVariant(QStringLiteral("fila %1").arg(i)));
-    }
-    return std::make_unique<Recordset>(QStringList{QStringLiteral("Valor"), QStringLiteral("Nota")}, std::move(values));
+    return numbersCatalogue().OpenRecordset(QStringLiteral("select * from numeros where valor <= %1 order by valor").arg(rows * 10));
 }
 
 // Runs a script of moves: F first, L last, N next, P previous, M<n> Move(n),
@@ -148,6 +160,17 @@ private slots:
         rs->FindFirst(criterion);
         QCOMPARE(rs->NoMatch(), position < 0);
         QCOMPARE(rs->AbsolutePosition(), position < 0 ? 2 : position);
+    }
+
+    // A set whose rows are still being read outlives its database whole.
+    void setOutlivesItsDatabase()
+    {
+        auto database = Database::OpenDatabase(scratch.filePath(QStringLiteral("catalogo.mdb")), QString());
+        const auto rs = database->OpenRecordset(QStringLiteral("select * from numeros"));
+        database.reset();
+        rs->MoveLast();
+        QCOMPARE(rs->AbsolutePosition(), 3);
+        QCOMPARE(rs->Fields(QStringLiteral("nota")).Value, QVariant(QStringLiteral("fila 4")));
     }
 
     void fields()

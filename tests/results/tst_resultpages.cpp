@@ -231,7 +231,12 @@ private:
         showNow(*m_window);
     }
 
-    void search() { QTest::mouseClick(child(*m_window, "botbuscar"), Qt::LeftButton); }
+    // "Buscar", and the count of pages that follows the first page.
+    void search()
+    {
+        QTest::mouseClick(child(*m_window, "botbuscar"), Qt::LeftButton);
+        QCoreApplication::processEvents();
+    }
 
     QScrollBar *barra() { return child<QScrollBar>(*m_window, "barra"); }
 

@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QStringList>
 
+#include "catalogue/catalogueerror.h"
 #include "catalogue/private/recordrows.h"
 #include "catalogue/private/sqliteerror.h"
 #include "catalogue/recordset.h"
@@ -55,9 +56,32 @@ QVariant dateValue(const QString &text)
 class StatementRows : public RecordRows
 {
 public:
-    explicit StatementRows(std::vector<ColumnKind> kinds)
-        : m_kinds(std::move(kinds))
+    StatementRows(PreparedStatement statement, std::vector<ColumnKind> kinds, PendingReads &pending)
+        : m_statement(std::move(statement))
+        , m_kinds(std::move(kinds))
+        , m_pending(&pending)
     {
+        pending.add(this);
+    }
+
+    ~StatementRows() override { stopReading(); }
+
+    void readTo(qsizetype row) override
+    {
+        while (m_statement.get() && count() <= row) {
+            const int rc = sqlite3_step(m_statement.get());
+            if (rc == SQLITE_ROW) {
+                append(m_statement.get());
+                continue;
+            }
+            if (rc == SQLITE_DONE) {
+                stopReading();
+                return;
+            }
+            const CatalogueError failure = statementError(sqlite3_db_handle(m_statement.get()));
+            stopReading();
+            throw failure;
+        }
     }
 
     void append(sqlite3_stmt *statement)
@@ -117,6 +141,14 @@ public:
     }
 
 private:
+    void stopReading()
+    {
+        m_statement = PreparedStatement();
+        if (m_pending)
+            m_pending->remove(this);
+        m_pending = nullptr;
+    }
+
     static constexpr size_t CellsPerBlock = 4096;
     static constexpr size_t BytesPerBlock = 1 << 20;
 
@@ -148,7 +180,9 @@ private:
         m_bytesNext += size;
     }
 
+    PreparedStatement m_statement; // none once every row is read
     std::vector<ColumnKind> m_kinds;
+    PendingReads *m_pending;
     std::vector<std::unique_ptr<Cell[]>> m_cells;
     size_t m_cellCount = 0;
     std::vector<std::unique_ptr<char[]>> m_bytes;
@@ -158,22 +192,30 @@ private:
 
 } // namespace
 
-std::unique_ptr<Recordset> readRecordset(sqlite3_stmt *statement)
+void PendingReads::remove(RecordRows *rows)
 {
-    const int columns = sqlite3_column_count(statement);
+    m_rows.erase(std::remove(m_rows.begin(), m_rows.end(), rows), m_rows.end());
+}
+
+void PendingReads::readAll()
+{
+    // Each set leaves the list once read, also when it fails.
+    while (!m_rows.empty())
+        m_rows.back()->readTo(std::numeric_limits<qsizetype>::max() - 1);
+}
+
+std::unique_ptr<Recordset> readRecordset(PreparedStatement statement, PendingReads &pending)
+{
+    sqlite3_stmt *const raw = statement.get();
+    const int columns = sqlite3_column_count(raw);
     QStringList names;
     std::vector<ColumnKind> kinds;
     for (int i = 0; i < columns; ++i) {
-        names << QString::fromUtf16(static_cast<const char16_t *>(sqlite3_column_name16(statement, i)));
-        kinds.push_back(kindOf(statement, i));
+        names << QString::fromUtf16(static_cast<const char16_t *>(sqlite3_column_name16(raw, i)));
+        kinds.push_back(kindOf(raw, i));
     }
-    auto rows = std::make_unique<StatementRows>(std::move(kinds));
-    int rc = SQLITE_ROW;
-    while ((rc = sqlite3_step(statement)) == SQLITE_ROW)
-        rows->append(statement);
-    if (rc != SQLITE_DONE)
-        throw statementError(sqlite3_db_handle(statement));
-    return std::make_unique<Recordset>(names, std::move(rows));
+    return std::make_unique<Recordset>(names,
+                                       std::make_unique<StatementRows>(std::move(statement), std::move(kinds), pending));
 }
 
 } // namespace catalogue
