@@ -102,14 +102,14 @@ private slots:
     void paging()
     {
         start(consecutiveOffers(30));
-        search();
+        searchAndCount();
         QCOMPARE(pageShown(), QString("1 of 3 (bar on 1): 1 2 3 4 5 6 7 8 9 10 11 12"));
         barra()->setSliderDown(true);
         barra()->setSliderPosition(3);
         QCOMPARE(m_window->windowTitle(), pageCaption(1));
         barra()->setSliderDown(false);
         QCOMPARE(pageShown(), QString("3 of 3 (bar on 3): 25 26 27 28 29 30"));
-        search();
+        searchAndCount();
         QCOMPARE(barra()->value(), 1);
 
         barra()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
@@ -118,10 +118,10 @@ private slots:
         barra()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
         QCOMPARE(pageShown(), QString("2 of 2 (bar on 2): 13"));
         hasta->setText("12000");
-        search();
+        searchAndCount();
         QCOMPARE(pageShown(), QString("1: 1 2 3 4 5 6 7 8 9 10 11 12"));
         hasta->setText("1");
-        search();
+        searchAndCount();
         QCOMPARE(m_window->windowTitle() + pageShown(), Titulo + ": ");
     }
 
@@ -231,10 +231,12 @@ private:
         showNow(*m_window);
     }
 
-    // "Buscar", and the count of pages that follows the first page.
-    void search()
+    void search() { QTest::mouseClick(child(*m_window, "botbuscar"), Qt::LeftButton); }
+
+    // "Buscar", and the count of pages that follows its first page.
+    void searchAndCount()
     {
-        QTest::mouseClick(child(*m_window, "botbuscar"), Qt::LeftButton);
+        search();
         QCoreApplication::processEvents();
     }
 
