@@ -5,7 +5,6 @@
 #include <QPointer>
 #include <QScrollBar>
 #include <QSignalBlocker>
-#include <QTimer>
 
 #include "catalogue/database.h"
 #include "catalogue/recordset.h"
@@ -14,6 +13,7 @@
 #include "results/logging.h"
 #include "results/pictures.h"
 #include "results/thumbnail.h"
+#include "startup/afterpainting.h"
 #include "startup/clicklabel.h"
 #include "startup/colours.h"
 #include "startup/failure.h"
@@ -131,7 +131,7 @@ void ResultPages::MuestraPagina()
         // count follows once the page is drawn.
         if (Pagina == 0 && !m_offersCounted) {
             barra->hide();
-            QTimer::singleShot(0, this, [this, counted = QPointer<catalogue::Recordset>(&rs)] {
+            callAfterPainting(this, [this, counted = QPointer<catalogue::Recordset>(&rs)] {
                 if (counted)
                     endOnFailure([&] { countPages(*counted); });
             });
