@@ -62,20 +62,30 @@ int dataPage(const QByteArray &file)
     return findPage(file, 0x01, [owner](const char *page) { return qFromLittleEndian<quint32>(page + 4) == owner; });
 }
 
-// Where in the file the row table of the table's data page holds row `row`.
-char *rowSlot(QByteArray &file, int row)
+// Where in the file the row table of page `page` holds row `row`.
+char *rowSlot(QByteArray &file, int page, int row)
 {
-    return file.data() + dataPage(file) * PageSize + 14 + 2 * row;
+    return file.data() + page * PageSize + 14 + 2 * row;
 }
 
-char *rowStart(QByteArray &file, int row)
+char *rowStart(QByteArray &file, int page, int row)
 {
-    return file.data() + dataPage(file) * PageSize + (qFromLittleEndian<quint16>(rowSlot(file, row)) & 0x1FFF);
+    return file.data() + page * PageSize + (qFromLittleEndian<quint16>(rowSlot(file, page, row)) & 0x1FFF);
 }
 
 void setFlags(QByteArray &file, int row, quint16 flags)
 {
-    qToLittleEndian<quint16>(qFromLittleEndian<quint16>(rowSlot(file, row)) | flags, rowSlot(file, row));
+    char *slot = rowSlot(file, dataPage(file), row);
+    qToLittleEndian<quint16>(qFromLittleEndian<quint16>(slot) | flags, slot);
+}
+
+// Where a column's description (25 bytes from byte 63 of the table's
+// definition, one per column) holds each of these.
+enum ColumnField { Type = 0, Number = 5, VariableIndex = 7, FixedOffset = 21 };
+
+char *columnField(QByteArray &file, int column, ColumnField field)
+{
+    return file.data() + tableDefinition(file) * PageSize + 63 + 25 * column + field;
 }
 
 // The stored row count of the table's definition.
@@ -196,15 +206,33 @@ private slots:
             << Patch([](QByteArray &f) { qToLittleEndian<quint16>(0, f.data() + dataPage(f) * PageSize + 12); })
             << "fotos";
         QTest::newRow("a row with more columns than the table")
-            << Patch([](QByteArray &f) { qToLittleEndian<quint16>(7, rowStart(f, 1)); }) << "fotos";
+            << Patch([](QByteArray &f) { qToLittleEndian<quint16>(7, rowStart(f, dataPage(f), 1)); }) << "fotos";
         QTest::newRow("a row with no columns")
-            << Patch([](QByteArray &f) { qToLittleEndian<quint16>(0, rowStart(f, 1)); }) << "fotos";
+            << Patch([](QByteArray &f) { qToLittleEndian<quint16>(0, rowStart(f, dataPage(f), 1)); }) << "fotos";
         QTest::newRow("a row past the page's end")
-            << Patch([](QByteArray &f) { qToLittleEndian<quint16>(0x1FFF, rowSlot(f, 0)); }) << "fotos";
+            << Patch([](QByteArray &f) { qToLittleEndian<quint16>(0x1FFF, rowSlot(f, dataPage(f), 0)); }) << "fotos";
         QTest::newRow("a row deleted, the count kept") << Patch([](QByteArray &f) { setFlags(f, 1, 0xC000); })
                                                        << "fotos";
         QTest::newRow("the definition's row count raised") << Patch([](QByteArray &f) { addToRowCount(f, 1); })
                                                            << "fotos";
+        // fotos: CodFoto, KeyOfe (Long), Ruta (Text), orden (Integer), nomostrar, nota (memo).
+        QTest::newRow("a column's value over another's")
+            << Patch([](QByteArray &f) { *columnField(f, 1, FixedOffset) = 2; }) << "fotos";
+        QTest::newRow("a column's value past the fixed area")
+            << Patch([](QByteArray &f) { *columnField(f, 3, FixedOffset) = 9; }) << "fotos";
+        QTest::newRow("two columns with one number")
+            << Patch([](QByteArray &f) { *columnField(f, 0, Number) = 1; }) << "fotos";
+        QTest::newRow("a type Jet does not have") << Patch([](QByteArray &f) { *columnField(f, 3, Type) = 0x20; })
+                                                  << "fotos";
+        QTest::newRow("a Long's type made Integer") << Patch([](QByteArray &f) { *columnField(f, 0, Type) = 0x03; })
+                                                    << "fotos";
+        QTest::newRow("two variable columns with one index")
+            << Patch([](QByteArray &f) { *columnField(f, 5, VariableIndex) = 0; }) << "fotos";
+        QTest::newRow("a variable index past the table's count")
+            << Patch([](QByteArray &f) { *columnField(f, 2, VariableIndex) = 2; }) << "fotos";
+        QTest::newRow("the count of variable columns lowered") << Patch([](QByteArray &f) {
+            f[tableDefinition(f) * PageSize + 0x2B] = 1;
+        }) << "fotos";
         QTest::newRow("every page after the header random") << Patch([](QByteArray &f) {
             QRandomGenerator random(11);
             random.fillRange(reinterpret_cast<quint32 *>(f.data() + PageSize), (f.size() - PageSize) / 4);

@@ -5,6 +5,7 @@
 
 #include <QtEndian>
 
+#include "catalogue/private/jetcolumns.h"
 #include "catalogue/private/jetfile.h"
 
 namespace catalogue {
@@ -117,14 +118,17 @@ void JetTable::readColumns()
 {
     if (!mdb_read_columns(m_table.get()) || m_table->columns->len != m_table->num_cols)
         m_file.damaged(QStringLiteral("no se pueden leer sus columnas"));
+    checkColumns(m_file, *m_table, m_columnLimit);
+    unsigned int firstIndex = m_table->num_var_cols;
     for (guint i = 0; i < m_table->columns->len; ++i) {
         const auto *column = static_cast<const MdbColumn *>(g_ptr_array_index(m_table->columns, i));
         JetColumn described{QString::fromUtf8(column->name), column->col_type};
         if (described.name.isEmpty())
             m_file.damaged(QStringLiteral("una columna no tiene nombre"));
-        // A row's null mask has one bit per column number.
-        if (column->col_num < 0 || column->col_num >= m_columnLimit)
-            m_file.damaged(QStringLiteral("la columna %1 no es válida").arg(described.name));
+        if (!column->is_fixed && column->var_col_num < firstIndex) {
+            firstIndex = column->var_col_num;
+            m_firstVariable = int(i);
+        }
         m_columns.push_back(described);
     }
     m_wanted.assign(m_columns.size(), true);
@@ -174,6 +178,17 @@ int JetTable::columnsInRow(int row, int start, size_t size) const
     return columns;
 }
 
+// Where the row's fixed-size values must end: where its first variable
+// value begins, else where its trailer begins (the null mask, after the end
+// of the variable data and their count when the table has variable columns).
+int JetTable::fixedAreaEnd(int rowEnd, int rowColumns) const
+{
+    if (m_firstVariable >= 0 && m_fields[size_t(m_firstVariable)].value)
+        return m_fields[size_t(m_firstVariable)].start;
+    const int variableTrailer = m_table->num_var_cols == 0 ? 0 : m_file.header().isJet3() ? 2 : 4;
+    return rowEnd - (rowColumns + 7) / 8 - variableTrailer;
+}
+
 bool JetTable::fetch()
 {
     const JetFile::ReadingTable reading(m_file, m_name);
@@ -206,6 +221,7 @@ bool JetTable::fetch()
             damagedRow(row);
         ++m_rowsRead;
         const int rowEnd = start + int(size);
+        const int fixedEnd = fixedAreaEnd(rowEnd, rowColumns);
         for (size_t i = 0; i < m_columns.size(); ++i) {
             const auto *column = static_cast<const MdbColumn *>(g_ptr_array_index(m_table->columns, i));
             if (!m_wanted[i] || column->col_num >= rowColumns) {
@@ -213,7 +229,7 @@ bool JetTable::fetch()
                 m_values[i].setNull();
                 continue;
             }
-            m_decoder.decode(*column, m_fields[i], rowEnd, m_values[i]);
+            m_decoder.decode(*column, m_fields[i], column->is_fixed ? fixedEnd : rowEnd, m_values[i]);
         }
         return true;
     }

@@ -55,6 +55,7 @@ private:
     void readColumns();
     bool nextPage();
     int columnsInRow(int row, int start, size_t size) const;
+    int fixedAreaEnd(int rowEnd, int rowColumns) const;
     [[noreturn]] void damagedRow(int row) const;
 
     const JetFile &m_file;
@@ -64,6 +65,7 @@ private:
     std::vector<JetColumn> m_columns;
     std::vector<quint32> m_pages; // the table's data pages, ascending
     int m_columnLimit = 0; // column numbers ever given out, deleted ones included
+    int m_firstVariable = -1; // the variable column whose value comes first in a row
     size_t m_nextPage = 0;
     quint32 m_page = 0;
     int m_nextRow = 0;
