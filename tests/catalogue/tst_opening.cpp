@@ -1,6 +1,7 @@
 // Opening a catalogue: the password check, and files that are missing, not
 // Jet databases or damaged, each refused with a message naming the file.
 
+#include <cstring>
 #include <functional>
 
 #include <QDir>
@@ -88,6 +89,29 @@ char *columnField(QByteArray &file, int column, ColumnField field)
     return file.data() + tableDefinition(file) * PageSize + 63 + 25 * column + field;
 }
 
+// The long-value header of `nota` in data row `row`. A row ends with the
+// offsets of its two variable columns (nota's first), their count and a
+// one-byte null mask.
+char *notaHeader(QByteArray &file, int row)
+{
+    const int page = dataPage(file);
+    const char *end = row == 0 ? file.data() + (page + 1) * PageSize : rowStart(file, page, row - 1);
+    return rowStart(file, page, row) + qFromLittleEndian<quint16>(end - 7);
+}
+
+// The long-value row that `pointer` (page and row number) names, and where
+// its page's row table holds it.
+char *longValueRow(QByteArray &file, const char *pointer)
+{
+    const quint32 pageRow = qFromLittleEndian<quint32>(pointer);
+    return rowStart(file, int(pageRow >> 8), int(pageRow & 0xFF));
+}
+char *longValueSlot(QByteArray &file, const char *pointer)
+{
+    const quint32 pageRow = qFromLittleEndian<quint32>(pointer);
+    return rowSlot(file, int(pageRow >> 8), int(pageRow & 0xFF));
+}
+
 // The stored row count of the table's definition.
 void addToRowCount(QByteArray &file, qint32 change)
 {
@@ -110,8 +134,8 @@ private slots:
             QStringLiteral("CREATE TABLE fotos (CodFoto INTEGER, KeyOfe INTEGER, Ruta TEXT(100), orden SMALLINT, "
                            "nomostrar BOOLEAN, nota LONGTEXT);"
                            "INSERT INTO fotos VALUES (1, 10, 'a.jpg', 1, 0, '%1'), (2, 10, 'b.jpg', 2, 1, 'corta'),"
-                           " (3, 11, 'c.jpg', 1, 0, NULL);")
-                .arg(QString(3000, u'x')),
+                           " (3, 11, 'c.jpg', 1, 0, '%2');")
+                .arg(QString(3000, u'x'), QString(3000, u'y')),
             QString(), QStringLiteral("sana.mdb"));
     }
 
@@ -232,6 +256,19 @@ private slots:
             << Patch([](QByteArray &f) { *columnField(f, 2, VariableIndex) = 2; }) << "fotos";
         QTest::newRow("the count of variable columns lowered") << Patch([](QByteArray &f) {
             f[tableDefinition(f) * PageSize + 0x2B] = 1;
+        }) << "fotos";
+        // Both long memos are chains of two rows, of the same lengths.
+        QTest::newRow("a long value's chain cut short") << Patch([](QByteArray &f) {
+            qToLittleEndian<quint32>(0, longValueRow(f, notaHeader(f, 0) + 4));
+        }) << "fotos";
+        QTest::newRow("a long value's chain into another value") << Patch([](QByteArray &f) {
+            std::memcpy(longValueRow(f, notaHeader(f, 2) + 4), longValueRow(f, notaHeader(f, 0) + 4), 4);
+        }) << "fotos";
+        QTest::newRow("a long value longer than it declares") << Patch([](QByteArray &f) { --*notaHeader(f, 0); })
+                                                           << "fotos";
+        QTest::newRow("a long value's last row starting in free space") << Patch([](QByteArray &f) {
+            char *slot = longValueSlot(f, longValueRow(f, notaHeader(f, 0) + 4));
+            qToLittleEndian<quint16>(qFromLittleEndian<quint16>(slot) - 0x100, slot);
         }) << "fotos";
         QTest::newRow("every page after the header random") << Patch([](QByteArray &f) {
             QRandomGenerator random(11);

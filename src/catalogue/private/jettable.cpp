@@ -142,6 +142,7 @@ void JetTable::rewind()
     m_nextRow = 0;
     m_rowsOnPage = 0;
     m_rowsRead = 0;
+    m_decoder.forgetLongValueRows();
 }
 
 bool JetTable::nextPage()
@@ -201,6 +202,7 @@ bool JetTable::fetch()
                 m_file.damaged(QStringLiteral("tiene %1 filas y su definición dice %2")
                                    .arg(m_rowsRead).arg(m_table->num_rows));
             }
+            m_decoder.forgetLongValueRows();
             return false;
         }
         const int row = m_nextRow++;

@@ -26,6 +26,10 @@ public:
     // for its type.
     void decode(const MdbColumn &column, const MdbField &field, int end, JetValue &out);
 
+    // Before and after a reading of the whole table: the long-value rows
+    // its values took are free again.
+    void forgetLongValueRows() { m_longValues.forgetRows(); }
+
 private:
     void decodeText(const unsigned char *data, int size, JetValue &out);
     void decodeMemo(const unsigned char *data, int size, JetValue &out);
