@@ -35,23 +35,6 @@ bool isJetType(int columnType)
 
 } // namespace
 
-int fixedValueSize(int columnType)
-{
-    switch (columnType) {
-    case MDB_BYTE: return 1;
-    case MDB_INT: return 2;
-    case MDB_LONGINT:
-    case MDB_COMPLEX:
-    case MDB_FLOAT: return 4;
-    case MDB_MONEY:
-    case MDB_DOUBLE:
-    case MDB_DATETIME: return 8;
-    case MDB_REPID: return 16;
-    case MDB_NUMERIC: return 17;
-    default: return 0;
-    }
-}
-
 void checkColumns(const JetFile &file, const MdbTableDef &table, int columnLimit)
 {
     const auto invalid = [&](const MdbColumn &column) {

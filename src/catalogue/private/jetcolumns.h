@@ -14,8 +14,23 @@ class JetFile;
 
 // Bytes a value of a fixed-size type takes in a row; 0 for the types whose
 // size the row gives (texts, memos, binary data) and for Booleans, which
-// live in the null mask.
-int fixedValueSize(int columnType);
+// live in the null mask. Inline: every value read asks.
+inline int fixedValueSize(int columnType)
+{
+    switch (columnType) {
+    case MDB_BYTE: return 1;
+    case MDB_INT: return 2;
+    case MDB_LONGINT:
+    case MDB_COMPLEX:
+    case MDB_FLOAT: return 4;
+    case MDB_MONEY:
+    case MDB_DOUBLE:
+    case MDB_DATETIME: return 8;
+    case MDB_REPID: return 16;
+    case MDB_NUMERIC: return 17;
+    default: return 0;
+    }
+}
 
 // Throws the damaged-file error when the column descriptions that libmdb
 // read (sorted by column number) cannot describe real rows: a column number
