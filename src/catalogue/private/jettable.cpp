@@ -119,6 +119,8 @@ void JetTable::readColumns()
     if (!mdb_read_columns(m_table.get()) || m_table->columns->len != m_table->num_cols)
         m_file.damaged(QStringLiteral("no se pueden leer sus columnas"));
     checkColumns(m_file, *m_table, m_columnLimit);
+    const int countSize = m_file.header().isJet3() ? 1 : 2;
+    m_fixedAreaNeeded.assign(size_t(m_columnLimit) + 1, countSize);
     unsigned int firstIndex = m_table->num_var_cols;
     for (guint i = 0; i < m_table->columns->len; ++i) {
         const auto *column = static_cast<const MdbColumn *>(g_ptr_array_index(m_table->columns, i));
@@ -129,8 +131,14 @@ void JetTable::readColumns()
             firstIndex = column->var_col_num;
             m_firstVariable = int(i);
         }
+        if (column->is_fixed && column->col_type != MDB_BOOL) {
+            int &needed = m_fixedAreaNeeded[size_t(column->col_num) + 1];
+            needed = qMax(needed, countSize + column->fixed_offset + column->col_size);
+        }
         m_columns.push_back(described);
     }
+    for (size_t columns = 1; columns < m_fixedAreaNeeded.size(); ++columns)
+        m_fixedAreaNeeded[columns] = qMax(m_fixedAreaNeeded[columns], m_fixedAreaNeeded[columns - 1]);
     m_wanted.assign(m_columns.size(), true);
     m_fields.resize(m_columns.size());
     m_values.resize(m_columns.size());
@@ -179,15 +187,16 @@ int JetTable::columnsInRow(int row, int start, size_t size) const
     return columns;
 }
 
-// Where the row's fixed-size values must end: where its first variable
-// value begins, else where its trailer begins (the null mask, after the end
-// of the variable data and their count when the table has variable columns).
-int JetTable::fixedAreaEnd(int rowEnd, int rowColumns) const
+// Where the row's fixed area ends, counted from the row's start: where its
+// first variable value begins, else where its trailer does (the null mask,
+// after the end of the variable data and their count when the table has
+// variable columns).
+int JetTable::fixedAreaEnd(int start, size_t size, int rowColumns) const
 {
     if (m_firstVariable >= 0 && m_fields[size_t(m_firstVariable)].value)
-        return m_fields[size_t(m_firstVariable)].start;
+        return m_fields[size_t(m_firstVariable)].start - start;
     const int variableTrailer = m_table->num_var_cols == 0 ? 0 : m_file.header().isJet3() ? 2 : 4;
-    return rowEnd - (rowColumns + 7) / 8 - variableTrailer;
+    return int(size) - (rowColumns + 7) / 8 - variableTrailer;
 }
 
 bool JetTable::fetch()
@@ -219,11 +228,11 @@ bool JetTable::fetch()
         if (size == 0 || start < m_rowTableEnd)
             damagedRow(row);
         const int rowColumns = columnsInRow(row, start, size);
-        if (mdb_crack_row(m_table.get(), start, size, m_fields.data()) < 0)
+        if (mdb_crack_row(m_table.get(), start, size, m_fields.data()) < 0
+            || m_fixedAreaNeeded[size_t(rowColumns)] > fixedAreaEnd(start, size, rowColumns))
             damagedRow(row);
         ++m_rowsRead;
         const int rowEnd = start + int(size);
-        const int fixedEnd = fixedAreaEnd(rowEnd, rowColumns);
         for (size_t i = 0; i < m_columns.size(); ++i) {
             const auto *column = static_cast<const MdbColumn *>(g_ptr_array_index(m_table->columns, i));
             if (!m_wanted[i] || column->col_num >= rowColumns) {
@@ -231,7 +240,7 @@ bool JetTable::fetch()
                 m_values[i].setNull();
                 continue;
             }
-            m_decoder.decode(*column, m_fields[i], column->is_fixed ? fixedEnd : rowEnd, m_values[i]);
+            m_decoder.decode(*column, m_fields[i], rowEnd, m_values[i]);
         }
         return true;
     }

@@ -55,7 +55,7 @@ private:
     void readColumns();
     bool nextPage();
     int columnsInRow(int row, int start, size_t size) const;
-    int fixedAreaEnd(int rowEnd, int rowColumns) const;
+    int fixedAreaEnd(int start, size_t size, int rowColumns) const;
     [[noreturn]] void damagedRow(int row) const;
 
     const JetFile &m_file;
@@ -66,6 +66,9 @@ private:
     std::vector<quint32> m_pages; // the table's data pages, ascending
     int m_columnLimit = 0; // column numbers ever given out, deleted ones included
     int m_firstVariable = -1; // the variable column whose value comes first in a row
+    // By a row's column count: the bytes its fixed area needs for the
+    // fixed-size values of those columns, the column count included.
+    std::vector<int> m_fixedAreaNeeded;
     size_t m_nextPage = 0;
     quint32 m_page = 0;
     int m_nextRow = 0;

@@ -84,7 +84,7 @@ JetValueDecoder::JetValueDecoder(const JetFile &file)
 {
 }
 
-void JetValueDecoder::decode(const MdbColumn &column, const MdbField &field, int end, JetValue &out)
+void JetValueDecoder::decode(const MdbColumn &column, const MdbField &field, int rowEnd, JetValue &out)
 {
     const int columnType = column.col_type;
     if (columnType == MDB_BOOL) {
@@ -97,7 +97,7 @@ void JetValueDecoder::decode(const MdbColumn &column, const MdbField &field, int
         return;
     }
     const int need = fixedValueSize(columnType);
-    if (field.siz < need || field.start < 0 || field.start + field.siz > end) {
+    if (field.siz < need || field.start < 0 || field.start + field.siz > rowEnd) {
         m_file.damaged(QStringLiteral("el valor de la columna %1 no cabe en su fila")
                            .arg(QString::fromUtf8(column.name)));
     }

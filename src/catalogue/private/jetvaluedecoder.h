@@ -20,11 +20,9 @@ class JetValueDecoder
 public:
     explicit JetValueDecoder(const JetFile &file);
 
-    // `end` is the page offset just past the bytes the field may take: the
-    // row's end, or for a fixed-size value the end of the row's fixed area.
-    // Throws CatalogueError for a field that claims bytes past it or too few
-    // for its type.
-    void decode(const MdbColumn &column, const MdbField &field, int end, JetValue &out);
+    // `rowEnd` is the page offset just past the row. Throws CatalogueError
+    // for a field that claims bytes outside the row or too few for its type.
+    void decode(const MdbColumn &column, const MdbField &field, int rowEnd, JetValue &out);
 
     // Before and after a reading of the whole table: the long-value rows
     // its values took are free again.

@@ -28,7 +28,7 @@ LongValueReader::LongValueReader(const JetFile &file)
 
 void LongValueReader::forgetRows()
 {
-    m_rowOwners = {};
+    m_takenRows = {};
 }
 
 void LongValueReader::wrongLength() const
@@ -38,12 +38,6 @@ void LongValueReader::wrongLength() const
 
 const unsigned char *LongValueReader::takeRow(quint32 pageRow, int &length)
 {
-    const auto [owner, taken] = m_rowOwners.try_emplace(pageRow, m_value);
-    if (!taken) {
-        m_file.damaged(owner->second == m_value
-                           ? QStringLiteral("la cadena de un texto largo vuelve sobre sí misma")
-                           : QStringLiteral("dos textos largos comparten una fila"));
-    }
     const quint32 page = pageRow >> 8;
     const int rowNumber = int(pageRow & 0xFF);
     MdbHandle *mdb = m_file.handle();
@@ -55,6 +49,12 @@ const unsigned char *LongValueReader::takeRow(quint32 pageRow, int &length)
             m_file.damaged(QStringLiteral("la página %1 no guarda textos largos").arg(page));
         m_cachedPage = page;
     }
+    // The page is in the file, so its rows have bits.
+    if (m_takenRows.empty())
+        m_takenRows.resize(size_t(m_file.header().pageCount) << 8);
+    if (m_takenRows[pageRow])
+        m_file.damaged(QStringLiteral("una fila de texto largo sirve dos veces"));
+    m_takenRows[pageRow] = true;
     const int countOffset = mdb->fmt->row_count_offset;
     const int rows = qFromLittleEndian<quint16>(m_page.data() + countOffset);
     if (rowNumber >= rows || countOffset + 2 + 2 * (rowNumber + 1) > pageSize)
@@ -74,7 +74,6 @@ void LongValueReader::read(const unsigned char *field, int size, std::string &ou
     out.clear();
     if (size < MemoHeaderSize)
         return;
-    ++m_value;
     const quint32 lengthWord = qFromLittleEndian<quint32>(field);
     const size_t storedLength = lengthWord & 0xFFFFFF;
     quint32 pointer = qFromLittleEndian<quint32>(field + 4);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include <QtGlobal>
@@ -41,8 +40,7 @@ private:
     const JetFile &m_file;
     std::vector<unsigned char> m_page;
     quint32 m_cachedPage = 0;
-    quint64 m_value = 0; // the number of the value being read
-    std::unordered_map<quint32, quint64> m_rowOwners; // row pointer -> value number
+    std::vector<bool> m_takenRows; // a bit per page and row number, made when a table's first value needs it
 };
 
 } // namespace catalogue
