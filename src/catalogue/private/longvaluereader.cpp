@@ -53,7 +53,7 @@ const unsigned char *LongValueReader::takeRow(quint32 pageRow, int &length)
     if (m_takenRows.empty())
         m_takenRows.resize(size_t(m_file.header().pageCount) << 8);
     if (m_takenRows[pageRow])
-        m_file.damaged(QStringLiteral("una fila de texto largo sirve dos veces"));
+        m_file.damaged(QStringLiteral("una fila de texto largo se usa dos veces"));
     m_takenRows[pageRow] = true;
     const int countOffset = mdb->fmt->row_count_offset;
     const int rows = qFromLittleEndian<quint16>(m_page.data() + countOffset);
