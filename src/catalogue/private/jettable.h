@@ -25,9 +25,11 @@ struct JetColumn
 // data pages in ascending order, the rows of each page in slot order. Its
 // definition and page map are checked before libmdb reads them, since libmdb
 // follows page pointers and counts from the file without questioning them,
-// and quietly skips a listed page that is not the table's. Rows are checked
-// too: a row that cannot be taken apart, or a table whose live rows are not
-// as many as its definition says, is damage, never a shorter table.
+// and quietly skips a listed page that is not the table's; its columns are
+// checked after (see checkColumns). Rows are checked too: a row that cannot
+// be taken apart, whose fixed area is too short for its columns' fixed-size
+// values, or a table whose live rows are not as many as its definition says,
+// is damage, never a shorter table or another column's bytes.
 class JetTable
 {
 public:
