@@ -153,7 +153,7 @@ private slots:
 
     // Only an ordinary catalogue is read, never waited on; a folder in the
     // copy's place stays. Each is refused saying what it is, and no copy is made.
-    void specialEntriesRefused_data()
+    void fifoOrFolderRefused_data()
     {
         QTest::addColumn<QString>("source");
         QTest::addColumn<bool>("folderAsCopy");
@@ -165,7 +165,7 @@ private slots:
 #endif
     }
 
-    void specialEntriesRefused()
+    void fifoOrFolderRefused()
     {
         QFETCH(QString, source);
         QFETCH(bool, folderAsCopy);
