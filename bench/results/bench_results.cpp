@@ -44,7 +44,7 @@
 #include "catalogue/database.h"
 #include "catalogue/recordset.h"
 #include "catalogue/regional.h"
-#include "largepng.h"
+#include "hostilepictures.h"
 #include "results/filterclauses.h"
 #include "results/frmresul.h"
 #include "results/thumbnail.h"
