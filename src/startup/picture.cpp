@@ -1,6 +1,5 @@
 #include "startup/picture.h"
 
-#include <QFileInfo>
 #include <QImageReader>
 
 #include "startup/logging.h"
@@ -36,15 +35,6 @@ private:
     bool m_ranShort = false;
     bool m_ranOut = false;
 };
-
-// Opens `file` when it is an ordinary one: a FIFO would wait for a writer.
-bool openPictureFile(QFile &file, QIODevice::OpenMode mode)
-{
-    if (!file.fileName().isEmpty() && QFileInfo(file.fileName()).isFile() && file.open(mode))
-        return true;
-    qCDebug(lcStartup) << "no picture file" << file.fileName() << file.errorString();
-    return false;
-}
 
 QSize upright(QSize stored, QImageIOHandler::Transformations transformation)
 {

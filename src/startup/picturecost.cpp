@@ -2,9 +2,11 @@
 
 #include <algorithm>
 
-#include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QtEndian>
+
+#include "startup/logging.h"
 
 namespace modcol {
 namespace {
@@ -241,6 +243,14 @@ PictureCost bmpCost(const QByteArray &header, qint64 fileSize)
 }
 
 } // namespace
+
+bool openPictureFile(QFile &file, QIODevice::OpenMode mode)
+{
+    if (!file.fileName().isEmpty() && QFileInfo(file.fileName()).isFile() && file.open(mode))
+        return true;
+    qCDebug(lcStartup) << "no picture file" << file.fileName() << file.errorString();
+    return false;
+}
 
 PictureCost pictureCost(QFile &file)
 {

@@ -1,9 +1,8 @@
 #pragma once
 
+#include <QFile>
 #include <QSize>
 #include <QString>
-
-class QFile;
 
 // What decoding a picture file will cost, judged from its header alone, as
 // Qt's decoders will go about it: the bytes they will hold and the time they
@@ -36,6 +35,10 @@ struct PictureCost
 
     bool overBudget() const { return bytes > double(MemoryBudget) || seconds > TimeBudget; }
 };
+
+// Opens the picture file `file` when it is an ordinary one (a FIFO would
+// wait for a writer); a debug line when not.
+bool openPictureFile(QFile &file, QIODevice::OpenMode mode);
 
 // The cost of decoding the open `file` for a box much smaller than the
 // picture (the program never decodes one at its full size), from its first
