@@ -37,7 +37,7 @@ StartPanel::StartPanel(QWidget *parent)
     , lbtexto(new QLabel(this))
     , imglogo(new QLabel(this))
     , Image1(new modcol::ClickLabel(this))
-    , m_logo(new modcol::PictureLoader(this))
+    , m_logoLoader(new modcol::PictureLoader(this))
 {
     setObjectName(QStringLiteral("frmimagen"));
     setBackColour(this, Qt::white);
@@ -68,7 +68,7 @@ StartPanel::StartPanel(QWidget *parent)
     placeControl(label4, 8760, 6240, 1425, 225);
     setDesignFont(label4, 9);
     connect(label4, &modcol::ClickLabel::clicked, this, &StartPanel::moreInformationClicked);
-    connect(m_logo, &modcol::PictureLoader::loaded, this, [this](int, const modcol::Picture &logo) { showLogo(logo); });
+    connect(m_logoLoader, &modcol::PictureLoader::loaded, this, [this](int, const modcol::Picture &logo) { showLogo(logo); });
 }
 
 void StartPanel::showAgency(const QString &name, const QString &logoFile)
@@ -78,7 +78,7 @@ void StartPanel::showAgency(const QString &name, const QString &logoFile)
     if (logoFile.isEmpty())
         return;
     // The logo never needs more pixels than the panel has.
-    m_logo->request(logoFile, size(), modcol::PictureFit::KeepAspect);
+    m_logoLoader->request(logoFile, size(), modcol::PictureFit::KeepAspect);
 }
 
 void StartPanel::showLogo(const modcol::Picture &logo)

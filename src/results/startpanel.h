@@ -48,7 +48,7 @@ private:
     QLabel *lbtexto;
     QLabel *imglogo;
     modcol::ClickLabel *Image1;
-    modcol::PictureLoader *m_logo;
+    modcol::PictureLoader *m_logoLoader;
 };
 
 } // namespace results

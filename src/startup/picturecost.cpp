@@ -29,14 +29,16 @@ PictureCost none(const QString &why)
     return cost;
 }
 
-PictureCost costed(PictureFormat format, QSize size, const QString &kind, double bytes, double seconds)
+// A decode that holds `bytes` at its peak and works `decoding` seconds
+// besides filling and reading them.
+PictureCost costed(PictureFormat format, QSize size, const QString &kind, double bytes, double decoding)
 {
     PictureCost cost;
     cost.format = format;
     cost.size = size;
     cost.kind = kind;
     cost.bytes = bytes;
-    cost.seconds = seconds + bytes * SecondsPerHeldByte;
+    cost.seconds = decoding + bytes * SecondsPerHeldByte;
     return cost;
 }
 
@@ -234,7 +236,7 @@ PictureCost bmpCost(const QByteArray &header, qint64 fileSize)
     // of the picture as its memory happened to be.
     const qint64 dataStart = qMax<qint64>(dataOffset, 14 + headerSize);
     const qint64 rowBytes = (width * bits + 31) / 32 * 4;
-    if (dataStart >= fileSize || (!rle && dataStart + rowBytes * size.height() > fileSize))
+    if (dataStart >= fileSize || (!rle && double(dataStart) + double(rowBytes) * size.height() > double(fileSize)))
         return none(QStringLiteral("a BMP whose pixel data runs past the end of the file"));
     PictureCost cost = decodedWhole(PictureFormat::Bmp, size, rle ? QStringLiteral("RLE BMP") : QStringLiteral("BMP"),
                                     bits >= 16 ? 4 : 1, ScaledCopyBytes, qMax(bits, 8) / 8.0);

@@ -1,7 +1,6 @@
 #include "hostilepictures.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QImage>
 #include <QImageWriter>
 #include <QtEndian>
@@ -23,26 +22,6 @@ QByteArray chunk(const char *type, const QByteArray &data)
     const QByteArray typed = QByteArray(type, 4) + data;
     const auto crc = quint32(crc32(0, reinterpret_cast<const Bytef *>(typed.constData()), uInt(typed.size())));
     return bigEndian(quint32(data.size())) + typed + bigEndian(crc);
-}
-
-QByteArray signatureAndHeader(QSize size, int depth, int colour)
-{
-    // Deflate, adaptive filters, not interlaced.
-    const QByteArray header = bigEndian(quint32(size.width())) + bigEndian(quint32(size.height())) + char(depth) + char(colour)
-        + QByteArray(3, '\0');
-    return QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", header);
-}
-
-QByteArray end()
-{
-    return chunk("IEND", QByteArray());
-}
-
-// A row: its filter byte (none) and black samples.
-QByteArray blackRow(int width, int depth, int colour)
-{
-    const int channels = colour == 6 ? 4 : colour == 2 ? 3 : 1;
-    return QByteArray(1 + qsizetype(width) * channels * depth / 8, '\0');
 }
 
 QByteArray littleEndian(quint32 value, int bytes)
@@ -72,41 +51,17 @@ QByteArray bmp(QSize size, int height, int bits, int compression, const QList<QR
 
 QByteArray pngDeclaring(QSize size, int depth, int colour)
 {
-    const QByteArray row = blackRow(size.width(), depth, colour);
+    // One row: its filter byte (none) and black samples.
+    const int channels = colour == 6 ? 4 : colour == 2 ? 3 : 1;
+    const QByteArray row(1 + qsizetype(size.width()) * channels * depth / 8, '\0');
     QByteArray compressed(qsizetype(compressBound(uLong(row.size()))), '\0');
     auto length = uLongf(compressed.size());
     compress(reinterpret_cast<Bytef *>(compressed.data()), &length, reinterpret_cast<const Bytef *>(row.constData()), uLong(row.size()));
     compressed.truncate(qsizetype(length));
-    return signatureAndHeader(size, depth, colour) + chunk("IDAT", compressed) + end();
-}
-
-bool writeBlackPng(const QString &path, QSize size)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(signatureAndHeader(size, 8, 2));
-    z_stream stream{};
-    deflateInit(&stream, Z_BEST_COMPRESSION);
-    QByteArray row = blackRow(size.width(), 8, 2);
-    QByteArray out(1 << 16, '\0');
-    // Every row goes through deflate; each filled output buffer is an IDAT.
-    for (int y = 0; y <= size.height(); ++y) {
-        const bool last = y == size.height();
-        stream.next_in = reinterpret_cast<Bytef *>(row.data());
-        stream.avail_in = last ? 0 : uInt(row.size());
-        do {
-            stream.next_out = reinterpret_cast<Bytef *>(out.data());
-            stream.avail_out = uInt(out.size());
-            deflate(&stream, last ? Z_FINISH : Z_NO_FLUSH);
-            const qsizetype produced = out.size() - qsizetype(stream.avail_out);
-            if (produced > 0)
-                file.write(chunk("IDAT", out.left(produced)));
-        } while (stream.avail_out == 0);
-    }
-    deflateEnd(&stream);
-    file.write(end());
-    return file.flush();
+    // Deflate, adaptive filters, not interlaced.
+    const QByteArray header = bigEndian(quint32(size.width())) + bigEndian(quint32(size.height())) + char(depth) + char(colour)
+        + QByteArray(3, '\0');
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", header) + chunk("IDAT", compressed) + chunk("IEND", {});
 }
 
 QByteArray jpegDeclaring(QSize size, bool progressive)

@@ -4,7 +4,6 @@
 #include <QList>
 #include <QRgb>
 #include <QSize>
-#include <QString>
 
 class QImage;
 
@@ -17,11 +16,6 @@ namespace testsupport {
 // PNG colour type `colour` (2: RGB, 6: RGBA), and whose data holds one black
 // row: read up to its header, it passes for a picture of that size.
 QByteArray pngDeclaring(QSize size, int depth = 8, int colour = 2);
-
-// A whole black 8-bit RGB PNG of `size` at `path`, compressed as it is
-// written (about 1 MB for 20000 x 20000, which takes seconds to make and to
-// inflate). False when the file cannot be written.
-bool writeBlackPng(const QString &path, QSize size);
 
 // A JPEG of a few hundred bytes, baseline or progressive, whose frame header
 // declares `size`: its data runs out after the first lines.
