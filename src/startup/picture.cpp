@@ -86,14 +86,28 @@ QString damageOf(PictureFormat format, const WatchedFile &file, const DecoderWar
     return {};
 }
 
+struct Inspection
+{
+    PictureVerdict verdict;
+    PictureCost cost;
+};
+
+// The header of `path` read (buffered: a JPEG's markers may lie far apart),
+// costed and judged.
+Inspection inspect(const QString &path)
+{
+    QFile file(path);
+    if (!openPictureFile(file, QIODevice::ReadOnly))
+        return {PictureVerdict::Unreadable, {}};
+    const PictureCost cost = pictureCost(file);
+    return {verdictOf(cost, path), cost};
+}
+
 } // namespace
 
 PictureVerdict inspectPicture(const QString &path)
 {
-    QFile file(path);
-    if (!openPictureFile(file, QIODevice::ReadOnly))
-        return PictureVerdict::Unreadable;
-    return verdictOf(pictureCost(file), path);
+    return inspect(path).verdict;
 }
 
 void limitPictureAllocations()
@@ -105,11 +119,9 @@ Picture decodePicture(const QString &path, const QSize &box, PictureFit fit)
 {
     if (box.isEmpty())
         return {};
+    const auto [verdict, cost] = inspect(path);
     WatchedFile file(path);
-    if (!openPictureFile(file, QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return {};
-    const PictureCost cost = pictureCost(file);
-    if (verdictOf(cost, path) != PictureVerdict::Decodable)
+    if (verdict != PictureVerdict::Decodable || !openPictureFile(file, QIODevice::ReadOnly | QIODevice::Unbuffered))
         return {};
     // The format comes from the content, whatever the file's name says.
     QImageReader reader(&file);

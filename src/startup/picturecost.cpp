@@ -257,21 +257,17 @@ bool openPictureFile(QFile &file, QIODevice::OpenMode mode)
 PictureCost pictureCost(QFile &file)
 {
     const QByteArray header = file.peek(34);
-    PictureCost cost;
-    if (header.startsWith("\xFF\xD8\xFF")) {
-        cost = jpegCost(file);
-    } else if (header.startsWith("\x89PNG\r\n\x1A\n")) {
-        cost = pngCost(header);
-    } else if (header.startsWith("BM")) {
-        cost = bmpCost(header, file.size());
-    } else {
-        QImageReader reader(&file);
-        const QSize size = reader.size();
-        cost = size.isEmpty() ? none(reader.errorString())
-                              : decodedWhole(PictureFormat::Other, size, QString::fromLatin1(reader.format()), 4, ScaledCopyBytes, 4);
-    }
-    file.seek(0);
-    return cost;
+    if (header.startsWith("\xFF\xD8\xFF"))
+        return jpegCost(file);
+    if (header.startsWith("\x89PNG\r\n\x1A\n"))
+        return pngCost(header);
+    if (header.startsWith("BM"))
+        return bmpCost(header, file.size());
+    QImageReader reader(&file);
+    const QSize size = reader.size();
+    if (size.isEmpty())
+        return none(reader.errorString());
+    return decodedWhole(PictureFormat::Other, size, QString::fromLatin1(reader.format()), 4, ScaledCopyBytes, 4);
 }
 
 } // namespace modcol

@@ -27,11 +27,12 @@ enum class PictureFormat {
 struct PictureCost
 {
     PictureFormat format = PictureFormat::None;
-    QSize size;                // as stored, always positive (a top-down BMP too)
-    QString kind;              // how it decodes, for the log; or why there is no picture
-    bool leavesPixelsUnset = false; // an RLE BMP may skip pixels, which Qt's reader leaves as they were
-    double bytes = 0;          // held at the decode's peak, the scaling after it included
+    QSize size;    // as stored, always positive (a top-down BMP too)
+    QString kind;  // how it decodes, for the log; or why there is no picture
+    double bytes = 0; // held at the decode's peak, the scaling after it included
     double seconds = 0;
+    // An RLE BMP may skip pixels, which Qt's reader leaves as they were.
+    bool leavesPixelsUnset = false;
 
     bool overBudget() const { return bytes > double(MemoryBudget) || seconds > TimeBudget; }
 };
@@ -43,7 +44,7 @@ bool openPictureFile(QFile &file, QIODevice::OpenMode mode);
 // The cost of decoding the open `file` for a box much smaller than the
 // picture (the program never decodes one at its full size), from its first
 // bytes; a header that is damaged or of no picture the program reads gives
-// PictureFormat::None. Leaves the file at its start.
+// PictureFormat::None.
 PictureCost pictureCost(QFile &file);
 
 } // namespace modcol
