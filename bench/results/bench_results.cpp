@@ -14,7 +14,7 @@
 //   - a page whose twelve thumbnails include three hostile ones refused by
 //     their headers (a progressive JPEG declaring 20000 x 20000 pixels, an
 //     RLE BMP and an RGBA PNG of 16 bits declaring 7000 x 7000), then also
-//     two baseline JPEGs declaring 48000 x 48000 (each decoded for most of a
+//     two baseline JPEGs declaring 44000 x 44000 (each decoded for most of a
 //     second within the budget), against the same page as it is: the
 //     longest time the window's thread goes without handling an event, and
 //     the time until its seven ordinary thumbnails are shown (target:
@@ -269,7 +269,7 @@ public:
         : m_colimg(bd + QStringLiteral("/colimg"))
     {
         QDir().mkpath(m_colimg);
-        const QByteArray slow = testsupport::jpegDeclaring(QSize(48000, 48000), false);
+        const QByteArray slow = testsupport::jpegDeclaring(QSize(44000, 44000), false);
         m_files = {
             {keys[Cells[0]] + QStringLiteral("cd.jpg"), progressive()},
             {keys[Cells[1]] + QStringLiteral("cd.bmp"), testsupport::rleBmp(QSize(7000, 7000), {qRgb(0, 0, 0)}, QByteArray("\x00\x01", 2))},

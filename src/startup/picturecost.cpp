@@ -11,11 +11,12 @@
 namespace modcol {
 namespace {
 
-// Rates measured with Qt 6.4 and libjpeg-turbo 2.1 on a two-core machine,
-// rounded up.
-constexpr double SecondsPerJpegBlock = 10e-9; // an 8 x 8 block entropy-decoded, whatever the output scale
-constexpr double SecondsPerRawByte = 3e-9;    // a sample byte a whole decoder inflates or unpacks
-constexpr double SecondsPerHeldByte = 1.5e-9; // a byte of a buffer filled, then read again to scale
+// Rates measured with Qt 6.4 and libjpeg-turbo 2.1 on a two-core machine
+// busy with other work, rounded up.
+constexpr double SecondsPerJpegBlock = 15e-9;     // an 8 x 8 block entropy-decoded, whatever the output scale
+constexpr double SecondsPerRawByte = 4e-9;        // a sample byte a whole decoder inflates or unpacks
+constexpr double SecondsPerScaledRawByte = 6e-9;  // the same, scaled as it comes (PNG)
+constexpr double SecondsPerHeldByte = 2e-9;       // a byte of a buffer filled, then read again to scale
 
 // Bytes a pixel takes in the copy QImage::scaled makes of a picture decoded
 // whole: 32 bits, or 64 for pictures of 16 bits a channel.
@@ -205,7 +206,7 @@ PictureCost pngCost(const QByteArray &header)
         return decodedWhole(PictureFormat::Png, size, QStringLiteral("grey or palette PNG"), 1, ScaledCopyBytes, raw);
     if (interlaced)
         return decodedWhole(PictureFormat::Png, size, QStringLiteral("interlaced PNG"), 4, ScaledCopyBytes, raw);
-    return costed(PictureFormat::Png, size, QStringLiteral("PNG"), 0, double(width) * height * raw * SecondsPerRawByte);
+    return costed(PictureFormat::Png, size, QStringLiteral("PNG"), 0, double(width) * height * raw * SecondsPerScaledRawByte);
 }
 
 // Qt decodes a BMP whole: 32 bits a pixel, or 8 for palette ones, which it
