@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QFutureWatcher>
 #include <QMutex>
+#include <QScopeGuard>
 #include <QSet>
 #include <QThreadPool>
 #include <QWaitCondition>
@@ -136,10 +137,11 @@ struct PictureLoader::Queue
             const QMutexLocker locker(&mutex);
             ++decodes;
         }
+        // Those waiting for the file are let go however the decode ends.
+        const auto release = qScopeGuard([&key] { FilesUnderWay::shared().done(key.path); });
         const Picture picture = decodePicture(key.path, key.box, key.fit);
         // Kept even when cancelled: the page left may well come back.
         PictureCache::shared().insert(key, picture);
-        FilesUnderWay::shared().done(key.path);
         return Decoded{*next, picture};
     }
 
