@@ -7,6 +7,7 @@
 #include "startup/escapekey.h"
 #include "startup/modcol.h"
 #include "startup/picture.h"
+#include "startup/pictureloader.h"
 #include "startup/qttranslation.h"
 
 int main(int argc, char *argv[])
@@ -21,5 +22,5 @@ int main(int argc, char *argv[])
     results::frmresul window;
     window.setWindowIcon(results::windowIcon());
     window.show();
-    return app.exec();
+    return modcol::endLeavingDecodes(app.exec());
 }
