@@ -23,9 +23,10 @@ int main(int argc, char *argv[])
 {
     catalogue::prepareJetLibrary();
     QCoreApplication app(argc, argv);
-    // The report names every file the program would refuse; its own log
-    // line for each would bury the report.
-    QLoggingCategory::setFilterRules(QStringLiteral("colaborador.startup.warning=false"));
+    // The report names what the program's layers would log a warning for
+    // (every refused picture, a damaged table); their lines would bury it.
+    // QT_LOGGING_RULES still brings them back.
+    QLoggingCategory::setFilterRules(QStringLiteral("colaborador.*.warning=false"));
     modcol::limitPictureAllocations();
 
     const QStringList arguments = QCoreApplication::arguments();

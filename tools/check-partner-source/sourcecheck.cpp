@@ -28,7 +28,7 @@ const QString NoFilter = QStringLiteral(" ");
 struct StatementFailure
 {
     QString statement;
-    QString message;
+    catalogue::CatalogueError error;
 };
 
 template <typename Row>
@@ -45,7 +45,7 @@ std::unique_ptr<catalogue::Recordset> open(catalogue::Database &database, const 
     try {
         return database.OpenRecordset(statement);
     } catch (const catalogue::CatalogueError &error) {
-        throw StatementFailure{statement, error.message()};
+        throw StatementFailure{statement, error};
     }
 }
 
@@ -59,7 +59,7 @@ void readWhole(catalogue::Database &database, const QString &statement)
                 rows->Fields(i);
         });
     } catch (const catalogue::CatalogueError &error) {
-        throw StatementFailure{statement, error.message()};
+        throw StatementFailure{statement, error};
     }
 }
 
@@ -167,18 +167,18 @@ void checkAgencyFiles(const QString &base, SourceReport &report)
 {
     const QString logo = modcol::existingFile(base, QStringLiteral("logocolaborador.jpg"));
     if (logo.isEmpty())
-        report.agencyFileWarnings << QStringLiteral("Falta el logotipo de la inmobiliaria (logocolaborador.jpg).");
+        report.otherWarnings << QStringLiteral("Falta el logotipo de la inmobiliaria (logocolaborador.jpg).");
     else if (modcol::inspectPicture(logo) != PictureVerdict::Decodable)
-        report.agencyFileWarnings << QStringLiteral("El logotipo (logocolaborador.jpg) no se puede mostrar.");
+        report.otherWarnings << QStringLiteral("El logotipo (logocolaborador.jpg) no se puede mostrar.");
     const QString name = modcol::existingFile(base, QStringLiteral("nombreinmobiliaria.txt"));
     if (name.isEmpty())
-        report.agencyFileWarnings << QStringLiteral(
+        report.otherWarnings << QStringLiteral(
             "Falta el nombre de la inmobiliaria (nombreinmobiliaria.txt): el panel de inicio no lo mostrará.");
     else if (modcol::readAgencyName(name).isEmpty())
-        report.agencyFileWarnings << QStringLiteral(
+        report.otherWarnings << QStringLiteral(
             "La primera línea de nombreinmobiliaria.txt está vacía: el panel de inicio no mostrará ningún nombre.");
     if (modcol::existingFile(base, QStringLiteral("funcionesbrezomar.pdf")).isEmpty())
-        report.agencyFileWarnings << QStringLiteral("Falta el documento de ayuda (funcionesbrezomar.pdf).");
+        report.otherWarnings << QStringLiteral("Falta el documento de ayuda (funcionesbrezomar.pdf).");
 }
 
 } // namespace
@@ -212,11 +212,17 @@ SourceReport checkSource(const QString &folder, Progress &progress)
     try {
         const std::vector<int> keys = searchKeys(*database);
         report.offers = qint64(keys.size());
+        if (keys.empty())
+            report.otherWarnings << QStringLiteral("Ninguna oferta aparece en las búsquedas: a cada oferta le falta "
+                                                   "su ciudad, su zona o su tipo, o el catálogo está vacío.");
         sendEveryStatement(*database, keys);
         walkOffers(*database, keys, folders, report, walk, progress);
     } catch (const StatementFailure &failure) {
-        report.refusal = QStringLiteral("Una consulta del programa falla en este catálogo: %1\nConsulta: %2")
-                             .arg(failure.message, failure.statement);
+        // A damaged table says so itself, whichever statement met it first.
+        report.refusal = failure.error.isDamage()
+            ? failure.error.message()
+            : QStringLiteral("Una consulta del programa falla en este catálogo: %1\nConsulta: %2")
+                  .arg(failure.error.message(), failure.statement);
         return report;
     } catch (const catalogue::CatalogueError &error) {
         report.refusal = QStringLiteral("El programa no puede leer este catálogo: ") + error.message();

@@ -28,7 +28,7 @@ void Tally::add(const QString &sample)
 qint64 SourceReport::warningCount() const
 {
     return missingPhotos.count + unreadablePhotos.count + overBudgetPhotos.count + offersWithoutThumbnail.count
-        + agencyFileWarnings.size();
+        + otherWarnings.size();
 }
 
 QString reportText(const QString &folder, const SourceReport &report)
@@ -52,7 +52,7 @@ QString reportText(const QString &folder, const SourceReport &report)
     if (report.offersWithoutThumbnail.count > 0)
         text += tallyText(report.offersWithoutThumbnail,
                           QStringLiteral("ofertas no tendrán imagen en los resultados:"), report.offers);
-    for (const QString &warning : report.agencyFileWarnings)
+    for (const QString &warning : report.otherWarnings)
         text += QStringLiteral("  ") + warning + QLatin1Char('\n');
 
     const qint64 warnings = report.warningCount();

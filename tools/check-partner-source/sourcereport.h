@@ -29,7 +29,7 @@ struct SourceReport
     Tally unreadablePhotos;      // files it cannot decode
     Tally overBudgetPhotos;      // files it refuses before decoding
     Tally offersWithoutThumbnail; // result cells that will show no picture
-    QStringList agencyFileWarnings; // the logo, the agency's name, the help document
+    QStringList otherWarnings;   // one line each: no offers, the logo, the agency's name, the help document
 
     qint64 warningCount() const;
 };
