@@ -71,6 +71,38 @@ QStringList mappedFiles(qint64 pid)
     return files;
 }
 
+// The libraries and fonts of `files` that come neither from `folder`'s lib/
+// nor, for a library, from the base every desktop has.
+QStringList foreignFiles(const QStringList &files, const QString &folder)
+{
+    const QStringList base = QStringLiteral(BASE_LIBRARIES).split(' ');
+    QStringList foreign;
+    for (const QString &file : files) {
+        const QString name = QFileInfo(file).fileName();
+        const bool font = name.endsWith(".ttf") || name.endsWith(".otf");
+        const bool library = name.contains(".so")
+            && std::none_of(base.begin(), base.end(), [&](const QString &b) { return name.startsWith(b); });
+        if ((font || library) && !file.startsWith(folder + "/lib/"))
+            foreign << file;
+    }
+    return foreign;
+}
+
+// A desktop with no library or plugin paths set, and no fonts at all:
+// fontconfig sees none of this machine's.
+QProcessEnvironment bareDesktop(const QString &scratch)
+{
+    const QString noFonts = scratch + "/fonts.conf";
+    overwrite(noFonts, "<fontconfig></fontconfig>\n");
+    QProcessEnvironment environment;
+    environment.insert("FONTCONFIG_FILE", noFonts);
+    environment.insert("HOME", scratch);
+    environment.insert("TMPDIR", scratch);
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("QT_LOGGING_RULES", "colaborador.startup.debug=true");
+    return environment;
+}
+
 } // namespace
 
 class TestPartnerFolder : public QObject
@@ -147,7 +179,8 @@ private slots:
         QVERIFY(original.open(QIODevice::ReadOnly) && copied.open(QIODevice::ReadOnly));
         QVERIFY(original.readAll() == copied.readAll());
         // An empty entry would search the current folder.
-        QVERIFY(run("objdump", {"-p", out + "/colaborador"}).output.contains(QRegularExpression("RPATH +\\$ORIGIN/lib\n")));
+        const QRegularExpression rpath("RPATH +\\$ORIGIN/lib\n");
+        QVERIFY(run("objdump", {"-p", out + "/colaborador"}).output.contains(rpath));
 
         const QString folder = m_scratch.filePath("readonly");
         QCOMPARE(run("cp", {"-R", out, folder}).status, 0);
@@ -155,16 +188,7 @@ private slots:
         const QStringList before = treeOf(folder);
 
         QProcess program;
-        QProcessEnvironment environment; // no library or plugin paths
-        // A desktop without fonts: fontconfig sees none of this machine's.
-        const QString noFonts = m_scratch.filePath("fonts.conf");
-        overwrite(noFonts, "<fontconfig></fontconfig>\n");
-        environment.insert("FONTCONFIG_FILE", noFonts);
-        environment.insert("HOME", m_scratch.path());
-        environment.insert("TMPDIR", m_scratch.path());
-        environment.insert("QT_QPA_PLATFORM", "offscreen");
-        environment.insert("QT_LOGGING_RULES", "colaborador.startup.debug=true");
-        program.setProcessEnvironment(environment);
+        program.setProcessEnvironment(bareDesktop(m_scratch.path()));
         program.setProcessChannelMode(QProcess::MergedChannels);
         program.start(folder + "/colaborador", QStringList());
         QVERIFY(program.waitForStarted());
@@ -173,20 +197,13 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT((log += program.readAllStandardOutput()).contains("catalogue opened:")
                                      || program.state() != QProcess::Running, 10000);
         QVERIFY2(program.state() == QProcess::Running, log.constData());
-        // Its texts drawn in the folder's font, Qt's own in Spanish, the logo by the folder's JPEG plugin.
+        // Its texts in the folder's font, Qt's own in Spanish, the logo by the folder's JPEG plugin.
         for (const char *part : {"/lib/fonts/LiberationSans-", "/lib/translations/qtbase_es.qm",
                                  "/lib/plugins/imageformats/libqjpeg.so"}) {
             QTRY_VERIFY2_WITH_TIMEOUT(!mappedFiles(program.processId()).filter(folder + part).isEmpty(), part, 10000);
         }
-        const QStringList base = QStringLiteral(BASE_LIBRARIES).split(' ');
-        for (const QString &file : mappedFiles(program.processId())) {
-            const QString name = QFileInfo(file).fileName();
-            const bool library = name.contains(".so");
-            const bool font = name.endsWith(".ttf") || name.endsWith(".otf");
-            const bool fromBase = std::any_of(base.begin(), base.end(), [&](const QString &b) { return name.startsWith(b); });
-            if ((library && !fromBase) || font)
-                QVERIFY2(file.startsWith(folder + "/lib/"), qPrintable(file));
-        }
+        const QStringList foreign = foreignFiles(mappedFiles(program.processId()), folder);
+        QVERIFY2(foreign.isEmpty(), qPrintable(foreign.join('\n')));
         program.kill();
         program.waitForFinished();
         QCOMPARE(treeOf(folder), before);

@@ -92,6 +92,16 @@ void sendEveryStatement(catalogue::Database &database, const std::vector<int> &k
         readWhole(database, statement);
 }
 
+// The `ruta` of the offer's first photo, which its result cell falls back on.
+QString firstPhotoRuta(catalogue::Database &database, int key)
+{
+    const auto rows = open(database, modcol::firstPhotoStatement(key));
+    if (rows->RecordCount() == 0)
+        return QString();
+    rows->MoveFirst();
+    return text(*rows, QStringLiteral("ruta"));
+}
+
 QString offerName(int key)
 {
     return QStringLiteral("oferta %1").arg(key);
@@ -117,10 +127,7 @@ void walkOffers(catalogue::Database &database, const std::vector<int> &keys, con
     qint64 done = 0;
     for (const int key : keys) {
         const QString codOfer = QString::number(key);
-        const auto first = open(database, modcol::firstPhotoStatement(key));
-        const QString firstRuta = first->RecordCount() > 0 ? (first->MoveFirst(), text(*first, QStringLiteral("ruta")))
-                                                          : QString();
-        const QString thumbnail = results::thumbnailFile(folders, codOfer, firstRuta);
+        const QString thumbnail = results::thumbnailFile(folders, codOfer, firstPhotoRuta(database, key));
         if (thumbnail.isEmpty())
             report.offersWithoutThumbnail.add(offerName(key));
         else
@@ -144,7 +151,8 @@ void walkOffers(catalogue::Database &database, const std::vector<int> &keys, con
 void tallyVerdicts(const Walk &walk, const QDir &base, SourceReport &report)
 {
     for (const Walk::Row &row : walk.photos) {
-        const QString sample = offerName(row.key) + QStringLiteral(": ") + base.relativeFilePath(walk.files.path(row.file));
+        const QString sample =
+            offerName(row.key) + QStringLiteral(": ") + base.relativeFilePath(walk.files.path(row.file));
         switch (walk.files.verdict(row.file)) {
         case PictureVerdict::Decodable:
             break;
@@ -175,8 +183,8 @@ void checkAgencyFiles(const QString &base, SourceReport &report)
         report.otherWarnings << QStringLiteral(
             "Falta el nombre de la inmobiliaria (nombreinmobiliaria.txt): el panel de inicio no lo mostrará.");
     else if (modcol::readAgencyName(name).isEmpty())
-        report.otherWarnings << QStringLiteral(
-            "La primera línea de nombreinmobiliaria.txt está vacía: el panel de inicio no mostrará ningún nombre.");
+        report.otherWarnings << QStringLiteral("La primera línea de nombreinmobiliaria.txt está vacía: "
+                                               "el panel de inicio no mostrará ningún nombre.");
     if (modcol::existingFile(base, QStringLiteral("funcionesbrezomar.pdf")).isEmpty())
         report.otherWarnings << QStringLiteral("Falta el documento de ayuda (funcionesbrezomar.pdf).");
 }
