@@ -3,7 +3,6 @@
 #include <sys/stat.h>
 
 #include <QFile>
-#include <QThread>
 #include <QtConcurrent/QtConcurrentMap>
 
 #include "progress.h"
@@ -30,13 +29,9 @@ int PictureFiles::add(const QString &path)
 
 void PictureFiles::judge(Progress &progress)
 {
-    QFuture<modcol::PictureVerdict> verdicts = QtConcurrent::mapped(m_paths, modcol::inspectPicture);
-    while (!verdicts.isFinished()) {
-        progress.report(QStringLiteral("Fotos leídas"), verdicts.progressValue(), m_paths.size());
-        QThread::msleep(100);
-    }
-    const QList<modcol::PictureVerdict> results = verdicts.results();
-    m_verdicts.assign(results.begin(), results.end());
+    const QList<modcol::PictureVerdict> verdicts =
+        progress.follow(QtConcurrent::mapped(m_paths, modcol::inspectPicture), QStringLiteral("Fotos examinadas"));
+    m_verdicts.assign(verdicts.begin(), verdicts.end());
 }
 
 } // namespace partnercheck

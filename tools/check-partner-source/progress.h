@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QFuture>
 #include <QString>
+#include <QThread>
 
 namespace partnercheck {
 
@@ -15,6 +17,18 @@ public:
 
     // `done` of `total` units of the step called `what`.
     void report(const QString &what, qint64 done, qint64 total);
+
+    // Waits for work running on every core, reporting how far it got, and
+    // returns its results.
+    template <typename T>
+    QList<T> follow(QFuture<T> future, const QString &what)
+    {
+        while (!future.isFinished()) {
+            report(what, future.progressValue(), future.progressMaximum());
+            QThread::msleep(100);
+        }
+        return future.results();
+    }
 
 private:
     QElapsedTimer m_clock;

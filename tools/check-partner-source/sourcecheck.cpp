@@ -1,245 +1,182 @@
 #include "sourcecheck.h"
 
-#include <memory>
+#include <algorithm>
 #include <vector>
 
 #include <QDir>
 #include <QFileInfo>
 
-#include "catalogue/catalogueerror.h"
-#include "catalogue/database.h"
-#include "catalogue/recordset.h"
+#include "cataloguewalk.h"
+#include "photolookup.h"
 #include "picturefiles.h"
 #include "progress.h"
-#include "results/thumbnail.h"
 #include "startup/agencyname.h"
 #include "startup/cataloguepaths.h"
-#include "startup/modcol.h"
-#include "startup/statements.h"
 
 namespace partnercheck {
 namespace {
 
 using modcol::PictureVerdict;
 
-const QString NoFilter = QStringLiteral(" ");
-
-// A statement of the program that fails on the catalogue.
-struct StatementFailure
-{
-    QString statement;
-    catalogue::CatalogueError error;
-};
-
-template <typename Row>
-void forEachRow(catalogue::Recordset &rows, Row &&row)
-{
-    if (rows.RecordCount() == 0)
-        return;
-    for (rows.MoveFirst(); !rows.Eof(); rows.MoveNext())
-        row();
-}
-
-std::unique_ptr<catalogue::Recordset> open(catalogue::Database &database, const QString &statement)
-{
-    try {
-        return database.OpenRecordset(statement);
-    } catch (const catalogue::CatalogueError &error) {
-        throw StatementFailure{statement, error};
-    }
-}
-
-// Sends `statement` and reads every field of every row, as the windows may.
-void readWhole(catalogue::Database &database, const QString &statement)
-{
-    const auto rows = open(database, statement);
-    try {
-        forEachRow(*rows, [&] {
-            for (int i = 0; i < rows->FieldCount(); ++i)
-                rows->Fields(i);
-        });
-    } catch (const catalogue::CatalogueError &error) {
-        throw StatementFailure{statement, error};
-    }
-}
-
-QString text(const catalogue::Recordset &rows, const QString &field)
-{
-    return rows.Fields(field).Value.toString();
-}
-
-// The keys of the offers the searches reach, in the pages' order.
-std::vector<int> searchKeys(catalogue::Database &database)
-{
-    const QString statement = modcol::searchStatement(NoFilter);
-    const auto rows = open(database, statement);
-    std::vector<int> keys;
-    keys.reserve(size_t(rows->RecordCount()));
-    forEachRow(*rows, [&] { keys.push_back(rows->Fields(0).Value.toInt()); });
-    return keys;
-}
-
-// Every statement of the program once, the per-offer ones on the first
-// offer, as a session that opens its card and viewer would send them. The
-// per-offer photo statements the walk sends for every offer.
-void sendEveryStatement(catalogue::Database &database, const std::vector<int> &keys)
-{
-    const int key = keys.empty() ? 1 : keys.front();
-    for (const QString &statement :
-         {modcol::typeListStatement(), modcol::cityListStatement(NoFilter), modcol::zoneListStatement(NoFilter),
-          modcol::qualitiesStatement(), modcol::searchStatement(NoFilter), modcol::cardOffersStatement(NoFilter),
-          modcol::cardStatement(key), modcol::viewerPhotosStatement(key), modcol::extractionPhotosStatement(key)})
-        readWhole(database, statement);
-}
-
-// The `ruta` of the offer's first photo, which its result cell falls back on.
-QString firstPhotoRuta(catalogue::Database &database, int key)
-{
-    const auto rows = open(database, modcol::firstPhotoStatement(key));
-    if (rows->RecordCount() == 0)
-        return QString();
-    rows->MoveFirst();
-    return text(*rows, QStringLiteral("ruta"));
-}
+// Offers looked up in the folders at a time, while the next are read.
+constexpr size_t BatchSize = 2000;
 
 QString offerName(int key)
 {
     return QStringLiteral("oferta %1").arg(key);
 }
 
-// What the walk over the offers leaves to be judged once every file is known.
-struct Walk
+// The check of one folder, from its catalogue's offers to the report.
+class FolderCheck
 {
-    struct Row
+public:
+    FolderCheck(const QString &base, Progress &progress)
+        : m_base(base)
+        , m_folders{base, QString()}
+        , m_progress(progress)
+    {
+        modcol::prepareFolderLookups(m_folders);
+    }
+
+    SourceReport run()
+    {
+        const QString catalogue = modcol::existingFile(m_base.path(), QStringLiteral("brezomar.mdb"));
+        if (catalogue.isEmpty()) {
+            m_report.refusal = QStringLiteral("No hay catálogo: falta brezomar.mdb en la carpeta.");
+            return m_report;
+        }
+        try {
+            CatalogueWalk walk(catalogue);
+            walkOffers(walk);
+            walk.sendOtherStatements();
+        } catch (const Refusal &refusal) {
+            m_report.refusal = refusal.reason;
+            return m_report;
+        }
+        m_pictures.judge(m_progress);
+        tallyVerdicts();
+        checkAgencyFiles();
+        return m_report;
+    }
+
+private:
+    // A file found for an offer, to be judged with every other.
+    struct FoundFile
     {
         int key;
-        int file;
+        int file; // in m_pictures
     };
-    PictureFiles files;
-    std::vector<Row> photos;     // rows whose file was found
-    std::vector<Row> thumbnails; // offers with a picture for their cell
-};
 
-// Finds each offer's thumbnail and photos by the program's rules.
-void walkOffers(catalogue::Database &database, const std::vector<int> &keys, const modcol::BaseFolders &folders,
-                SourceReport &report, Walk &walk, Progress &progress)
-{
-    qint64 done = 0;
-    for (const int key : keys) {
-        const QString codOfer = QString::number(key);
-        const QString thumbnail = results::thumbnailFile(folders, codOfer, firstPhotoRuta(database, key));
-        if (thumbnail.isEmpty())
-            report.offersWithoutThumbnail.add(offerName(key));
-        else
-            walk.thumbnails.push_back({key, walk.files.add(thumbnail)});
-
-        const auto photos = open(database, modcol::cardPhotosStatement(key));
-        forEachRow(*photos, [&] {
-            ++report.photos;
-            const QString ruta = text(*photos, QStringLiteral("ruta"));
-            const QString file = modcol::photoFile(folders, ruta);
-            if (file.isEmpty())
-                report.missingPhotos.add(offerName(key) + QStringLiteral(": ")
-                                         + (ruta.isEmpty() ? QStringLiteral("(sin ruta)") : ruta));
-            else
-                walk.photos.push_back({key, walk.files.add(file)});
-        });
-        progress.report(QStringLiteral("Ofertas comprobadas"), ++done, qint64(keys.size()));
+    // Each batch of offers is looked up in the folders on the other cores
+    // while the next batch is read from the catalogue.
+    void walkOffers(CatalogueWalk &walk)
+    {
+        const std::vector<int> &keys = walk.keys();
+        m_report.offers = qint64(keys.size());
+        if (keys.empty())
+            m_report.otherWarnings << QStringLiteral("Ninguna oferta aparece en las búsquedas: a cada oferta le "
+                                                     "falta su ciudad, su zona o su tipo, o el catálogo está vacío.");
+        std::vector<OfferRows> looking;
+        QFuture<OfferFiles> lookup;
+        for (size_t start = 0; start < keys.size(); start += BatchSize) {
+            std::vector<OfferRows> batch;
+            for (size_t i = start; i < std::min(start + BatchSize, keys.size()); ++i)
+                batch.push_back(walk.rowsOf(keys[i]));
+            if (!looking.empty())
+                tallyFiles(looking, lookup.results());
+            looking = std::move(batch);
+            lookup = findFiles(looking, m_folders);
+            m_progress.report(QStringLiteral("Ofertas comprobadas"), qint64(start), m_report.offers);
+        }
+        if (!looking.empty())
+            tallyFiles(looking, lookup.results());
     }
-}
 
-void tallyVerdicts(const Walk &walk, const QDir &base, SourceReport &report)
-{
-    for (const Walk::Row &row : walk.photos) {
-        const QString sample =
-            offerName(row.key) + QStringLiteral(": ") + base.relativeFilePath(walk.files.path(row.file));
-        switch (walk.files.verdict(row.file)) {
-        case PictureVerdict::Decodable:
-            break;
-        case PictureVerdict::Unreadable:
-            report.unreadablePhotos.add(sample);
-            break;
-        case PictureVerdict::OverBudget:
-            report.overBudgetPhotos.add(sample);
-            break;
+    // Tallies the photo rows and thumbnails the program will not find, and
+    // gathers those it will for judging.
+    void tallyFiles(const std::vector<OfferRows> &offers, const QList<OfferFiles> &files)
+    {
+        for (size_t i = 0; i < offers.size(); ++i) {
+            const int key = offers[i].key;
+            const OfferFiles &found = files.at(qsizetype(i));
+            if (found.thumbnail.isEmpty())
+                m_report.offersWithoutThumbnail.add(offerName(key));
+            else
+                m_thumbnails.push_back({key, m_pictures.add(found.thumbnail)});
+            for (qsizetype j = 0; j < found.photos.size(); ++j) {
+                ++m_report.photos;
+                const QString &ruta = offers[i].rutas.at(j);
+                if (found.photos.at(j).isEmpty())
+                    m_report.missingPhotos.add(offerName(key) + QStringLiteral(": ")
+                                               + (ruta.isEmpty() ? QStringLiteral("(sin ruta)") : ruta));
+                else
+                    m_photos.push_back({key, m_pictures.add(found.photos.at(j))});
+            }
         }
     }
-    // A cell whose picture cannot be shown stays as empty as one without.
-    for (const Walk::Row &row : walk.thumbnails) {
-        if (walk.files.verdict(row.file) != PictureVerdict::Decodable)
-            report.offersWithoutThumbnail.add(offerName(row.key));
-    }
-}
 
-void checkAgencyFiles(const QString &base, SourceReport &report)
-{
-    const QString logo = modcol::existingFile(base, QStringLiteral("logocolaborador.jpg"));
-    if (logo.isEmpty())
-        report.otherWarnings << QStringLiteral("Falta el logotipo de la inmobiliaria (logocolaborador.jpg).");
-    else if (modcol::inspectPicture(logo) != PictureVerdict::Decodable)
-        report.otherWarnings << QStringLiteral("El logotipo (logocolaborador.jpg) no se puede mostrar.");
-    const QString name = modcol::existingFile(base, QStringLiteral("nombreinmobiliaria.txt"));
-    if (name.isEmpty())
-        report.otherWarnings << QStringLiteral(
-            "Falta el nombre de la inmobiliaria (nombreinmobiliaria.txt): el panel de inicio no lo mostrará.");
-    else if (modcol::readAgencyName(name).isEmpty())
-        report.otherWarnings << QStringLiteral("La primera línea de nombreinmobiliaria.txt está vacía: "
-                                               "el panel de inicio no mostrará ningún nombre.");
-    if (modcol::existingFile(base, QStringLiteral("funcionesbrezomar.pdf")).isEmpty())
-        report.otherWarnings << QStringLiteral("Falta el documento de ayuda (funcionesbrezomar.pdf).");
-}
+    void tallyVerdicts()
+    {
+        for (const FoundFile &photo : m_photos) {
+            const QString sample =
+                offerName(photo.key) + QStringLiteral(": ") + m_base.relativeFilePath(m_pictures.path(photo.file));
+            switch (m_pictures.verdict(photo.file)) {
+            case PictureVerdict::Decodable:
+                break;
+            case PictureVerdict::Unreadable:
+                m_report.unreadablePhotos.add(sample);
+                break;
+            case PictureVerdict::OverBudget:
+                m_report.overBudgetPhotos.add(sample);
+                break;
+            }
+        }
+        // A cell whose picture cannot be shown stays as empty as one without.
+        for (const FoundFile &thumbnail : m_thumbnails) {
+            if (m_pictures.verdict(thumbnail.file) != PictureVerdict::Decodable)
+                m_report.offersWithoutThumbnail.add(offerName(thumbnail.key));
+        }
+    }
+
+    void checkAgencyFiles()
+    {
+        QStringList &warnings = m_report.otherWarnings;
+        const QString logo = modcol::existingFile(m_base.path(), QStringLiteral("logocolaborador.jpg"));
+        if (logo.isEmpty())
+            warnings << QStringLiteral("Falta el logotipo de la inmobiliaria (logocolaborador.jpg).");
+        else if (modcol::inspectPicture(logo) != PictureVerdict::Decodable)
+            warnings << QStringLiteral("El logotipo (logocolaborador.jpg) no se puede mostrar.");
+        const QString name = modcol::existingFile(m_base.path(), QStringLiteral("nombreinmobiliaria.txt"));
+        if (name.isEmpty())
+            warnings << QStringLiteral(
+                "Falta el nombre de la inmobiliaria (nombreinmobiliaria.txt): el panel de inicio no lo mostrará.");
+        else if (modcol::readAgencyName(name).isEmpty())
+            warnings << QStringLiteral("La primera línea de nombreinmobiliaria.txt está vacía: "
+                                       "el panel de inicio no mostrará ningún nombre.");
+        if (modcol::existingFile(m_base.path(), QStringLiteral("funcionesbrezomar.pdf")).isEmpty())
+            warnings << QStringLiteral("Falta el documento de ayuda (funcionesbrezomar.pdf).");
+    }
+
+    const QDir m_base;
+    const modcol::BaseFolders m_folders;
+    Progress &m_progress;
+    SourceReport m_report;
+    PictureFiles m_pictures;
+    std::vector<FoundFile> m_photos;
+    std::vector<FoundFile> m_thumbnails;
+};
 
 } // namespace
 
 SourceReport checkSource(const QString &folder, Progress &progress)
 {
-    SourceReport report;
     const QFileInfo info(folder);
     if (!info.isDir()) {
+        SourceReport report;
         report.refusal = QStringLiteral("No existe la carpeta «%1».").arg(QDir::toNativeSeparators(folder));
         return report;
     }
-    const QString base = info.absoluteFilePath() + QLatin1Char('/');
-    const modcol::BaseFolders folders{base, QString()};
-    modcol::prepareFolderLookups(folders);
-
-    const QString catalogue = modcol::existingFile(base, QStringLiteral("brezomar.mdb"));
-    if (catalogue.isEmpty()) {
-        report.refusal = QStringLiteral("No hay catálogo: falta brezomar.mdb en la carpeta.");
-        return report;
-    }
-    std::unique_ptr<catalogue::Database> database;
-    try {
-        database = modcol::openCatalogue(catalogue);
-    } catch (const catalogue::CatalogueError &error) {
-        report.refusal = QStringLiteral("El programa no puede abrir el catálogo. ") + error.message();
-        return report;
-    }
-
-    Walk walk;
-    try {
-        const std::vector<int> keys = searchKeys(*database);
-        report.offers = qint64(keys.size());
-        if (keys.empty())
-            report.otherWarnings << QStringLiteral("Ninguna oferta aparece en las búsquedas: a cada oferta le falta "
-                                                   "su ciudad, su zona o su tipo, o el catálogo está vacío.");
-        sendEveryStatement(*database, keys);
-        walkOffers(*database, keys, folders, report, walk, progress);
-    } catch (const StatementFailure &failure) {
-        // A damaged table says so itself, whichever statement met it first.
-        report.refusal = failure.error.isDamage()
-            ? failure.error.message()
-            : QStringLiteral("Una consulta del programa falla en este catálogo: %1\nConsulta: %2")
-                  .arg(failure.error.message(), failure.statement);
-        return report;
-    } catch (const catalogue::CatalogueError &error) {
-        report.refusal = QStringLiteral("El programa no puede leer este catálogo: ") + error.message();
-        return report;
-    }
-    walk.files.judge(progress);
-    tallyVerdicts(walk, QDir(base), report);
-    checkAgencyFiles(base, report);
-    return report;
+    return FolderCheck(info.absoluteFilePath() + QLatin1Char('/'), progress).run();
 }
 
 } // namespace partnercheck
