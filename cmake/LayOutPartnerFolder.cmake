@@ -179,10 +179,12 @@ function(copy_licences)
 endfunction()
 
 file(MAKE_DIRECTORY "${OUT}")
+# A catalogue's photos may take a minute to copy.
+message(NOTICE "Copying the agency's files into ${OUT}")
 copy_agency_files()
+message(NOTICE "Adding the program, its libraries, plugins, texts, fonts and licences")
 copy_program()
 copy_plugins()
 copy_libraries()
 copy_texts_and_fonts()
 copy_licences(${bundled} ${PLUGINS} "${TRANSLATION}" ${fonts})
-message(NOTICE "Partner folder laid out in ${OUT}")
