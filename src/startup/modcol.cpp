@@ -52,14 +52,21 @@ void Main()
                        << NombreInmo;
 }
 
+std::unique_ptr<catalogue::Database> openCatalogue(const QString &path)
+{
+    auto database = catalogue::Database::OpenDatabase(path, QStringLiteral(";PWD=pinoverdes_"));
+    declareStatementIndexes(*database);
+    qCDebug(lcStartup) << "catalogue opened:" << path;
+    return database;
+}
+
 void AbreBaseDatos()
 {
     if (BaseDatos)
         return;
     if (copyFailure)
         std::rethrow_exception(copyFailure);
-    BaseDatos = catalogue::Database::OpenDatabase(RutaTemp, QStringLiteral(";PWD=pinoverdes_"));
-    declareStatementIndexes(*BaseDatos);
+    BaseDatos = openCatalogue(RutaTemp);
 }
 
 } // namespace modcol

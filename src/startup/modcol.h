@@ -32,10 +32,14 @@ BaseFolders baseFolders();
 // could not be made shows when the catalogue is opened.
 void Main();
 
-// Opens the working copy as BaseDatos unless it is open already, and asks
-// for the indexes of the program's statements. Throws
-// catalogue::CatalogueError when it cannot be opened, and the reason when
-// Main could not make it.
+// Opens a catalogue file as the program does: with the catalogue's
+// password, the indexes of the program's statements asked for. Throws
+// catalogue::CatalogueError when it cannot be opened.
+std::unique_ptr<catalogue::Database> openCatalogue(const QString &path);
+
+// Opens the working copy as BaseDatos (openCatalogue) unless it is open
+// already. Throws catalogue::CatalogueError when it cannot be opened, and
+// the reason when Main could not make it.
 void AbreBaseDatos();
 
 } // namespace modcol
