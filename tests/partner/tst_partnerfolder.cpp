@@ -11,7 +11,7 @@
 #include <QTest>
 
 #include "demofolder/demofolder.h"
-#include "largepng.h"
+#include "hostilepictures.h"
 #include "testcatalogue.h"
 
 namespace {
