@@ -4,22 +4,28 @@
 #include "catalogue/regional.h"
 #include "results/frmresul.h"
 #include "results/pictures.h"
+#include "startup/bundledfonts.h"
 #include "startup/escapekey.h"
 #include "startup/modcol.h"
 #include "startup/picture.h"
+#include "startup/offthread.h"
 #include "startup/qttranslation.h"
 
 int main(int argc, char *argv[])
 {
     catalogue::prepareJetLibrary();
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("colaborador"));
+    // The desktop matches the windows to colaborador.desktop and its icon.
+    QApplication::setDesktopFileName(QStringLiteral("colaborador"));
+    QApplication::setWindowIcon(results::windowIcon());
+    modcol::registerBundledFonts();
     modcol::installQtTranslation(app);
     catalogue::useSystemRegionalSettings();
     modcol::ignoreEscapeRepeats(app);
     modcol::limitPictureAllocations();
     modcol::Main();
     results::frmresul window;
-    window.setWindowIcon(results::windowIcon());
     window.show();
-    return app.exec();
+    return modcol::endRun(app.exec());
 }

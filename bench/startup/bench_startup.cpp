@@ -37,6 +37,7 @@
 #include "benchsupport.h"
 #include "results/frmresul.h"
 #include "startup/modcol.h"
+#include "startup/offthread.h"
 
 using benchsupport::median;
 using benchsupport::msSince;
@@ -121,7 +122,7 @@ int runOnce(int argc, char *argv[], QElapsedTimer &sinceStart)
         window.findChild<QPushButton *>(QStringLiteral("botbuscar"))->click();
     });
     window.show();
-    return app.exec();
+    return modcol::endRun(app.exec());
 }
 
 // Runs this program once with `--run folder mode`; its figures, and the

@@ -6,6 +6,7 @@
 #include "startup/colours.h"
 #include "startup/formscaling.h"
 #include "startup/picture.h"
+#include "startup/pictureloader.h"
 
 using namespace modcol;
 
@@ -36,6 +37,7 @@ StartPanel::StartPanel(QWidget *parent)
     , lbtexto(new QLabel(this))
     , imglogo(new QLabel(this))
     , Image1(new modcol::ClickLabel(this))
+    , m_logoLoader(new modcol::PictureLoader(this))
 {
     setObjectName(QStringLiteral("frmimagen"));
     setBackColour(this, Qt::white);
@@ -66,6 +68,7 @@ StartPanel::StartPanel(QWidget *parent)
     placeControl(label4, 8760, 6240, 1425, 225);
     setDesignFont(label4, 9);
     connect(label4, &modcol::ClickLabel::clicked, this, &StartPanel::moreInformationClicked);
+    connect(m_logoLoader, &modcol::PictureLoader::loaded, this, [this](int, const modcol::Picture &logo) { showLogo(logo); });
 }
 
 void StartPanel::showAgency(const QString &name, const QString &logoFile)
@@ -75,7 +78,11 @@ void StartPanel::showAgency(const QString &name, const QString &logoFile)
     if (logoFile.isEmpty())
         return;
     // The logo never needs more pixels than the panel has.
-    const modcol::Picture logo = modcol::decodePicture(logoFile, size(), modcol::PictureFit::KeepAspect);
+    m_logoLoader->request(logoFile, size(), modcol::PictureFit::KeepAspect);
+}
+
+void StartPanel::showLogo(const modcol::Picture &logo)
+{
     if (logo.image.isNull()) {
         imglogo->hide();
         return;

@@ -7,6 +7,8 @@ class QLabel;
 
 namespace modcol {
 class ClickLabel;
+class PictureLoader;
+struct Picture;
 }
 
 namespace results {
@@ -27,7 +29,8 @@ public:
     explicit StartPanel(QWidget *parent = nullptr);
 
     // Shows the agency's name and, when `logoFile` is a readable picture,
-    // its logo fitted by AjustaLogo. Runs once the window is scaled.
+    // its logo fitted by AjustaLogo once it is decoded, off the window's
+    // thread. Runs once the window is scaled.
     void showAgency(const QString &name, const QString &logoFile);
 
 signals:
@@ -35,6 +38,8 @@ signals:
     void moreInformationClicked(); // "Mas información" was clicked
 
 private:
+    void showLogo(const modcol::Picture &logo);
+
     // Shrinks the logo, proportions kept, into the room between the agency's
     // name and the maker's logo, and centres it across the panel. A logo
     // that fits keeps its size; one without any room is left out.
@@ -43,6 +48,7 @@ private:
     QLabel *lbtexto;
     QLabel *imglogo;
     modcol::ClickLabel *Image1;
+    modcol::PictureLoader *m_logoLoader;
 };
 
 } // namespace results

@@ -88,12 +88,18 @@ void startRun(const QString &programFolder)
                        << NombreInmo;
 }
 
+std::unique_ptr<catalogue::Database> openCatalogue(const QString &path)
+{
+    auto database = catalogue::Database::OpenDatabase(path, QStringLiteral(";PWD=pinoverdes_"));
+    declareStatementIndexes(*database);
+    qCDebug(lcStartup) << "catalogue opened:" << path;
+    return database;
+}
+
 std::unique_ptr<catalogue::Database> openWorkingCopy()
 {
     makeWorkingCopy();
-    auto database = catalogue::Database::OpenDatabase(RutaTemp, QStringLiteral(";PWD=pinoverdes_"));
-    declareStatementIndexes(*database);
-    return database;
+    return openCatalogue(RutaTemp);
 }
 
 void AbreBaseDatos()

@@ -33,9 +33,14 @@ void Main();
 // Main for a program that lies in `programFolder`.
 void startRun(const QString &programFolder);
 
-// Makes the working copy unless it is made, opens it and asks for the
-// indexes of the program's statements; on any thread, once Main has run.
-// Throws catalogue::CatalogueError when the copy cannot be made or opened.
+// Opens a catalogue file as the program does: with the catalogue's
+// password, the indexes of the program's statements asked for. Throws
+// catalogue::CatalogueError when it cannot be opened.
+std::unique_ptr<catalogue::Database> openCatalogue(const QString &path);
+
+// Makes the working copy unless it is made, and opens it; on any thread,
+// once Main has run. Throws catalogue::CatalogueError when the copy cannot
+// be made or opened.
 std::unique_ptr<catalogue::Database> openWorkingCopy();
 
 // Opens the working copy as BaseDatos unless it is open already.

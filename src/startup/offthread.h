@@ -17,6 +17,12 @@ namespace modcol {
 // destroyed, and the process ends around whatever they are doing.
 QThreadPool &backgroundThreads();
 
+// For main's return: ends the process at once with `status` while pictures
+// are being decoded or other background work runs (nothing will use them,
+// and neither can be stopped half-way), else gives `status` back for an
+// ordinary end.
+int endRun(int status);
+
 // What work done off the window's thread gave: its result, or what it threw.
 template <typename T>
 class Outcome

@@ -1,35 +1,38 @@
 #include "startup/picture.h"
 
-#include <QFile>
 #include <QImageReader>
 
 #include "startup/logging.h"
+#include "startup/picturecost.h"
+#include "startup/picturewarnings.h"
 
 namespace modcol {
 namespace {
 
-// A file that notes when its reader asks for bytes past its end. Qt's JPEG
-// decoder answers a file that ends early with a made-up end marker and
-// paints the missing part grey; a whole JPEG stops at its own end marker
-// and never asks for more. Unbuffered, so that only the decoder's own reads
-// reach the file.
+// A file that notes when its reader asks for more bytes than are left.
+// Unbuffered, so that only the decoder's own reads reach it.
 class WatchedFile : public QFile
 {
 public:
     using QFile::QFile;
 
-    bool ranOut() const { return m_ranOut; }
+    // From now on: the header reads before the decode may well ask for more.
+    void watch() { m_ranShort = m_ranOut = false; }
+
+    bool ranShort() const { return m_ranShort; } // a read got fewer bytes than asked
+    bool ranOut() const { return m_ranOut; }     // a read got none
 
 protected:
     qint64 readData(char *data, qint64 maxSize) override
     {
         const qint64 read = QFile::readData(data, maxSize);
-        if (read == 0 && maxSize > 0)
-            m_ranOut = true;
+        m_ranShort = m_ranShort || read < maxSize;
+        m_ranOut = m_ranOut || (read <= 0 && maxSize > 0);
         return read;
     }
 
 private:
+    bool m_ranShort = false;
     bool m_ranOut = false;
 };
 
@@ -49,82 +52,99 @@ QSize decodedSize(const QSize &natural, const QSize &box, PictureFit fit)
     return natural.scaled(box, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
 }
 
-// The pixels the decoder must produce before the picture is scaled to its
-// box. Other handlers may claim scaled reading, but PNG's inflates every
-// row of the file to get there; only JPEG's decodes at a fraction (1/8 at
-// the least) of its size.
-qint64 pixelsToDecode(const QImageReader &reader, bool jpeg, const QSize &stored)
+PictureVerdict verdictOf(const PictureCost &cost, const QString &path)
 {
-    const qint64 pixels = qint64(stored.width()) * stored.height();
-    if (jpeg && reader.supportsOption(QImageIOHandler::ScaledSize))
-        return pixels / 64;
-    return pixels;
-}
-
-// Why `reader`'s picture would not be decoded, from its header alone.
-PictureVerdict verdictOf(const QImageReader &reader, const QString &path)
-{
-    const QSize stored = reader.size();
-    if (!stored.isValid()) {
-        qCWarning(lcStartup) << "no picture in" << path << reader.errorString();
+    if (cost.format == PictureFormat::None) {
+        qCWarning(lcStartup) << "no picture in" << path << cost.kind;
         return PictureVerdict::Unreadable;
     }
-    const bool jpeg = reader.format() == "jpeg";
-    if (pixelsToDecode(reader, jpeg, stored) > PixelBudget) {
-        qCWarning(lcStartup) << "picture refused:" << path << "declares" << stored.width() << "x" << stored.height()
-                             << "pixels," << reader.format() << "cannot be decoded scaled";
+    if (cost.overBudget()) {
+        qCWarning(lcStartup).noquote() << QStringLiteral("picture refused: %1, a %2 of %3 x %4 pixels, would take about "
+                                                         "%5 MB and %6 s to decode")
+                                              .arg(path, cost.kind)
+                                              .arg(cost.size.width())
+                                              .arg(cost.size.height())
+                                              .arg(cost.bytes / 1e6, 0, 'f', 0)
+                                              .arg(cost.seconds, 0, 'f', 1);
         return PictureVerdict::OverBudget;
     }
     return PictureVerdict::Decodable;
+}
+
+// Why a picture the reader made is not the file's, or an empty text. A
+// BMP's reader stops where the data runs short and leaves the rest of the
+// picture unset; libjpeg makes up the lines its data lacks, and says so
+// (only its first warning comes, so any warning from a file it read past
+// the end of may hide that one). A JPEG that lacks only its end marker is
+// whole.
+QString damageOf(PictureFormat format, const WatchedFile &file, const DecoderWarnings &warnings)
+{
+    if (format == PictureFormat::Bmp && file.ranShort())
+        return QStringLiteral("its data ends before its pixels do");
+    if (format == PictureFormat::Jpeg && (warnings.linesMadeUp() || (file.ranOut() && !warnings.messages().isEmpty())))
+        return QStringLiteral("its data ends before its last line: ") + warnings.messages().join(QStringLiteral("; "));
+    return {};
+}
+
+struct Inspection
+{
+    PictureVerdict verdict;
+    PictureCost cost;
+};
+
+// The header of `path` read (buffered: a JPEG's markers may lie far apart),
+// costed and judged.
+Inspection inspect(const QString &path)
+{
+    QFile file(path);
+    if (!openPictureFile(file, QIODevice::ReadOnly))
+        return {PictureVerdict::Unreadable, {}};
+    const PictureCost cost = pictureCost(file);
+    return {verdictOf(cost, path), cost};
 }
 
 } // namespace
 
 PictureVerdict inspectPicture(const QString &path)
 {
-    QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) {
-        qCDebug(lcStartup) << "no picture file" << path << file.errorString();
-        return PictureVerdict::Unreadable;
-    }
-    QImageReader reader(&file);
-    return verdictOf(reader, path);
+    return inspect(path).verdict;
 }
 
 void limitPictureAllocations()
 {
-    constexpr qint64 WidestPixel = 8; // bytes: four channels of 16 bits
-    constexpr qint64 MiB = 1024 * 1024;
-    QImageReader::setAllocationLimit(int((PixelBudget * WidestPixel + MiB - 1) / MiB));
+    QImageReader::setAllocationLimit(int(MemoryBudget / (1024 * 1024)));
 }
 
 Picture decodePicture(const QString &path, const QSize &box, PictureFit fit)
 {
-    if (path.isEmpty() || box.isEmpty())
+    if (box.isEmpty())
         return {};
+    const auto [verdict, cost] = inspect(path);
     WatchedFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-        qCDebug(lcStartup) << "no picture file" << path << file.errorString();
+    if (verdict != PictureVerdict::Decodable || !openPictureFile(file, QIODevice::ReadOnly | QIODevice::Unbuffered))
         return {};
-    }
     // The format comes from the content, whatever the file's name says.
     QImageReader reader(&file);
     reader.setAutoTransform(true);
-    if (verdictOf(reader, path) != PictureVerdict::Decodable)
-        return {};
-    // Asked before reading: once read, the reader no longer names it.
-    const bool jpeg = reader.format() == "jpeg";
-    const QSize stored = reader.size();
-    const QSize size = upright(stored, reader.transformation());
+    const QSize size = upright(cost.size, reader.transformation());
     // The decoder scales the picture as stored, before it is turned.
     reader.setScaledSize(upright(decodedSize(size, box, fit), reader.transformation()));
-    const QImage image = reader.read();
-    if (image.isNull()) {
+    QImage image;
+    if (cost.leavesPixelsUnset) {
+        // The reader decodes into a picture of its own kind when it is given one.
+        image = QImage(cost.size, QImage::Format_Indexed8);
+        image.fill(0);
+    }
+    file.watch();
+    const DecoderWarnings warnings;
+    if (!reader.read(&image) || image.isNull()) {
         qCWarning(lcStartup) << "cannot decode" << path << reader.errorString();
         return {};
     }
-    if (jpeg && file.ranOut()) {
-        qCWarning(lcStartup) << "damaged picture:" << path << "ends before its end marker";
+    for (const QString &warning : warnings.messages())
+        qCDebug(lcStartup) << "the decoder of" << path << "says" << warning;
+    if (const QString damage = damageOf(cost.format, file, warnings); !damage.isEmpty()) {
+        qCWarning(lcStartup) << "damaged picture:" << path << damage;
         return {};
     }
     return {size, image};

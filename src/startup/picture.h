@@ -22,29 +22,25 @@ struct Picture
     QImage image; // the decoded picture; null when the file is missing, damaged or refused
 };
 
-// The most pixels a decoder may have to produce for one picture. A format
-// that can only be decoded whole (PNG, GIF, BMP...) is refused above it: a
-// small file can declare 20000 x 20000 pixels and take seconds to inflate.
-// A JPEG is decoded scaled, at an eighth of its size at least.
-constexpr qint64 PixelBudget = 50'000'000;
-
 // Sets the largest picture Qt's decoders may allocate, once at start-up,
-// before any picture is read: enough for PixelBudget pixels of the widest
-// kind Qt decodes (16 bits per channel), and no more.
+// before any picture is read: the memory budget of one decode.
 void limitPictureAllocations();
 
 // What the decoder would make of a file, judged from its header alone,
 // without decoding it: cheap enough to ask of every photo of a catalogue.
+// The program refuses pictures by the same verdict.
 enum class PictureVerdict {
     Decodable,  // a picture the decoder will be asked to decode
-    Unreadable, // missing, unreadable or not a picture the program reads
-    OverBudget, // a picture refused before decoding: it would cost too much
+    Unreadable, // missing, no ordinary file, damaged or not a picture the program reads
+    OverBudget, // a picture refused before decoding: it would take too much memory or time
 };
 PictureVerdict inspectPicture(const QString &path);
 
 // Reads `path` and decodes it for `box`, on the calling thread. A file that
-// is missing, damaged (a JPEG that ends early), refused by the budget or by
-// the allocation limit gives no picture (both members empty) and a log line.
+// is missing, refused by its verdict or by the allocation limit, or damaged
+// (a JPEG whose decoder made up lines for data it lacked, a BMP whose data
+// ends before its pixels do) gives no picture (both members empty) and a log
+// line. Pixels an RLE BMP skips are its colour 0.
 Picture decodePicture(const QString &path, const QSize &box, PictureFit fit);
 
 } // namespace modcol

@@ -11,13 +11,16 @@ namespace modcol {
 // Decodes pictures off the window's thread, so that a window shows its
 // texts at once and each picture as it arrives. Requests are taken in the
 // order they were made, a few at a time, by the decoding threads
-// themselves; `loaded` reports each on the loader's thread, never from
-// within `request`. A picture decoded lately for the same file, box and fit
-// comes from the run's PictureCache without a decode; a missing file gives
-// no picture without one. A window that moves on (another page, another
-// photo) cancels what it no longer shows: requests not yet taken are
-// dropped and the results of those under way are never reported. A loader
-// may be destroyed while its decodes run.
+// themselves, but for a picture that will take long to decode: it goes
+// behind the others once. `loaded` reports each on the loader's thread,
+// never from within `request`. A picture decoded lately for the same file,
+// box and fit comes from the run's PictureCache without a decode; a missing
+// file gives no picture without one. A file is never decoded twice at once,
+// by any loader: a second request waits for the first decode and takes its
+// picture, or decodes after it for its own box. A window that moves on
+// (another page, another photo) cancels what it no longer shows: requests
+// not yet taken are dropped and the results of those under way are never
+// reported. A loader may be destroyed while its decodes run.
 class PictureLoader : public QObject
 {
     Q_OBJECT
@@ -38,7 +41,8 @@ public:
     int outstanding() const { return m_running + m_answered; }
 
     // Decodes this loader has started; a request the cache or a missing
-    // file answers, or one cancelled before its turn, starts none.
+    // file answers, or another loader's decode of the same picture, or one
+    // cancelled before its turn, starts none.
     int decodesStarted() const;
 
 signals:
@@ -56,5 +60,8 @@ private:
     int m_nextTicket = 1;
     int m_firstCurrentTicket = 1; // tickets below it were cancelled
 };
+
+// Drops the decodes not started yet; whether some are still under way.
+bool abandonDecodes();
 
 } // namespace modcol

@@ -47,6 +47,20 @@ CatalogueError notInPlace(const QString &target, const char *why, const QString 
     return CatalogueError::missingFile(target);
 }
 
+// Only an ordinary file is read: opening a FIFO waits for a writer for ever,
+// and a device may never end.
+void checkOrdinaryFile(const QString &source)
+{
+    const QFileInfo info(source);
+    if (info.isFile())
+        return;
+    qCWarning(lcStartup) << "the catalogue" << source << "is no ordinary file";
+    if (!info.exists())
+        throw CatalogueError::missingFile(source);
+    throw CatalogueError::unreadable(source, info.isDir() ? QStringLiteral("es una carpeta")
+                                                          : QStringLiteral("no es un archivo normal"));
+}
+
 } // namespace
 
 QString workingCopyPath(const QString &tempFolder, const QDateTime &start)
@@ -62,10 +76,17 @@ QString workingCopyPath(const QString &tempFolder, const QDateTime &start)
 
 void copyCatalogue(const QString &source, const QString &target)
 {
+    checkOrdinaryFile(source);
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly)) {
         qCWarning(lcStartup) << "cannot read the catalogue" << source << in.errorString();
-        throw in.exists() ? CatalogueError::unreadable(source, in.errorString()) : CatalogueError::missingFile(source);
+        throw CatalogueError::unreadable(source, in.errorString());
+    }
+    if (const QFileInfo entry(target); entry.isDir() && !entry.isSymLink()) {
+        qCWarning(lcStartup) << "no working copy:" << target << "is a folder";
+        throw CatalogueError(QStringLiteral("No se puede copiar el catálogo en «%1» porque ya hay una carpeta con "
+                                            "ese nombre. Quítela y vuelva a abrir el programa.")
+                                 .arg(QDir::toNativeSeparators(target)));
     }
     if (!removeEntry(target))
         throw notInPlace(target, "cannot be removed");

@@ -88,10 +88,6 @@ private slots:
         QTest::addColumn<QString>("message");
         const QString statement = QStringLiteral("select * from ofertas");
         QTest::newRow("no password") << QStringList{m_catalogue, statement} << "contraseña";
-        QTest::newRow("wrong password") << QStringList{"--password", "PINOVERDES_", m_catalogue, statement}
-                                        << "contraseña";
-        QTest::newRow("missing file") << QStringList{"--password", "x", m_dir.filePath("no.mdb"), statement}
-                                      << "No se encuentra";
         QTest::newRow("failing statement") << QStringList{"--password", "pinoverdes_", m_catalogue, "select x from y"}
                                            << "no existe la tabla";
         QTest::newRow("missing statement") << QStringList{m_catalogue} << "uso:";

@@ -23,6 +23,7 @@
 #include "results/frmbrezomar.h"
 #include "results/frmresul.h"
 #include "startup/modcol.h"
+#include "startup/pictureloader.h"
 #include "viewer/frmfoto.h"
 
 using namespace testsupport;
@@ -60,7 +61,8 @@ private slots:
     // agency's name down to the maker's logo less 200 twips, at most as wide
     // as the panel less 400 twips, never enlarged, proportions kept and
     // centred across the panel. A file that is no picture leaves the panel
-    // without a logo.
+    // without a logo. The logo is decoded off the window's thread and comes
+    // when it is ready (issue 17).
     void logoOnThePanel_data()
     {
         QTest::addColumn<QSize>("picture"); // invalid: an empty file
@@ -81,6 +83,10 @@ private slots:
         else
             QVERIFY(QFile(file).open(QIODevice::WriteOnly));
         const QWidget *panel = child(window(), "frmimagen");
+        const auto *loader = panel->findChild<modcol::PictureLoader *>();
+        QVERIFY(loader);
+        QTRY_COMPARE(loader->outstanding(), 0);
+        QCOMPARE(loader->decodesStarted(), 1);
         const QWidget *name = child(*m_window, "lbtexto");
         const QWidget *maker = child(*m_window, "Image1");
         const auto *logo = child<QLabel>(*m_window, "imglogo");

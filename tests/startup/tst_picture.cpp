@@ -1,6 +1,6 @@
 // Decoding a picture for its box: upright, at the box's size, and no
-// picture at all from a file that is damaged or declares more pixels than
-// can be decoded in reasonable time.
+// picture at all from a file that is damaged or would take too much memory
+// or time to decode, judged from its header alone.
 #include <QBuffer>
 #include <QFile>
 #include <QImageWriter>
@@ -10,11 +10,12 @@
 #include <QTest>
 
 #include "demofolder/exiforientation.h"
-#include "largepng.h"
+#include "hostilepictures.h"
 #include "startup/picture.h"
 
 using modcol::Picture;
 using modcol::PictureFit;
+using modcol::PictureVerdict;
 
 namespace {
 
@@ -35,11 +36,24 @@ QImage lyingPhoto()
     return stored;
 }
 
+// The same photo standing: red on top.
+QImage standingPhoto()
+{
+    return lyingPhoto().transformed(QTransform().rotate(90));
+}
+
 bool isMostly(const QColor &colour, Qt::GlobalColor expected)
 {
     const QColor want(expected);
     return qAbs(colour.red() - want.red()) < 60 && qAbs(colour.blue() - want.blue()) < 60
         && qAbs(colour.green() - want.green()) < 60;
+}
+
+// 4 x 4 pixels, palette red and blue: its two bottom rows blue, then the
+// end of the picture (and `ends` after that).
+QByteArray rleBlueBelow(const QByteArray &ends)
+{
+    return testsupport::rleBmp(QSize(4, 4), {qRgb(255, 0, 0), qRgb(0, 0, 255)}, QByteArray("\x04\x01\x00\x00\x04\x01\x00\x00", 8) + ends);
 }
 
 } // namespace
@@ -51,26 +65,38 @@ class TestPicture : public QObject
 private slots:
     void initTestCase() { modcol::limitPictureAllocations(); }
 
-    // With the Exif orientation "turn a quarter clockwise" the photo comes
-    // upright, red on top, and its size is the upright one.
-    void upright_data()
+    // Every picture shows red above blue, the right way up, in its own
+    // upright size.
+    void shown_data()
     {
+        QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QSize>("box");
         QTest::addColumn<PictureFit>("fit");
+        QTest::addColumn<QSize>("size");
         QTest::addColumn<QSize>("decoded");
-        QTest::newRow("stretched to the box") << QSize(60, 100) << PictureFit::Stretch << QSize(60, 100);
-        QTest::newRow("its proportions within the box") << QSize(100, 100) << PictureFit::KeepAspect << QSize(50, 100);
-        QTest::newRow("never above its own size") << QSize(1000, 1000) << PictureFit::KeepAspect << QSize(200, 400);
+        const QByteArray turned = demofolder::withExifOrientation(encoded(lyingPhoto(), "JPG"), 6);
+        const QSize standing(200, 400);
+        QTest::newRow("turned by its Exif orientation, stretched to the box")
+            << turned << QSize(60, 100) << PictureFit::Stretch << standing << QSize(60, 100);
+        QTest::newRow("turned, its proportions within the box") << turned << QSize(100, 100) << PictureFit::KeepAspect << standing << QSize(50, 100);
+        QTest::newRow("turned, never above its own size") << turned << QSize(1000, 1000) << PictureFit::KeepAspect << standing << standing;
+        QTest::newRow("JPEG without its end marker (issue 20)")
+            << encoded(standingPhoto(), "JPG").chopped(2) << QSize(100, 100) << PictureFit::KeepAspect << standing << QSize(50, 100);
+        QTest::newRow("top-down BMP (issue 17)")
+            << testsupport::bmpOf(standingPhoto(), true) << QSize(100, 100) << PictureFit::KeepAspect << standing << QSize(50, 100);
+        QTest::newRow("RLE BMP that skips pixels: they are its colour 0 (issue 17)")
+            << rleBlueBelow(QByteArray("\x00\x01", 2)) << QSize(100, 100) << PictureFit::KeepAspect << QSize(4, 4) << QSize(4, 4);
     }
 
-    void upright()
+    void shown()
     {
+        QFETCH(QByteArray, bytes);
         QFETCH(QSize, box);
         QFETCH(PictureFit, fit);
+        QFETCH(QSize, size);
         QFETCH(QSize, decoded);
-        const QString path = write("girada.jpg", demofolder::withExifOrientation(encoded(lyingPhoto(), "JPG"), 6));
-        const Picture picture = modcol::decodePicture(path, box, fit);
-        QCOMPARE(picture.size, QSize(200, 400));
+        const Picture picture = modcol::decodePicture(write("foto.jpg", bytes), box, fit);
+        QCOMPARE(picture.size, size);
         QCOMPARE(picture.image.size(), decoded);
         QVERIFY(isMostly(picture.image.pixelColor(decoded.width() / 2, decoded.height() / 8), Qt::red));
         QVERIFY(isMostly(picture.image.pixelColor(decoded.width() / 2, decoded.height() * 7 / 8), Qt::blue));
@@ -85,8 +111,13 @@ private slots:
         const QByteArray png = encoded(lyingPhoto(), "PNG");
         QTest::newRow("missing file") << QByteArray() << QString();
         QTest::newRow("not a picture") << QByteArray("\xFF\xD8\xFF\xE0 esto no es una foto") << "no picture in";
-        QTest::newRow("JPEG cut short (issue 8)") << jpeg.left(jpeg.size() * 2 / 3) << "damaged picture";
+        QTest::newRow("JPEG cut mid-scan (issue 8)") << jpeg.left(jpeg.size() * 2 / 3) << "damaged picture";
+        QTest::newRow("JPEG cut mid-scan, its end marker put back (issue 17)")
+            << jpeg.left(jpeg.size() * 2 / 3) + "\xFF\xD9" << "damaged picture";
         QTest::newRow("PNG cut short") << png.left(png.size() * 2 / 3) << "cannot decode";
+        QTest::newRow("BMP whose pixels lie past its end (issue 17)")
+            << testsupport::withPixelsPastEnd(testsupport::bmpOf(lyingPhoto().scaled(300, 200))) << "no picture in.*past the end";
+        QTest::newRow("RLE BMP cut short (issue 17)") << rleBlueBelow("\x04") << "damaged picture";
         QTest::newRow("PNG declaring 20000 x 20000 (issue 9)")
             << testsupport::pngDeclaring(QSize(20000, 20000)) << "picture refused.*20000 x 20000";
     }
@@ -103,15 +134,33 @@ private slots:
         QVERIFY(picture.size.isEmpty());
     }
 
-    // A JPEG decodes scaled, so one above the pixel budget is still shown.
-    void largeJpegDecodesScaled()
+    // The header alone tells what a decode would cost: the memory and time
+    // the decoder really takes, never its output alone.
+    void verdict_data()
     {
-        QImage large(7200, 7200, QImage::Format_Grayscale8);
-        large.fill(Qt::white);
-        const QString path = write("grande.jpg", encoded(large, "JPG"));
-        const Picture picture = modcol::decodePicture(path, QSize(165, 134), PictureFit::Stretch);
-        QCOMPARE(picture.size, QSize(7200, 7200));
-        QCOMPARE(picture.image.size(), QSize(165, 134));
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<PictureVerdict>("verdict");
+        const QSize huge(20000, 20000);
+        const QSize large(7000, 7000);
+        QTest::newRow("baseline JPEG declaring 20000 x 20000: decoded at an eighth")
+            << testsupport::jpegDeclaring(huge, false) << PictureVerdict::Decodable;
+        QTest::newRow("progressive JPEG declaring 20000 x 20000: every coefficient kept (issue 17)")
+            << testsupport::jpegDeclaring(huge, true) << PictureVerdict::OverBudget;
+        QTest::newRow("PNG declaring 6000 x 6000: scaled as it is read")
+            << testsupport::pngDeclaring(QSize(6000, 6000)) << PictureVerdict::Decodable;
+        QTest::newRow("RGBA PNG of 16 bits declaring 7000 x 7000 (issue 17)")
+            << testsupport::pngDeclaring(large, 16, 6) << PictureVerdict::OverBudget;
+        QTest::newRow("RLE BMP declaring 7000 x 7000 (issue 17)")
+            << testsupport::rleBmp(large, {qRgb(0, 0, 0)}, QByteArray("\x00\x01", 2)) << PictureVerdict::OverBudget;
+    }
+
+    void verdict()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(PictureVerdict, verdict);
+        if (verdict == PictureVerdict::OverBudget)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("picture refused"));
+        QCOMPARE(modcol::inspectPicture(write("foto.jpg", bytes)), verdict);
     }
 
 private:

@@ -1,11 +1,15 @@
 // The picture loader: what it reports, when, and what it never reports;
 // the run's cache of decoded pictures behind it.
+#include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "hostilepictures.h"
 #include "startup/pictureloader.h"
 
 using modcol::Picture;
@@ -56,21 +60,25 @@ private slots:
         QVERIFY(loader.decodesStarted() <= 1 + 2 + 1);
     }
 
-    // A picture decoded lately for the same file, box and fit is answered
-    // from the cache, for any loader, without a decode, and never from
-    // within request(): a caller sees one order whatever the answer.
+    // A picture decoded lately, or being decoded, for the same file, box and
+    // fit is answered from the cache, for any loader, without a decode, and
+    // never from within request(): a caller sees one order whatever the
+    // answer.
     void cacheAnswersWithoutDecoding_data()
     {
         QTest::addColumn<QString>("asked"); // the file asked for the second time
         QTest::addColumn<QSize>("box");
         QTest::addColumn<PictureFit>("fit");
         QTest::addColumn<bool>("replaced"); // the file rewritten in between
-        QTest::addColumn<int>("decodes");
-        QTest::newRow("same file, box and fit") << "foto.jpg" << Box << PictureFit::Stretch << false << 0;
-        QTest::newRow("another box") << "foto.jpg" << QSize(100, 80) << PictureFit::Stretch << false << 1;
-        QTest::newRow("another fit") << "foto.jpg" << Box << PictureFit::KeepAspect << false << 1;
-        QTest::newRow("the file replaced") << "foto.jpg" << Box << PictureFit::Stretch << true << 1;
-        QTest::newRow("a missing file") << "falta.jpg" << Box << PictureFit::Stretch << false << 0;
+        QTest::addColumn<bool>("decoding"); // asked again while the first decode runs
+        QTest::addColumn<int>("decodes"); // by both loaders
+        QTest::newRow("same file, box and fit") << "foto.png" << Box << PictureFit::Stretch << false << false << 1;
+        QTest::newRow("same file, box and fit, while decoding (issue 17)")
+            << "foto.png" << Box << PictureFit::Stretch << false << true << 1;
+        QTest::newRow("another box") << "foto.png" << QSize(100, 80) << PictureFit::Stretch << false << false << 2;
+        QTest::newRow("another fit") << "foto.png" << Box << PictureFit::KeepAspect << false << false << 2;
+        QTest::newRow("the file replaced") << "foto.png" << Box << PictureFit::Stretch << true << false << 2;
+        QTest::newRow("a missing file") << "falta.png" << Box << PictureFit::Stretch << false << false << 1;
     }
 
     void cacheAnswersWithoutDecoding()
@@ -79,16 +87,17 @@ private slots:
         QFETCH(QSize, box);
         QFETCH(PictureFit, fit);
         QFETCH(bool, replaced);
+        QFETCH(bool, decoding);
         QFETCH(int, decodes);
-        const QString path = picture("foto.jpg", QSize(800, 600));
-        {
-            PictureLoader first;
-            QSignalSpy loaded(&first, &PictureLoader::loaded);
-            first.request(path, Box, PictureFit::Stretch);
-            QVERIFY(loaded.wait());
-        }
+        // Tens of milliseconds to decode.
+        const QString path = picture("foto.png", QSize(2000, 1500));
+        PictureLoader first;
+        QSignalSpy firstLoaded(&first, &PictureLoader::loaded);
+        first.request(path, Box, PictureFit::Stretch);
+        if (!decoding)
+            QVERIFY(firstLoaded.wait());
         if (replaced)
-            picture("foto.jpg", QSize(640, 480));
+            picture("foto.png", QSize(640, 480));
 
         PictureLoader second;
         QSignalSpy loaded(&second, &PictureLoader::loaded);
@@ -96,11 +105,44 @@ private slots:
         QCOMPARE(loaded.size(), 0);
         QVERIFY(loaded.wait());
         QCOMPARE(loaded.first().at(0).toInt(), ticket);
-        QCOMPARE(second.decodesStarted(), decodes);
         const Picture answer = loaded.first().at(1).value<Picture>();
-        QCOMPARE(answer.image.isNull(), asked == "falta.jpg");
+        QCOMPARE(answer.image.isNull(), asked == "falta.png");
         if (!answer.image.isNull())
-            QCOMPARE(answer.size, replaced ? QSize(640, 480) : QSize(800, 600));
+            QCOMPARE(answer.size, replaced ? QSize(640, 480) : QSize(2000, 1500));
+        QTRY_COMPARE(first.outstanding(), 0);
+        QCOMPARE(first.decodesStarted() + second.decodesStarted(), decodes);
+    }
+
+    // A picture that will take long goes behind those asked after it: the
+    // two threads decode two of them before it. (Declaring 5000 x 5000
+    // pixels, it would take half a second; with one row of data it fails at
+    // once.)
+    void slowPictureGivesWay()
+    {
+        const QString slow = m_dir->filePath("lenta.png");
+        QFile file(slow);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(testsupport::pngDeclaring(QSize(5000, 5000))) > 0);
+        file.close();
+        QStringList ordinary;
+        for (int i = 0; i < 3; ++i)
+            ordinary << picture(QString("%1.jpg").arg(i), QSize(400, 300));
+        // Both threads busy for tens of milliseconds: all four are asked
+        // for before either thread takes one.
+        PictureLoader other;
+        for (const char *name : {"a.png", "b.png"})
+            other.request(picture(name, QSize(3000, 2250)), Box, PictureFit::Stretch);
+        PictureLoader loader;
+        QSignalSpy loaded(&loader, &PictureLoader::loaded);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot decode"));
+        const int slowTicket = loader.request(slow, Box, PictureFit::Stretch);
+        for (const QString &path : std::as_const(ordinary))
+            loader.request(path, Box, PictureFit::Stretch);
+        QTRY_COMPARE(loaded.size(), 4);
+        QStringList order;
+        for (const QList<QVariant> &arguments : std::as_const(loaded))
+            order << arguments.at(0).toString();
+        QVERIFY2(order.indexOf(QString::number(slowTicket)) >= 2, qPrintable(order.join(' ')));
+        QTRY_COMPARE(other.outstanding(), 0);
     }
 
     // A window closed while its pictures decode takes nothing down, and the
@@ -120,18 +162,27 @@ private slots:
     }
 
 private:
-    // A picture of `size` at `name` in the test's folder, in the format its suffix names.
+    // A picture of `size` at `name` in the test's folder, in the format its
+    // suffix names; each kind encoded once for the run.
     QString picture(const QString &name, QSize size)
     {
-        QImage image(size, QImage::Format_RGB32);
-        image.fill(Qt::darkCyan);
-        const QString path = m_dir->filePath(name);
-        if (!image.save(path))
-            qFatal("cannot write %s", qPrintable(path));
-        return path;
+        const QString suffix = QFileInfo(name).suffix();
+        QByteArray &bytes = m_encoded[QString("%1 %2x%3").arg(suffix).arg(size.width()).arg(size.height())];
+        if (bytes.isEmpty()) {
+            QImage image(size, QImage::Format_RGB32);
+            image.fill(Qt::darkCyan);
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::WriteOnly);
+            image.save(&buffer, qPrintable(suffix));
+        }
+        QFile file(m_dir->filePath(name));
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            qFatal("cannot write %s", qPrintable(file.fileName()));
+        return file.fileName();
     }
 
     std::unique_ptr<QTemporaryDir> m_dir;
+    QHash<QString, QByteArray> m_encoded;
 };
 
 QTEST_MAIN(TestPictureLoader)

@@ -4,6 +4,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h> // mkfifo
+#endif
+
 #include "catalogue/catalogueerror.h"
 #include "startup/agencyname.h"
 #include "startup/modcol.h"
@@ -147,15 +151,42 @@ private slots:
         QCOMPARE(QDir(dir.filePath("tmp")).entryList(QDir::Files).size(), 1);
     }
 
-    // A folder under the name stays, and no copy is made.
-    void workingCopyRefusedByAFolder()
+    // Only an ordinary catalogue is read, never waited on; a folder in the
+    // copy's place stays. Each is refused saying what it is, and no copy is made.
+    void fifoOrFolderRefused_data()
     {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<bool>("folderAsCopy");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("a folder in the copy's place") << "brezomar.mdb" << true << "ya hay una carpeta";
+        QTest::newRow("a folder as the catalogue") << "carpeta" << false << "es una carpeta";
+#ifdef Q_OS_UNIX
+        QTest::newRow("a FIFO as the catalogue") << "fifo" << false << "no es un archivo normal";
+#endif
+    }
+
+    void fifoOrFolderRefused()
+    {
+        QFETCH(QString, source);
+        QFETCH(bool, folderAsCopy);
+        QFETCH(QString, says);
         QTemporaryDir dir;
         const QString target = dir.filePath("20061023174502.mdb");
-        writeFile(target + "/dentro", "x");
         writeFile(dir.filePath("brezomar.mdb"), "catalogue");
-        QVERIFY_THROWS_EXCEPTION(catalogue::CatalogueError, copyCatalogue(dir.filePath("brezomar.mdb"), target));
-        QCOMPARE(readFile(target + "/dentro"), QByteArray("x"));
+        writeFile(dir.filePath("carpeta/dentro"), "x");
+        if (folderAsCopy)
+            writeFile(target + "/dentro", "x");
+#ifdef Q_OS_UNIX
+        QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("fifo")).constData(), 0600), 0);
+#endif
+        try {
+            copyCatalogue(dir.filePath(source), target);
+            QFAIL("copied");
+        } catch (const catalogue::CatalogueError &e) {
+            QVERIFY2(e.message().contains(says), qPrintable(e.message()));
+        }
+        QCOMPARE(QFileInfo(target).isDir(), folderAsCopy);
+        QCOMPARE(readFile(target + "/dentro"), folderAsCopy ? QByteArray("x") : QByteArray());
     }
 
     void agencyName_data()

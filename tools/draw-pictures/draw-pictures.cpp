@@ -119,11 +119,15 @@ QImage handCursor()
     return image;
 }
 
+// Drawn on a grid of 64 at 256 pixels, the size desktops show in their
+// menus and launchers; title bars scale it down.
 QImage windowIcon()
 {
-    QImage image = canvas(64, 64);
+    constexpr int Size = 256;
+    QImage image = canvas(Size, Size);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(Size / 64.0, Size / 64.0);
     p.setPen(Qt::NoPen);
     p.setBrush(Sea);
     p.drawRoundedRect(QRectF(0, 0, 64, 64), 12, 12);

@@ -5,6 +5,7 @@
 
 #include <QtEndian>
 
+#include "catalogue/private/jetcolumns.h"
 #include "catalogue/private/jetfile.h"
 
 namespace catalogue {
@@ -117,16 +118,27 @@ void JetTable::readColumns()
 {
     if (!mdb_read_columns(m_table.get()) || m_table->columns->len != m_table->num_cols)
         m_file.damaged(QStringLiteral("no se pueden leer sus columnas"));
+    checkColumns(m_file, *m_table, m_columnLimit);
+    const int countSize = m_file.header().isJet3() ? 1 : 2;
+    m_fixedAreaNeeded.assign(size_t(m_columnLimit) + 1, countSize);
+    unsigned int firstIndex = m_table->num_var_cols;
     for (guint i = 0; i < m_table->columns->len; ++i) {
         const auto *column = static_cast<const MdbColumn *>(g_ptr_array_index(m_table->columns, i));
         JetColumn described{QString::fromUtf8(column->name), column->col_type};
         if (described.name.isEmpty())
             m_file.damaged(QStringLiteral("una columna no tiene nombre"));
-        // A row's null mask has one bit per column number.
-        if (column->col_num < 0 || column->col_num >= m_columnLimit)
-            m_file.damaged(QStringLiteral("la columna %1 no es válida").arg(described.name));
+        if (!column->is_fixed && column->var_col_num < firstIndex) {
+            firstIndex = column->var_col_num;
+            m_firstVariable = int(i);
+        }
+        if (column->is_fixed && column->col_type != MDB_BOOL) {
+            int &needed = m_fixedAreaNeeded[size_t(column->col_num) + 1];
+            needed = qMax(needed, countSize + column->fixed_offset + column->col_size);
+        }
         m_columns.push_back(described);
     }
+    for (size_t columns = 1; columns < m_fixedAreaNeeded.size(); ++columns)
+        m_fixedAreaNeeded[columns] = qMax(m_fixedAreaNeeded[columns], m_fixedAreaNeeded[columns - 1]);
     m_wanted.assign(m_columns.size(), true);
     m_fields.resize(m_columns.size());
     m_values.resize(m_columns.size());
@@ -138,6 +150,7 @@ void JetTable::rewind()
     m_nextRow = 0;
     m_rowsOnPage = 0;
     m_rowsRead = 0;
+    m_decoder.forgetLongValueRows();
 }
 
 bool JetTable::nextPage()
@@ -174,6 +187,18 @@ int JetTable::columnsInRow(int row, int start, size_t size) const
     return columns;
 }
 
+// Where the row's fixed area ends, counted from the row's start: where its
+// first variable value begins, else where its trailer does (the null mask,
+// after the end of the variable data and their count when the table has
+// variable columns).
+int JetTable::fixedAreaEnd(int start, size_t size, int rowColumns) const
+{
+    if (m_firstVariable >= 0 && m_fields[size_t(m_firstVariable)].value)
+        return m_fields[size_t(m_firstVariable)].start - start;
+    const int variableTrailer = m_table->num_var_cols == 0 ? 0 : m_file.header().isJet3() ? 2 : 4;
+    return int(size) - (rowColumns + 7) / 8 - variableTrailer;
+}
+
 bool JetTable::fetch()
 {
     const JetFile::ReadingTable reading(m_file, m_name);
@@ -186,6 +211,7 @@ bool JetTable::fetch()
                 m_file.damaged(QStringLiteral("tiene %1 filas y su definición dice %2")
                                    .arg(m_rowsRead).arg(m_table->num_rows));
             }
+            m_decoder.forgetLongValueRows();
             return false;
         }
         const int row = m_nextRow++;
@@ -202,7 +228,8 @@ bool JetTable::fetch()
         if (size == 0 || start < m_rowTableEnd)
             damagedRow(row);
         const int rowColumns = columnsInRow(row, start, size);
-        if (mdb_crack_row(m_table.get(), start, size, m_fields.data()) < 0)
+        if (mdb_crack_row(m_table.get(), start, size, m_fields.data()) < 0
+            || m_fixedAreaNeeded[size_t(rowColumns)] > fixedAreaEnd(start, size, rowColumns))
             damagedRow(row);
         ++m_rowsRead;
         const int rowEnd = start + int(size);

@@ -25,9 +25,11 @@ struct JetColumn
 // data pages in ascending order, the rows of each page in slot order. Its
 // definition and page map are checked before libmdb reads them, since libmdb
 // follows page pointers and counts from the file without questioning them,
-// and quietly skips a listed page that is not the table's. Rows are checked
-// too: a row that cannot be taken apart, or a table whose live rows are not
-// as many as its definition says, is damage, never a shorter table.
+// and quietly skips a listed page that is not the table's; its columns are
+// checked after (see checkColumns). Rows are checked too: a row that cannot
+// be taken apart, whose fixed area is too short for its columns' fixed-size
+// values, or a table whose live rows are not as many as its definition says,
+// is damage, never a shorter table or another column's bytes.
 class JetTable
 {
 public:
@@ -55,6 +57,7 @@ private:
     void readColumns();
     bool nextPage();
     int columnsInRow(int row, int start, size_t size) const;
+    int fixedAreaEnd(int start, size_t size, int rowColumns) const;
     [[noreturn]] void damagedRow(int row) const;
 
     const JetFile &m_file;
@@ -64,6 +67,10 @@ private:
     std::vector<JetColumn> m_columns;
     std::vector<quint32> m_pages; // the table's data pages, ascending
     int m_columnLimit = 0; // column numbers ever given out, deleted ones included
+    int m_firstVariable = -1; // the variable column whose value comes first in a row
+    // By a row's column count: the bytes its fixed area needs for the
+    // fixed-size values of those columns, the column count included.
+    std::vector<int> m_fixedAreaNeeded;
     size_t m_nextPage = 0;
     quint32 m_page = 0;
     int m_nextRow = 0;

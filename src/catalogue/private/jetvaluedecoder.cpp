@@ -9,30 +9,13 @@
 #include <QtEndian>
 #include <mdbtools.h>
 
+#include "catalogue/private/jetcolumns.h"
 #include "catalogue/private/jetfile.h"
 #include "catalogue/private/jettext.h"
 
 namespace catalogue {
 
 namespace {
-
-// Bytes a fixed-size value of each type occupies in the row.
-int fixedSize(int columnType)
-{
-    switch (columnType) {
-    case MDB_BYTE: return 1;
-    case MDB_INT: return 2;
-    case MDB_LONGINT:
-    case MDB_COMPLEX:
-    case MDB_FLOAT: return 4;
-    case MDB_MONEY:
-    case MDB_DOUBLE:
-    case MDB_DATETIME: return 8;
-    case MDB_REPID: return 16;
-    case MDB_NUMERIC: return 17;
-    default: return 0;
-    }
-}
 
 // Whole days since 1970-01-01 to a civil date (proleptic Gregorian).
 void civilFromDays(qint64 z, qint64 &year, int &month, int &day)
@@ -113,7 +96,7 @@ void JetValueDecoder::decode(const MdbColumn &column, const MdbField &field, int
         out.setNull();
         return;
     }
-    const int need = fixedSize(columnType);
+    const int need = fixedValueSize(columnType);
     if (field.siz < need || field.start < 0 || field.start + field.siz > rowEnd) {
         m_file.damaged(QStringLiteral("el valor de la columna %1 no cabe en su fila")
                            .arg(QString::fromUtf8(column.name)));

@@ -24,6 +24,10 @@ public:
     // for a field that claims bytes outside the row or too few for its type.
     void decode(const MdbColumn &column, const MdbField &field, int rowEnd, JetValue &out);
 
+    // Before and after a reading of the whole table: the long-value rows
+    // its values took are free again.
+    void forgetLongValueRows() { m_longValues.forgetRows(); }
+
 private:
     void decodeText(const unsigned char *data, int size, JetValue &out);
     void decodeMemo(const unsigned char *data, int size, JetValue &out);

@@ -1,7 +1,6 @@
 #include "catalogue/private/longvaluereader.h"
 
 #include <cstring>
-#include <unordered_set>
 
 #include <QtEndian>
 #include <mdbtools.h>
@@ -13,8 +12,12 @@ namespace catalogue {
 namespace {
 
 constexpr int MemoHeaderSize = 12;
-constexpr quint32 InlineFlag = 0x80;
-constexpr quint32 SingleRowFlag = 0x40;
+constexpr int NextPointerSize = 4;
+// The header's kinds: the bytes follow it in the row, fill one long-value
+// row, or are a chain of rows.
+constexpr quint32 InlineKind = 0x80;
+constexpr quint32 SingleRowKind = 0x40;
+constexpr quint32 ChainKind = 0x00;
 
 } // namespace
 
@@ -23,7 +26,17 @@ LongValueReader::LongValueReader(const JetFile &file)
 {
 }
 
-const unsigned char *LongValueReader::row(quint32 pageRow, int &length)
+void LongValueReader::forgetRows()
+{
+    m_takenRows = {};
+}
+
+void LongValueReader::wrongLength() const
+{
+    m_file.damaged(QStringLiteral("un texto largo no tiene la longitud que declara"));
+}
+
+const unsigned char *LongValueReader::takeRow(quint32 pageRow, int &length)
 {
     const quint32 page = pageRow >> 8;
     const int rowNumber = int(pageRow & 0xFF);
@@ -36,6 +49,12 @@ const unsigned char *LongValueReader::row(quint32 pageRow, int &length)
             m_file.damaged(QStringLiteral("la página %1 no guarda textos largos").arg(page));
         m_cachedPage = page;
     }
+    // The page is in the file, so its rows have bits.
+    if (m_takenRows.empty())
+        m_takenRows.resize(size_t(m_file.header().pageCount) << 8);
+    if (m_takenRows[pageRow])
+        m_file.damaged(QStringLiteral("una fila de texto largo se usa dos veces"));
+    m_takenRows[pageRow] = true;
     const int countOffset = mdb->fmt->row_count_offset;
     const int rows = qFromLittleEndian<quint16>(m_page.data() + countOffset);
     if (rowNumber >= rows || countOffset + 2 + 2 * (rowNumber + 1) > pageSize)
@@ -56,35 +75,37 @@ void LongValueReader::read(const unsigned char *field, int size, std::string &ou
     if (size < MemoHeaderSize)
         return;
     const quint32 lengthWord = qFromLittleEndian<quint32>(field);
-    const quint32 flags = lengthWord >> 24;
     const size_t storedLength = lengthWord & 0xFFFFFF;
-    if (flags & InlineFlag) {
-        out.assign(reinterpret_cast<const char *>(field) + MemoHeaderSize, size_t(size - MemoHeaderSize));
-        return;
-    }
     quint32 pointer = qFromLittleEndian<quint32>(field + 4);
     int length = 0;
-    if (flags & SingleRowFlag) {
-        const unsigned char *data = row(pointer, length);
-        out.assign(reinterpret_cast<const char *>(data), qMin(size_t(length), storedLength));
+    switch (lengthWord >> 24) {
+    case InlineKind:
+        if (size_t(size - MemoHeaderSize) != storedLength)
+            wrongLength();
+        out.assign(reinterpret_cast<const char *>(field) + MemoHeaderSize, storedLength);
+        return;
+    case SingleRowKind: {
+        const unsigned char *data = takeRow(pointer, length);
+        if (size_t(length) != storedLength)
+            wrongLength();
+        out.assign(reinterpret_cast<const char *>(data), storedLength);
         return;
     }
-    if (flags != 0)
+    case ChainKind:
+        // Each row starts with the pointer to the next one; the last holds 0.
+        while (pointer != 0) {
+            const unsigned char *data = takeRow(pointer, length);
+            if (length < NextPointerSize || out.size() + size_t(length - NextPointerSize) > storedLength)
+                wrongLength();
+            out.append(reinterpret_cast<const char *>(data) + NextPointerSize, size_t(length - NextPointerSize));
+            pointer = qFromLittleEndian<quint32>(data);
+        }
+        if (out.size() != storedLength)
+            wrongLength();
+        return;
+    default:
         m_file.damaged(QStringLiteral("un texto largo tiene un formato desconocido"));
-
-    // A chain of rows: each starts with the pointer to the next one.
-    std::unordered_set<quint32> visited;
-    while (pointer != 0 && out.size() < storedLength) {
-        if (!visited.insert(pointer).second)
-            m_file.damaged(QStringLiteral("la cadena de un texto largo vuelve sobre sí misma"));
-        const unsigned char *data = row(pointer, length);
-        if (length < 4)
-            m_file.damaged(QStringLiteral("una fila de texto largo está dañada"));
-        out.append(reinterpret_cast<const char *>(data) + 4, size_t(length - 4));
-        pointer = qFromLittleEndian<quint32>(data);
     }
-    if (out.size() > storedLength)
-        out.resize(storedLength);
 }
 
 } // namespace catalogue

@@ -1,0 +1,225 @@
+// The partner folder: an agency's folder checked with the program's own code,
+// then laid out with the program and everything it loads, so that a copy of
+// it starts read-only on a desktop without the build machine's libraries.
+#include <algorithm>
+
+#include <QDirIterator>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "demofolder/demofolder.h"
+#include "hostilepictures.h"
+#include "testcatalogue.h"
+
+namespace {
+
+struct Run
+{
+    int status = -1;
+    QString output;
+};
+
+Run run(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(program, arguments);
+    process.waitForFinished(60000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAll())};
+}
+
+Run check(const QString &folder)
+{
+    return run(QStringLiteral(CHECK_TOOL), {folder});
+}
+
+void overwrite(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QStringList treeOf(const QString &folder)
+{
+    QStringList entries;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        entries << it.next();
+    entries.sort();
+    return entries;
+}
+
+// The files a running process has mapped: its libraries, fonts, translations.
+QStringList mappedFiles(qint64 pid)
+{
+    QFile maps(QStringLiteral("/proc/%1/maps").arg(pid));
+    if (!maps.open(QIODevice::ReadOnly))
+        return {};
+    QStringList files;
+    for (const QByteArray &line : maps.readAll().split('\n')) {
+        const qsizetype slash = line.indexOf(" /");
+        if (slash >= 0)
+            files << QString::fromUtf8(line.mid(slash + 1));
+    }
+    files.removeDuplicates();
+    return files;
+}
+
+// The libraries and fonts of `files` that come neither from `folder`'s lib/
+// nor, for a library, from the base every desktop has.
+QStringList foreignFiles(const QStringList &files, const QString &folder)
+{
+    const QStringList base = QStringLiteral(BASE_LIBRARIES).split(' ');
+    QStringList foreign;
+    for (const QString &file : files) {
+        const QString name = QFileInfo(file).fileName();
+        const bool font = name.endsWith(".ttf") || name.endsWith(".otf");
+        const bool library = name.contains(".so")
+            && std::none_of(base.begin(), base.end(), [&](const QString &b) { return name.startsWith(b); });
+        if ((font || library) && !file.startsWith(folder + "/lib/"))
+            foreign << file;
+    }
+    return foreign;
+}
+
+// A desktop with no library or plugin paths set, and no fonts at all:
+// fontconfig sees none of this machine's.
+QProcessEnvironment bareDesktop(const QString &scratch)
+{
+    const QString noFonts = scratch + "/fonts.conf";
+    overwrite(noFonts, "<fontconfig></fontconfig>\n");
+    QProcessEnvironment environment;
+    environment.insert("FONTCONFIG_FILE", noFonts);
+    environment.insert("HOME", scratch);
+    environment.insert("TMPDIR", scratch);
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("QT_LOGGING_RULES", "colaborador.startup.debug=true");
+    return environment;
+}
+
+} // namespace
+
+class TestPartnerFolder : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // A demo folder with a damaged photo, a photo over the picture budget and
+    // no help document, beside the photos the demo always leaves missing.
+    void initTestCase()
+    {
+        QVERIFY(m_scratch.isValid());
+        demofolder::makeDemoFolder(source(), {30, 2, 1});
+        overwrite(source() + "/fotos/00007_01.jpg", "no es una foto");
+        overwrite(source() + "/fotos/00007_02.jpg", testsupport::pngDeclaring({20000, 20000}));
+        QVERIFY(QFile::remove(source() + "/funcionesbrezomar.pdf"));
+    }
+
+    void refusals_data()
+    {
+        QTest::addColumn<QString>("catalogue"); // what brezomar.mdb becomes
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("none") << "" << "falta brezomar.mdb";
+        QTest::newRow("wrong password") << "password" << "La contraseña no es válida";
+        QTest::newRow("damaged") << "damaged" << "está dañada";
+        QTest::newRow("statement fails") << "offers only" << "Una consulta del programa falla";
+    }
+
+    // Refused with its reason and a failing status, before anything is made.
+    void refusals()
+    {
+        QFETCH(QString, catalogue);
+        QFETCH(QString, reason);
+        QTemporaryDir folder;
+        const QString file = QStringLiteral("brezomar.mdb");
+        if (catalogue == "password")
+            testsupport::writeCatalogue(folder, testsupport::catalogueSchemaSql(), "otra", file);
+        else if (catalogue == "damaged")
+            QVERIFY(QFile::copy(DAMAGED_FOLDER "/page-map.mdb", folder.filePath(file)));
+        else if (catalogue == "offers only")
+            testsupport::writeCatalogue(folder, "CREATE TABLE ofertas (Cod_Ofer INTEGER);", "pinoverdes_", file);
+        const Run result = check(folder.path());
+        QCOMPARE(result.status, 1);
+        QVERIFY2(result.output.contains("RECHAZADA") && result.output.contains(reason), qPrintable(result.output));
+    }
+
+    // Handed out, each kind of fault counted and its first cases named.
+    void warnings()
+    {
+        const Run result = check(source());
+        QCOMPARE(result.status, 0);
+        for (const char *expected :
+             {"\\d+ de \\d+ fotos no están en la carpeta:\n\\s+oferta \\d+: fotos\\\\",
+              "1 de \\d+ fotos no se pueden leer .*\n\\s+oferta 7: fotos/00007_01.jpg\n",
+              "1 de \\d+ fotos son demasiado grandes.*\n\\s+oferta 7: fotos/00007_02.jpg\n",
+              "\\d+ de 30 ofertas no tendrán imagen", "Falta el documento de ayuda"}) {
+            QVERIFY2(result.output.contains(QRegularExpression(QString::fromUtf8(expected))),
+                     qPrintable(expected + QStringLiteral(" in:\n") + result.output));
+        }
+    }
+
+    // Laid out, a read-only copy starts headless with nothing of the build
+    // machine's but the desktop's base, and writes nothing into its folder.
+    void partnerFolderRunsOnItsOwn()
+    {
+        const QString out = m_scratch.filePath("out");
+        const Run layout = run(QStringLiteral(CMAKE_COMMAND),
+                               {"-DSOURCE=" + source(), "-DOUT=" + out, "-P", QStringLiteral(PARTNER_SCRIPT)});
+        QVERIFY2(layout.status == 0, qPrintable(layout.output));
+        for (const QString &entry : treeOf(out))
+            QVERIFY2(!QFileInfo(entry).isSymLink(), qPrintable(entry));
+        QFile original(source() + "/brezomar.mdb");
+        QFile copied(out + "/brezomar.mdb");
+        QVERIFY(original.open(QIODevice::ReadOnly) && copied.open(QIODevice::ReadOnly));
+        QVERIFY(original.readAll() == copied.readAll());
+        // An empty entry would search the current folder.
+        const QRegularExpression rpath("RPATH +\\$ORIGIN/lib\n");
+        QVERIFY(run("objdump", {"-p", out + "/colaborador"}).output.contains(rpath));
+
+        const QString folder = m_scratch.filePath("readonly");
+        QCOMPARE(run("cp", {"-R", out, folder}).status, 0);
+        QCOMPARE(run("chmod", {"-R", "a-w", folder}).status, 0);
+        const QStringList before = treeOf(folder);
+
+        QProcess program;
+        program.setProcessEnvironment(bareDesktop(m_scratch.path()));
+        program.setProcessChannelMode(QProcess::MergedChannels);
+        program.start(folder + "/colaborador", QStringList());
+        QVERIFY(program.waitForStarted());
+        // The catalogue opens on the results window's first layout.
+        QByteArray log;
+        QTRY_VERIFY_WITH_TIMEOUT((log += program.readAllStandardOutput()).contains("catalogue opened:")
+                                     || program.state() != QProcess::Running, 10000);
+        QVERIFY2(program.state() == QProcess::Running, log.constData());
+        // Its texts in the folder's font, Qt's own in Spanish, the logo by the folder's JPEG plugin.
+        for (const char *part : {"/lib/fonts/LiberationSans-", "/lib/translations/qtbase_es.qm",
+                                 "/lib/plugins/imageformats/libqjpeg.so"}) {
+            QTRY_VERIFY2_WITH_TIMEOUT(!mappedFiles(program.processId()).filter(folder + part).isEmpty(), part, 10000);
+        }
+        const QStringList foreign = foreignFiles(mappedFiles(program.processId()), folder);
+        QVERIFY2(foreign.isEmpty(), qPrintable(foreign.join('\n')));
+        program.kill();
+        program.waitForFinished();
+        QCOMPARE(treeOf(folder), before);
+    }
+
+    void cleanupTestCase()
+    {
+        // The read-only copy, so that the scratch folder can go.
+        run("chmod", {"-R", "u+w", m_scratch.path()});
+    }
+
+private:
+    QString source() const { return m_scratch.filePath("source"); }
+
+    QTemporaryDir m_scratch;
+};
+
+QTEST_MAIN(TestPartnerFolder)
+#include "tst_partnerfolder.moc"
