@@ -89,14 +89,12 @@ void Database::load(const QString &name)
         if (table->name() == name) {
             m_pendingReads->readAll();
             try {
-                loadTable(*table, *m_connection);
+                loadTable(*table, *m_connection, indexesOf(name));
             } catch (const CatalogueError &error) {
                 qCWarning(lcCatalogue) << "table" << name << "not loaded -" << error.message();
                 throw;
             }
             m_loaded.insert(name);
-            for (const QStringList &columns : indexesOf(name))
-                createIndex(*m_connection, name, columns);
             return;
         }
     }

@@ -30,9 +30,7 @@ void TablePreload::run()
     JetTable table(file, m_plan->entry);
     auto connection = std::make_unique<SqliteConnection>(m_plan->databaseName);
     try {
-        loadTable(table, *connection);
-        for (const QStringList &columns : m_plan->indexes)
-            createIndex(*connection, table.name(), columns);
+        loadTable(table, *connection, m_plan->indexes);
     } catch (const CatalogueError &error) {
         qCWarning(lcCatalogue) << "table" << table.name() << "not preloaded -" << error.message();
         throw;

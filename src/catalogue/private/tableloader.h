@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include <QStringList>
 
 #include "catalogue/private/engineonly.h"
@@ -14,7 +16,7 @@ class SqliteConnection;
 // values' nature (whole numbers, Boolean 1/0, exact Currency, dates, texts
 // with the collation ES). Reads the table from its first row, so a table
 // whose damage failed one load fails the next the same way.
-void loadTable(JetTable &table, SqliteConnection &connection);
+void loadTable(JetTable &table, SqliteConnection &connection, const std::vector<QStringList> &indexes);
 
 // An index of a loaded table on its `columns`, stored spellings.
 void createIndex(SqliteConnection &connection, const QString &table, const QStringList &columns);
