@@ -163,16 +163,18 @@ void frmficha::Load()
     anchoFoto = float(pixelsToTwips(m_controls.Image1->width()));
 }
 
-int frmficha::VerFormu(const QString &Where, int Codigo)
+int frmficha::VerFormu(const QString &Where, int Codigo, std::unique_ptr<catalogue::Recordset> offers)
 {
-    showOffers(Where, Codigo);
+    showOffers(Where, Codigo, std::move(offers));
     exec();
     return posActual;
 }
 
-void frmficha::showOffers(const QString &Where, int Codigo)
+void frmficha::showOffers(const QString &Where, int Codigo, std::unique_ptr<catalogue::Recordset> offers)
 {
-    m_controls.datprincip->setRecordset(baseDatos().OpenRecordset(cardOffersStatement(Where)));
+    if (!offers)
+        offers = baseDatos().OpenRecordset(cardOffersStatement(Where));
+    m_controls.datprincip->setRecordset(std::move(offers));
     m_controls.datprincip->recordset()->FindFirst(QStringLiteral("ofertas.cod_ofer=%1").arg(Codigo));
 }
 

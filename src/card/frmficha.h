@@ -7,12 +7,9 @@
 #include <QTimer>
 
 #include "card/fichacontrols.h"
+#include "catalogue/recordset.h"
 
 class QMenuBar;
-
-namespace catalogue {
-class Recordset;
-}
 
 namespace modcol {
 class PictureLoader;
@@ -37,12 +34,15 @@ public:
     // Shows the offers that the filter clauses `Where` find, on the offer
     // `Codigo` (on the first one when it is not among them), modally, and
     // returns posActual once the user has closed the card: the 1-based
-    // position of the offer shown last, 0 when none was. Throws
-    // catalogue::CatalogueError when the offers cannot be read.
-    int VerFormu(const QString &Where, int Codigo);
+    // position of the offer shown last, 0 when none was. `offers`, when
+    // given, are the offers that `Where` finds in the search's order, as the
+    // result pages hold them (their keys first), so that the card reads no
+    // list of its own. Throws catalogue::CatalogueError when the offers
+    // cannot be read.
+    int VerFormu(const QString &Where, int Codigo, std::unique_ptr<catalogue::Recordset> offers = nullptr);
 
     // VerFormu without the modal wait.
-    void showOffers(const QString &Where, int Codigo);
+    void showOffers(const QString &Where, int Codigo, std::unique_ptr<catalogue::Recordset> offers = nullptr);
 
     // Replaces the folder dialog that "Extraer Fotos" asks (for tests).
     void setFolderChooser(std::function<QString(QWidget *)> chooser);

@@ -37,7 +37,7 @@ Recordset::Recordset(const QStringList &names, std::vector<QVariant> values, QOb
 {
 }
 
-Recordset::Recordset(const QStringList &names, std::unique_ptr<RecordRows> rows, QObject *parent)
+Recordset::Recordset(const QStringList &names, std::shared_ptr<RecordRows> rows, QObject *parent)
     : QObject(parent)
     , m_names(names)
     , m_rows(std::move(rows))
@@ -53,6 +53,12 @@ qsizetype Recordset::rowsTo(qsizetype row) const
 }
 
 Recordset::~Recordset() = default;
+
+std::unique_ptr<Recordset> Recordset::Clone() const
+{
+    requireOpen();
+    return std::make_unique<Recordset>(m_names, m_rows);
+}
 
 bool Recordset::Eof() const
 {

@@ -30,8 +30,12 @@ public:
     // `values` holds the rows one after the other, names.size() values each.
     Recordset(const QStringList &names, std::vector<QVariant> values, QObject *parent = nullptr);
     // The engine's own: rows it keeps in their stored form.
-    Recordset(const QStringList &names, std::unique_ptr<RecordRows> rows, QObject *parent = nullptr);
+    Recordset(const QStringList &names, std::shared_ptr<RecordRows> rows, QObject *parent = nullptr);
     ~Recordset() override;
+
+    // Another set on the same rows, read once for both, with a cursor of
+    // its own on the first row.
+    std::unique_ptr<Recordset> Clone() const;
 
     // Each throws CatalogueError when the set is closed or, for MoveFirst and
     // MoveLast, empty; MoveNext at EOF, MovePrevious at BOF and Move without a
@@ -79,7 +83,7 @@ private:
     void moveTo(qsizetype position);
 
     QStringList m_names;
-    std::unique_ptr<RecordRows> m_rows;
+    std::shared_ptr<RecordRows> m_rows;
     qsizetype m_position = -1; // -1 is BOF (or no row at all), the row count is EOF
     bool m_noMatch = false;
     bool m_closed = false;

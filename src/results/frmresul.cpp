@@ -170,7 +170,7 @@ void frmresul::openCard(const QString &where, int codOfer)
 {
     endOnFailure([&] {
         card::frmficha ficha(this);
-        m_pages->showPageHolding(ficha.VerFormu(where, codOfer));
+        m_pages->showPageHolding(ficha.VerFormu(where, codOfer, m_pages->offersOnScreen()));
     });
 }
 

@@ -163,6 +163,11 @@ void ResultPages::countPages(catalogue::Recordset &rs)
     m_offersCounted = true;
 }
 
+std::unique_ptr<catalogue::Recordset> ResultPages::offersOnScreen() const
+{
+    return m_offers ? m_offers->Clone() : nullptr;
+}
+
 void ResultPages::showPageHolding(int position)
 {
     const int page = pageCount(position) - 1;

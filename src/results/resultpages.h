@@ -45,6 +45,10 @@ public:
     // the search statement fails.
     void MuestraPagina();
 
+    // The offers of the page on screen, in the search's order, with a
+    // cursor of their own; none before a search.
+    std::unique_ptr<catalogue::Recordset> offersOnScreen() const;
+
     // Shows the page that holds the offer at the 1-based position
     // `position` of the search, unless it is on screen already; 0 or less
     // (no offer) changes nothing. Throws as MuestraPagina does.

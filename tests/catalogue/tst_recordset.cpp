@@ -173,6 +173,17 @@ private slots:
         QCOMPARE(rs->Fields(QStringLiteral("nota")).Value, QVariant(QStringLiteral("fila 4")));
     }
 
+    // A clone walks the same rows with a cursor of its own.
+    void cloneHasItsOwnCursor()
+    {
+        const auto rs = numbers(4);
+        rs->MoveLast();
+        const auto copy = rs->Clone();
+        copy->MoveNext();
+        QCOMPARE(copy->Fields(0).Value, QVariant(20));
+        QCOMPARE(rs->AbsolutePosition(), 3);
+    }
+
     void fields()
     {
         const auto rs = numbers(3);
