@@ -46,6 +46,9 @@ frmresul::frmresul(QWidget *parent)
     placeControl(botcerrar, -1000, 960, 255, 495);
     connect(botcerrar, &QPushButton::clicked, this, &frmresul::botcerrar_Click);
 
+    // Nothing to search until the first layout has read the catalogue.
+    m_filters->setWaiting(true);
+    setCursor(Qt::BusyCursor);
     connect(m_filters, &SearchFilters::searchRequested, this, &frmresul::botbuscar_Click);
     connect(frmimagen, &StartPanel::makerClicked, this, &frmresul::Image1_Click);
     connect(frmimagen, &StartPanel::moreInformationClicked, this, &frmresul::Label4_Click);
@@ -87,8 +90,6 @@ void frmresul::firstLayout()
         std::unique_ptr<catalogue::Database> database;
         FirstLists lists;
     };
-    m_filters->setWaiting(true);
-    setCursor(Qt::BusyCursor);
     runOffThread(
         this,
         [cityClauses = m_filters->MontaFiltro(false)] {

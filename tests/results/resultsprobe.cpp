@@ -3,11 +3,14 @@
 //   resultsprobe sin-copia        the working copy is missing
 //   resultsprobe busqueda-falla   the search statement fails at "Buscar"
 //   resultsprobe fotos-dañada     the photos table, read after the lists, is damaged
+//   resultsprobe escape-cargando  Escape while background work (a minute of it) runs
 #include <cstdio>
 
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QKeyEvent>
+#include <QThread>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -15,6 +18,7 @@
 
 #include "results/frmresul.h"
 #include "startup/modcol.h"
+#include "startup/offthread.h"
 #include "testcatalogue.h"
 
 int main(int argc, char *argv[])
@@ -41,6 +45,13 @@ INSERT INTO ofertas VALUES (1, 1, 1, 1);
         QFile::copy(QStringLiteral(DAMAGED_FOLDER "/row-table.mdb"), modcol::RutaTemp);
 
     results::frmresul window;
+    if (app.arguments().contains(QStringLiteral("escape-cargando"))) {
+        modcol::runOffThread(&window, [] { QThread::sleep(60); return 0; }, [](modcol::Outcome<int>) {});
+        QTimer::singleShot(0, &window, [&window] {
+            QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QApplication::sendEvent(&window, &escape);
+        });
+    }
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [&] {
         if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
@@ -54,5 +65,5 @@ INSERT INTO ofertas VALUES (1, 1, 1, 1);
     });
     closer.start(10);
     window.show();
-    return app.exec();
+    return modcol::endRun(app.exec());
 }

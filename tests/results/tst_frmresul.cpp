@@ -168,6 +168,30 @@ private slots:
         QTest::newRow("damaged photos, read after the lists") << "fotos-dañada" << "dañada (tabla «fotos»";
     }
 
+    // Escape ends the program at once, whatever work runs in the background.
+    void escapeWhileLoading()
+    {
+        QProcess probe;
+        probe.start(QCoreApplication::applicationDirPath() + "/resultsprobe", {"escape-cargando"});
+        QVERIFY(probe.waitForFinished(20000));
+        QCOMPARE(probe.exitCode(), 0);
+    }
+
+    // "Buscar" (or Enter in a price box) searches nothing until the lists
+    // are there; then it shows page 1, the photos loaded or not yet.
+    void searchOnlyOnceTheListsAreThere()
+    {
+        frmresul window;
+        window.show();
+        auto *buscar = child<QPushButton>(window, "botbuscar");
+        QVERIFY(!buscar->isEnabled());
+        QTest::keyClick(child(window, "txtdesde"), Qt::Key_Return);
+        QTRY_VERIFY(buscar->isEnabled());
+        QCOMPARE(window.windowTitle(), QString("PROPIEDADES COLABORADOR"));
+        buscar->click();
+        QTRY_COMPARE(window.windowTitle(), QString("PROPIEDADES COLABORADOR  ( Página 1 )"));
+    }
+
     // One error box that says what went wrong, and a failure status.
     void endings()
     {
