@@ -89,12 +89,17 @@ void Database::load(const QString &name)
         if (table->name() == name) {
             m_pendingReads->readAll();
             try {
-                loadTable(*table, *m_connection, indexesOf(name));
+                loadTable(*table, *m_connection, {});
             } catch (const CatalogueError &error) {
                 qCWarning(lcCatalogue) << "table" << name << "not loaded -" << error.message();
                 throw;
             }
             m_loaded.insert(name);
+            // Made from the loaded rows, which is quicker than growing them
+            // row by row (a preload, beside the window's own work, grows
+            // them to spare memory instead).
+            for (const QStringList &columns : indexesOf(name))
+                createIndex(*m_connection, name, columns);
             return;
         }
     }

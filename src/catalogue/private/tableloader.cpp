@@ -85,7 +85,7 @@ void copyRows(JetTable &table, SqliteConnection &connection)
 
 } // namespace
 
-void loadTable(JetTable &table, SqliteConnection &connection, const std::vector<QStringList> &indexes)
+void loadTable(JetTable &table, SqliteConnection &connection, const std::vector<QStringList> &indexesFirst)
 {
     // One transaction for speed. The database keeps no journal, so a
     // rollback undoes nothing: a table that fails half-way is dropped, and
@@ -94,9 +94,7 @@ void loadTable(JetTable &table, SqliteConnection &connection, const std::vector<
     table.rewind();
     try {
         createTable(table, connection);
-        // Indexes grow with the rows: made afterwards, each would sort a
-        // copy of the whole table in memory first.
-        for (const QStringList &columns : indexes)
+        for (const QStringList &columns : indexesFirst)
             createIndex(connection, table.name(), columns);
         copyRows(table, connection);
         connection.exec(QStringLiteral("COMMIT"));

@@ -16,7 +16,10 @@ class SqliteConnection;
 // values' nature (whole numbers, Boolean 1/0, exact Currency, dates, texts
 // with the collation ES). Reads the table from its first row, so a table
 // whose damage failed one load fails the next the same way.
-void loadTable(JetTable &table, SqliteConnection &connection, const std::vector<QStringList> &indexes);
+// `indexesFirst` are made before the rows and grow with them: slower than
+// an index made afterwards, which sorts a copy of the whole table in memory
+// first, but a million rows never take twice their memory.
+void loadTable(JetTable &table, SqliteConnection &connection, const std::vector<QStringList> &indexesFirst);
 
 // An index of a loaded table on its `columns`, stored spellings.
 void createIndex(SqliteConnection &connection, const QString &table, const QStringList &columns);
