@@ -5,9 +5,9 @@
 #include "results/frmresul.h"
 #include "results/pictures.h"
 #include "startup/bundledfonts.h"
-#include "startup/escapekey.h"
+#include "widgets/escapekey.h"
 #include "startup/modcol.h"
-#include "startup/picture.h"
+#include "pictures/picture.h"
 #include "startup/offthread.h"
 #include "startup/qttranslation.h"
 

@@ -33,8 +33,8 @@
 #include "catalogue/database.h"
 #include "catalogue/recordset.h"
 #include "startup/modcol.h"
-#include "startup/pictureloader.h"
-#include "startup/statements.h"
+#include "pictures/pictureloader.h"
+#include "statements/statements.h"
 
 using benchsupport::medianMs;
 using benchsupport::printRatio;

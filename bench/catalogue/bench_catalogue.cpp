@@ -29,7 +29,7 @@
 #include "demofolder/cataloguestore.h"
 #include "demofolder/demofolder.h"
 #include "results/filterclauses.h"
-#include "startup/statements.h"
+#include "statements/statements.h"
 
 using namespace catalogue;
 using namespace modcol;

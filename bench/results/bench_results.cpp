@@ -56,12 +56,12 @@
 #include "results/filterclauses.h"
 #include "results/frmresul.h"
 #include "results/thumbnail.h"
-#include "startup/cataloguepaths.h"
+#include "filelookup/cataloguepaths.h"
 #include "startup/modcol.h"
-#include "startup/picture.h"
-#include "startup/picturecache.h"
-#include "startup/pictureloader.h"
-#include "startup/statements.h"
+#include "pictures/picture.h"
+#include "pictures/picturecache.h"
+#include "pictures/pictureloader.h"
+#include "statements/statements.h"
 
 using benchsupport::median;
 using benchsupport::msSince;
@@ -367,7 +367,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     modcol::limitPictureAllocations();
     // The huge pictures' refusals are expected here.
-    QLoggingCategory::setFilterRules(QStringLiteral("colaborador.startup.warning=false"));
+    QLoggingCategory::setFilterRules(QStringLiteral("colaborador.pictures.warning=false"));
     QTemporaryDir scratch;
     const benchsupport::DemoFolders folders = benchsupport::demoFolders(argc, argv, scratch);
     const Figures onBig = measure(folders.big);

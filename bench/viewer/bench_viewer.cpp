@@ -25,7 +25,7 @@
 #include "demofolder/outputfiles.h"
 #include "demofolder/photopainter.h"
 #include "partnerfolder.h"
-#include "startup/picture.h"
+#include "pictures/picture.h"
 #include "viewer/frmfoto.h"
 
 using benchsupport::median;

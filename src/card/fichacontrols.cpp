@@ -6,10 +6,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "startup/colours.h"
-#include "startup/commandbutton.h"
-#include "startup/formscaling.h"
-#include "startup/recordnavigator.h"
+#include "widgets/colours.h"
+#include "widgets/commandbutton.h"
+#include "widgets/formscaling.h"
+#include "widgets/recordnavigator.h"
 
 using namespace modcol;
 

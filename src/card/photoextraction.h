@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "startup/cataloguepaths.h"
+#include "filelookup/cataloguepaths.h"
 
 // Copying an offer's photos into a folder the user chose, under names made
 // of the offer's reference: "AB12-foto01.jpg", "AB12-foto02.jpg" ...

@@ -5,10 +5,10 @@
 #include <QUrl>
 
 #include "results/pictures.h"
-#include "startup/cataloguepaths.h"
-#include "startup/clicklabel.h"
-#include "startup/colours.h"
-#include "startup/formscaling.h"
+#include "filelookup/cataloguepaths.h"
+#include "widgets/clicklabel.h"
+#include "widgets/colours.h"
+#include "widgets/formscaling.h"
 #include "startup/modcol.h"
 
 using namespace modcol;

@@ -13,15 +13,15 @@
 #include "results/logging.h"
 #include "results/pictures.h"
 #include "results/thumbnail.h"
-#include "startup/afterpainting.h"
-#include "startup/clicklabel.h"
-#include "startup/colours.h"
+#include "widgets/afterpainting.h"
+#include "widgets/clicklabel.h"
+#include "widgets/colours.h"
 #include "startup/failure.h"
-#include "startup/formscaling.h"
+#include "widgets/formscaling.h"
 #include "startup/modcol.h"
-#include "startup/pictureloader.h"
-#include "startup/priceformat.h"
-#include "startup/statements.h"
+#include "pictures/pictureloader.h"
+#include "widgets/priceformat.h"
+#include "statements/statements.h"
 
 using namespace modcol;
 

@@ -12,14 +12,14 @@
 #include "catalogue/recordset.h"
 #include "catalogue/regional.h"
 #include "results/filterclauses.h"
-#include "startup/colours.h"
-#include "startup/commandbutton.h"
-#include "startup/digitsvalidator.h"
+#include "widgets/colours.h"
+#include "widgets/commandbutton.h"
+#include "widgets/digitsvalidator.h"
 #include "startup/failure.h"
-#include "startup/formscaling.h"
-#include "startup/keys.h"
+#include "widgets/formscaling.h"
+#include "widgets/keys.h"
 #include "startup/modcol.h"
-#include "startup/statements.h"
+#include "statements/statements.h"
 
 using namespace modcol;
 

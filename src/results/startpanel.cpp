@@ -2,11 +2,11 @@
 
 #include "catalogue/rounding.h"
 #include "results/pictures.h"
-#include "startup/clicklabel.h"
-#include "startup/colours.h"
-#include "startup/formscaling.h"
-#include "startup/picture.h"
-#include "startup/pictureloader.h"
+#include "widgets/clicklabel.h"
+#include "widgets/colours.h"
+#include "widgets/formscaling.h"
+#include "pictures/picture.h"
+#include "pictures/pictureloader.h"
 
 using namespace modcol;
 

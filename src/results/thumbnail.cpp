@@ -1,6 +1,6 @@
 #include "results/thumbnail.h"
 
-#include "startup/cataloguepaths.h"
+#include "filelookup/cataloguepaths.h"
 
 namespace results {
 

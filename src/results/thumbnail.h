@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "startup/cataloguepaths.h"
+#include "filelookup/cataloguepaths.h"
 
 // Which picture file a result cell shows.
 namespace results {

@@ -8,10 +8,10 @@
 
 #include "catalogue/database.h"
 #include "startup/agencyname.h"
-#include "startup/cataloguepaths.h"
+#include "filelookup/cataloguepaths.h"
 #include "startup/logging.h"
 #include "startup/registro.h"
-#include "startup/statements.h"
+#include "statements/statements.h"
 #include "startup/workingcopy.h"
 
 namespace modcol {

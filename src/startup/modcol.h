@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "startup/cataloguepaths.h"
+#include "filelookup/cataloguepaths.h"
 
 namespace catalogue {
 class Database;

@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "startup/logging.h"
-#include "startup/pictureloader.h"
+#include "pictures/pictureloader.h"
 
 namespace modcol {
 

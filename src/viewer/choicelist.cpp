@@ -4,7 +4,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 
-#include "startup/keys.h"
+#include "widgets/keys.h"
 
 namespace viewer {
 namespace {

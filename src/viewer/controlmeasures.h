@@ -5,7 +5,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "startup/formscaling.h"
+#include "widgets/formscaling.h"
 
 // What the viewer's arithmetic reads from its controls and writes back:
 // measures in twips, and the tag that carries a photo's or an offer's key.

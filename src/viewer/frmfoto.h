@@ -8,8 +8,8 @@
 #include <QDialog>
 #include <QSizeF>
 
-#include "startup/picture.h"
-#include "startup/recordnavigator.h"
+#include "pictures/picture.h"
+#include "widgets/recordnavigator.h"
 #include "viewer/placeholder.h"
 
 class QCheckBox;

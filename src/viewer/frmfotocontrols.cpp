@@ -11,12 +11,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "startup/clicklabel.h"
-#include "startup/colours.h"
-#include "startup/commandbutton.h"
-#include "startup/digitsvalidator.h"
-#include "startup/formscaling.h"
-#include "startup/recordnavigator.h"
+#include "widgets/clicklabel.h"
+#include "widgets/colours.h"
+#include "widgets/commandbutton.h"
+#include "widgets/digitsvalidator.h"
+#include "widgets/formscaling.h"
+#include "widgets/recordnavigator.h"
 #include "viewer/choicelist.h"
 #include "viewer/slideshow.h"
 

@@ -4,7 +4,7 @@
 
 #include <QLabel>
 
-#include "startup/colours.h"
+#include "widgets/colours.h"
 
 namespace viewer {
 

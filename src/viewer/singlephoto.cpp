@@ -8,10 +8,10 @@
 
 #include "catalogue/recordset.h"
 #include "catalogue/regional.h"
-#include "startup/cataloguepaths.h"
-#include "startup/clicklabel.h"
+#include "filelookup/cataloguepaths.h"
+#include "widgets/clicklabel.h"
 #include "startup/failure.h"
-#include "startup/formscaling.h"
+#include "widgets/formscaling.h"
 #include "startup/modcol.h"
 #include "viewer/controlmeasures.h"
 #include "viewer/viewergeometry.h"

@@ -6,7 +6,7 @@
 
 #include "catalogue/recordset.h"
 #include "startup/failure.h"
-#include "startup/recordnavigator.h"
+#include "widgets/recordnavigator.h"
 
 namespace viewer {
 namespace {

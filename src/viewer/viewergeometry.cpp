@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "catalogue/rounding.h"
-#include "startup/formscaling.h"
+#include "widgets/formscaling.h"
 
 using catalogue::nearestEven;
 

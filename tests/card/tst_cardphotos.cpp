@@ -19,7 +19,7 @@
 #include "demofolder/outputfiles.h"
 #include "partnerfolder.h"
 #include "startup/modcol.h"
-#include "startup/pictureloader.h"
+#include "pictures/pictureloader.h"
 #include "viewer/frmfoto.h"
 
 using namespace testsupport;

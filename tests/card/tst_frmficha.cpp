@@ -15,7 +15,7 @@
 #include "card/frmficha.h"
 #include "catalogue/recordset.h"
 #include "partnerfolder.h"
-#include "startup/recordnavigator.h"
+#include "widgets/recordnavigator.h"
 #include "viewer/frmfoto.h"
 
 using namespace testsupport;

@@ -3,7 +3,7 @@
 #include "catalogue/database.h"
 #include "catalogue/recordset.h"
 #include "recordsetrows.h"
-#include "startup/statements.h"
+#include "statements/statements.h"
 
 namespace testsupport {
 

@@ -12,7 +12,7 @@
 #include "catalogue/tablepreload.h"
 #include "recordsetrows.h"
 #include "spanishlocale.h"
-#include "startup/statements.h"
+#include "statements/statements.h"
 #include "testcatalogue.h"
 
 using namespace catalogue;

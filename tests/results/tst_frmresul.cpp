@@ -23,7 +23,7 @@
 #include "results/frmbrezomar.h"
 #include "results/frmresul.h"
 #include "startup/modcol.h"
-#include "startup/pictureloader.h"
+#include "pictures/pictureloader.h"
 #include "viewer/frmfoto.h"
 
 using namespace testsupport;

@@ -20,7 +20,7 @@
 #include "results/resultpages.h"
 #include "results/thumbnail.h"
 #include "startup/modcol.h"
-#include "startup/pictureloader.h"
+#include "pictures/pictureloader.h"
 
 using namespace testsupport;
 using namespace results;

@@ -17,7 +17,7 @@
 #include "partnerfolder.h"
 #include "results/searchfilters.h"
 #include "startup/modcol.h"
-#include "startup/statements.h"
+#include "statements/statements.h"
 
 using namespace testsupport;
 using namespace results;

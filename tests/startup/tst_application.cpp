@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "startup/escapekey.h"
+#include "widgets/escapekey.h"
 #include "startup/qttranslation.h"
 
 // What the program sets on the whole application before its first window.

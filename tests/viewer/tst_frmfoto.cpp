@@ -22,7 +22,7 @@
 #include "catalogue/database.h"
 #include "partnerfolder.h"
 #include "startup/modcol.h"
-#include "startup/pictureloader.h"
+#include "pictures/pictureloader.h"
 #include "viewer/cellcaption.h"
 #include "viewer/frmfoto.h"
 #include "viewer/viewergeometry.h"

@@ -6,7 +6,7 @@
 #include "catalogue/database.h"
 #include "catalogue/recordset.h"
 #include "startup/modcol.h"
-#include "startup/statements.h"
+#include "statements/statements.h"
 
 namespace partnercheck {
 namespace {

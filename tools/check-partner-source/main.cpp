@@ -17,7 +17,7 @@
 #include "progress.h"
 #include "sourcecheck.h"
 #include "sourcereport.h"
-#include "startup/picture.h"
+#include "pictures/picture.h"
 
 int main(int argc, char *argv[])
 {

@@ -7,7 +7,7 @@
 #include <QStringList>
 
 #include "cataloguewalk.h"
-#include "startup/cataloguepaths.h"
+#include "filelookup/cataloguepaths.h"
 
 namespace partnercheck {
 

@@ -7,7 +7,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "startup/picture.h"
+#include "pictures/picture.h"
 
 namespace partnercheck {
 

@@ -11,7 +11,7 @@
 #include "picturefiles.h"
 #include "progress.h"
 #include "startup/agencyname.h"
-#include "startup/cataloguepaths.h"
+#include "filelookup/cataloguepaths.h"
 
 namespace partnercheck {
 namespace {

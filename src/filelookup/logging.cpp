@@ -1,0 +1,5 @@
+#include "filelookup/logging.h"
+
+namespace modcol {
+Q_LOGGING_CATEGORY(lcFileLookup, "colaborador.filelookup", QtWarningMsg)
+}

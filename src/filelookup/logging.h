@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QLoggingCategory>
+
+// The file look-ups' log: folders listed and names not found. Quiet but for warnings;
+// QT_LOGGING_RULES="colaborador.filelookup=true" shows all.
+namespace modcol {
+Q_DECLARE_LOGGING_CATEGORY(lcFileLookup)
+}

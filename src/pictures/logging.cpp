@@ -1,0 +1,5 @@
+#include "pictures/logging.h"
+
+namespace modcol {
+Q_LOGGING_CATEGORY(lcPictures, "colaborador.pictures", QtWarningMsg)
+}
