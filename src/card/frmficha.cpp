@@ -14,13 +14,13 @@
 
 #include "card/clsdialog.h"
 #include "card/logging.h"
-#include "card/photobox.h"
 #include "card/photoextraction.h"
 #include "catalogue/catalogueerror.h"
 #include "catalogue/database.h"
 #include "catalogue/recordset.h"
 #include "catalogue/regional.h"
 #include "catalogue/rounding.h"
+#include "widgets/boxfit.h"
 #include "widgets/colours.h"
 #include "startup/failure.h"
 #include "widgets/formscaling.h"
@@ -350,9 +350,9 @@ void frmficha::showNoPhoto()
 
 void frmficha::AjustaFoto(QSize picture)
 {
-    const auto box = photoBox(picture, int(catalogue::nearestEven(anchoFoto)), altoFoto);
-    if (box)
-        m_controls.Image1->resize(twipsToPixels(box->width()), twipsToPixels(box->height()));
+    const QSize box = fitInBox(picture, QSize(int(catalogue::nearestEven(anchoFoto)), altoFoto), FitTie::KeepWidth);
+    if (!box.isEmpty())
+        m_controls.Image1->resize(twipsToPixels(box.width()), twipsToPixels(box.height()));
 }
 
 void frmficha::Command1_Click()

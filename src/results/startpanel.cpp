@@ -2,6 +2,7 @@
 
 #include "catalogue/rounding.h"
 #include "results/pictures.h"
+#include "widgets/boxfit.h"
 #include "widgets/clicklabel.h"
 #include "widgets/colours.h"
 #include "widgets/formscaling.h"
@@ -24,12 +25,7 @@ QSize logoSize(QSize logo, int alto, int ancho)
         return QSize();
     if (logo.height() <= alto && logo.width() <= ancho)
         return logo;
-    const auto scaled = [logo](double factor) {
-        return QSize(int(catalogue::nearestEven(logo.width() * factor)),
-                     int(catalogue::nearestEven(logo.height() * factor)));
-    };
-    const QSize byWidth = scaled(double(ancho) / logo.width());
-    return byWidth.height() <= alto ? byWidth : scaled(double(alto) / logo.height());
+    return modcol::fitInBox(logo, QSize(ancho, alto), modcol::FitTie::KeepWidth);
 }
 
 StartPanel::StartPanel(QWidget *parent)

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "catalogue/rounding.h"
+#include "widgets/boxfit.h"
 #include "widgets/formscaling.h"
 
 using catalogue::nearestEven;
@@ -19,11 +20,6 @@ int whole(double value)
 int inWholePixels(int twips)
 {
     return whole(twips / modcol::TwipsPerPixel) * static_cast<int>(modcol::TwipsPerPixel);
-}
-
-QSize scaledBy(double k, QSize picture)
-{
-    return QSize(whole(k * picture.width()), whole(k * picture.height()));
 }
 
 } // namespace
@@ -59,9 +55,7 @@ QRectF cellPicture(QSize box, QSize picture, const QRect &caption)
 {
     if (picture.isEmpty() || box.isEmpty())
         return QRectF();
-    QSize size = scaledBy(box.width() * 100.0 / picture.width() / 100, picture);
-    if (size.height() >= box.height())
-        size = scaledBy(box.height() * 100.0 / picture.height() / 100, picture);
+    const QSize size = modcol::fitInBox(picture, box, modcol::FitTie::FitHeight);
     const double left = caption.left() + (caption.width() - size.width()) / 2.0;
     const double top = caption.top() - size.height() - 50;
     return QRectF(left, top, size.width(), size.height());
@@ -76,10 +70,7 @@ std::optional<QSize> fittedPhoto(int AltoMax, int AnchoMax, QSize picture)
 {
     if (picture.isEmpty() || AltoMax <= 0 || AnchoMax <= 0)
         return std::nullopt;
-    QSize size = scaledBy(AnchoMax * 100.0 / picture.width() / 100, picture);
-    if (size.height() >= AltoMax)
-        size = scaledBy(AltoMax * 100.0 / picture.height() / 100, picture);
-    return size;
+    return modcol::fitInBox(picture, QSize(AnchoMax, AltoMax), modcol::FitTie::FitHeight);
 }
 
 QRectF zoomedPhoto(QSizeF fitted, int zoom, QSizeF window, int areaTop)

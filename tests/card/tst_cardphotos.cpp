@@ -14,7 +14,6 @@
 #include <QTimer>
 
 #include "card/frmficha.h"
-#include "card/photobox.h"
 #include "card/photoextraction.h"
 #include "demofolder/outputfiles.h"
 #include "partnerfolder.h"
@@ -121,22 +120,6 @@ private slots:
         QVERIFY(m_image->pixmap().width() <= m_image->width() && m_image->pixmap().height() <= design.height());
     }
 
-    // At design size (a screen of 800 x 600 pixels) the box is 4695 x 3615 twips.
-    void fit_data()
-    {
-        QTest::addColumn<QSize>("picture");
-        QTest::addColumn<QSize>("box"); // twips; empty: the box is left as it is
-        QTest::newRow("landscape: full width") << QSize(800, 600) << QSize(4695, 3521);
-        QTest::newRow("portrait: full height") << QSize(600, 800) << QSize(2711, 3615);
-        QTest::newRow("small: grown to the width, half to even") << QSize(80, 40) << QSize(4695, 2348);
-        QTest::newRow("no width") << QSize(0, 600) << QSize();
-    }
-    void fit()
-    {
-        QFETCH(QSize, picture);
-        QFETCH(QSize, box);
-        QCOMPARE(card::photoBox(picture, 4695, 3615).value_or(QSize()), box);
-    }
 
     // Whatever the next offer has instead of a readable photo, the previous
     // offer's photo does not stay on its card: the box says why there is none.

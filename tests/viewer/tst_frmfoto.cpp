@@ -523,8 +523,6 @@ private slots:
         QTest::newRow("2:1") << QSize(2000, 1000) << QRectF(100, 3690 - 1876 - 50, 3752, 1876);
         // Taller than the box: the box's height, centred over the caption.
         QTest::newRow("portrait") << QSize(300, 400) << QRectF(100 + (3752 - 2062) / 2.0, 3690 - 2750 - 50, 2062, 2750);
-        // Exactly the box's height when fitted by width: fitted by height.
-        QTest::newRow("box's own shape") << QSize(3752, 2750) << QRectF(100, 3690 - 2750 - 50, 3752, 2750);
         QTest::newRow("no picture") << QSize() << QRectF();
     }
 
@@ -533,26 +531,6 @@ private slots:
         QFETCH(QSize, picture);
         QFETCH(QRectF, expected);
         QCOMPARE(viewer::cellPicture(QSize(3752, 2750), picture, QRect(100, 3690, 3752, 495)), expected);
-    }
-
-    void fitFigures_data()
-    {
-        QTest::addColumn<QSize>("box"); // AnchoMax x AltoMax
-        QTest::addColumn<QSize>("picture");
-        QTest::addColumn<QSize>("fitted"); // invalid: not fitted
-        QTest::newRow("landscape") << QSize(10000, 5000) << QSize(4000, 3000) << QSize(6667, 5000);
-        QTest::newRow("portrait") << QSize(10000, 5000) << QSize(3000, 4000) << QSize(3750, 5000);
-        QTest::newRow("wide") << QSize(10000, 5000) << QSize(4000, 1000) << QSize(10000, 2500);
-        QTest::newRow("no picture") << QSize(10000, 5000) << QSize(0, 0) << QSize();
-        QTest::newRow("window smaller than the margins") << QSize(-200, 5000) << QSize(4000, 3000) << QSize();
-    }
-
-    void fitFigures()
-    {
-        QFETCH(QSize, box);
-        QFETCH(QSize, picture);
-        QFETCH(QSize, fitted);
-        QCOMPARE(fittedPhoto(box.height(), box.width(), picture).value_or(QSize()), fitted);
     }
 
     // The box below the photo area: 1300 twips off, or the area's top when
