@@ -119,7 +119,7 @@ frmficha::frmficha(QWidget *parent)
     Timer1->setSingleShot(true);
     Timer1->setInterval(300);
     connect(Timer1, &QTimer::timeout, this, &frmficha::Timer1_Timer);
-    connect(m_loader, &PictureLoader::loaded, this, &frmficha::photoLoaded);
+    connect(m_loader, &PictureLoader::loaded, this, [this](int, const Picture &picture) { photoLoaded(picture); });
 
     connect(m_controls.datprincip, &RecordNavigator::Reposition, this, &frmficha::datprincip_Reposition);
     connect(m_controls.DatImagen, &RecordNavigator::Reposition, this, &frmficha::DatImagen_Reposition);
@@ -217,7 +217,6 @@ void frmficha::done(int result)
 {
     Timer1->stop();
     m_loader->cancelAll();
-    m_ticket = 0;
     QDialog::done(result);
 }
 
@@ -285,7 +284,6 @@ void frmficha::DatImagen_Reposition()
     Timer1->stop();
     // A photo still loading belongs to the photo or offer left behind.
     m_loader->cancelAll();
-    m_ticket = 0;
     catalogue::Recordset *photos = m_controls.DatImagen->recordset();
     rutaFoto.clear();
     if (photos && photos->RecordCount() > 0) {
@@ -317,21 +315,16 @@ void frmficha::CargaFoto()
         return;
     }
     const QSize box(twipsToPixels(anchoFoto), twipsToPixels(altoFoto));
-    m_ticket = m_loader->request(path, box * devicePixelRatioF(), PictureFit::KeepAspect);
+    m_loader->request(0, path, box * devicePixelRatioF(), PictureFit::KeepAspect);
 }
 
-void frmficha::photoLoaded(int ticket, const Picture &picture)
+void frmficha::photoLoaded(const Picture &picture)
 {
-    if (ticket != m_ticket)
-        return; // the user has moved on to another photo or offer
-    m_ticket = 0;
     if (picture.image.isNull()) {
         showNoPhoto();
         return;
     }
-    QPixmap pixmap = QPixmap::fromImage(picture.image);
-    pixmap.setDevicePixelRatio(devicePixelRatioF());
-    m_controls.Image1->setPixmap(pixmap);
+    m_controls.Image1->setPixmap(devicePixmap(picture.image, devicePixelRatioF()));
     AjustaFoto(picture.size);
 }
 

@@ -65,7 +65,7 @@ private:
     void Timer1_Timer();
     void CargaFoto();
     void showNoPhoto();
-    void photoLoaded(int ticket, const modcol::Picture &picture);
+    void photoLoaded(const modcol::Picture &picture);
     void AjustaFoto(QSize picture);
     void Command1_Click();
 
@@ -81,7 +81,6 @@ private:
     std::unique_ptr<catalogue::Recordset> m_offer; // the row of the offer datprincip stands on
     QTimer *Timer1;
     modcol::PictureLoader *m_loader;
-    int m_ticket = 0; // the photo load the card waits for; 0 for none
     std::function<QString(QWidget *)> m_folderChooser;
 
     int posActual = 0;

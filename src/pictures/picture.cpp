@@ -150,4 +150,11 @@ Picture decodePicture(const QString &path, const QSize &box, PictureFit fit)
     return {size, image};
 }
 
+QPixmap devicePixmap(const QImage &image, qreal devicePixelRatio)
+{
+    QPixmap pixmap = QPixmap::fromImage(image);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    return pixmap;
+}
+
 } // namespace modcol

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPixmap>
 #include <QMetaType>
 #include <QSize>
 #include <QString>
@@ -35,6 +36,10 @@ enum class PictureVerdict {
     OverBudget, // a picture refused before decoding: it would take too much memory or time
 };
 PictureVerdict inspectPicture(const QString &path);
+
+// `image`, decoded at device pixels, as a pixmap that a widget of
+// `devicePixelRatio` shows at its own size.
+QPixmap devicePixmap(const QImage &image, qreal devicePixelRatio);
 
 // Reads `path` and decodes it for `box`, on the calling thread. A file that
 // is missing, refused by its verdict or by the allocation limit, or damaged

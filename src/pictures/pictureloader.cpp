@@ -1,7 +1,6 @@
 #include "pictures/pictureloader.h"
 
-#include <cstdio>
-#include <cstdlib>
+#include <algorithm>
 #include <deque>
 #include <optional>
 
@@ -191,18 +190,19 @@ PictureLoader::~PictureLoader()
     m_queue->clear();
 }
 
-int PictureLoader::request(const QString &path, const QSize &box, PictureFit fit)
+void PictureLoader::request(int target, const QString &path, const QSize &box, PictureFit fit)
 {
     const int ticket = m_nextTicket++;
+    m_awaited[target] = ticket;
     const std::optional<PictureKey> key = pictureKey(path, box, fit);
     if (!key) {
         qCDebug(lcPictures) << "no picture file" << path;
         reportLater(ticket, Picture());
-        return ticket;
+        return;
     }
     if (const std::optional<Picture> cached = PictureCache::shared().find(*key)) {
         reportLater(ticket, *cached);
-        return ticket;
+        return;
     }
     {
         const QMutexLocker locker(&m_queue->mutex);
@@ -217,13 +217,17 @@ int PictureLoader::request(const QString &path, const QSize &box, PictureFit fit
             report(decoded->request.ticket, decoded->picture);
     });
     watcher->setFuture(QtConcurrent::run(pool(), [queue = m_queue] { return queue->decodeNext(); }));
-    return ticket;
+}
+
+void PictureLoader::cancel(int target)
+{
+    m_awaited.erase(target);
 }
 
 void PictureLoader::cancelAll()
 {
     m_queue->clear();
-    m_firstCurrentTicket = m_nextTicket;
+    m_awaited.clear();
 }
 
 int PictureLoader::decodesStarted() const
@@ -246,8 +250,13 @@ void PictureLoader::reportLater(int ticket, const Picture &picture)
 
 void PictureLoader::report(int ticket, const Picture &picture)
 {
-    if (ticket >= m_firstCurrentTicket)
-        emit loaded(ticket, picture);
+    const auto awaited = std::find_if(m_awaited.begin(), m_awaited.end(),
+                                      [ticket](const auto &entry) { return entry.second == ticket; });
+    if (awaited == m_awaited.end())
+        return;
+    const int target = awaited->first;
+    m_awaited.erase(awaited);
+    emit loaded(target, picture);
 }
 
 bool abandonDecodes()

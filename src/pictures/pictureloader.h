@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <memory>
 
 #include <QObject>
@@ -20,7 +21,10 @@ namespace modcol {
 // picture, or decodes after it for its own box. A window that moves on
 // (another page, another photo) cancels what it no longer shows: requests
 // not yet taken are dropped and the results of those under way are never
-// reported. A loader may be destroyed while its decodes run.
+// reported. Each request is for a target of the caller's choosing (a cell,
+// a box), which waits for one picture: a later request for the same target
+// replaces the earlier one, and each target hears of its latest request
+// once. A loader may be destroyed while its decodes run.
 class PictureLoader : public QObject
 {
     Q_OBJECT
@@ -29,10 +33,11 @@ public:
     explicit PictureLoader(QObject *parent = nullptr);
     ~PictureLoader() override;
 
-    // Asks for `path` decoded for `box`; returns the ticket `loaded` will carry.
-    int request(const QString &path, const QSize &box, PictureFit fit);
+    // Asks for `path` decoded for `box`, for `target`.
+    void request(int target, const QString &path, const QSize &box, PictureFit fit);
 
-    // Forgets every request made so far.
+    // Forgets the request for `target`, or every request made so far.
+    void cancel(int target);
     void cancelAll();
 
     // Work not seen through yet: decodes handed to the threads (cancelled
@@ -46,7 +51,7 @@ public:
     int decodesStarted() const;
 
 signals:
-    void loaded(int ticket, const modcol::Picture &picture);
+    void loaded(int target, const modcol::Picture &picture);
 
 private:
     struct Queue;
@@ -58,7 +63,7 @@ private:
     int m_running = 0;              // decodes handed to the pool, not seen back
     int m_answered = 0;             // reports queued for requests answered without a decode
     int m_nextTicket = 1;
-    int m_firstCurrentTicket = 1; // tickets below it were cancelled
+    std::map<int, int> m_awaited; // target -> the ticket of its latest request
 };
 
 // Drops the decodes not started yet; whether some are still under way.

@@ -191,14 +191,14 @@ void ResultPages::CargaCelda(catalogue::Recordset &rs, int i)
 void ResultPages::loadThumbnail(int i, const QString &codOfer)
 {
     imagen[i]->clear();
-    m_cellTickets[i] = 0;
+    m_thumbnails->cancel(i);
     const auto photos = BaseDatos->OpenRecordset(firstPhotoStatement(codOfer.toInt()));
     if (photos->RecordCount() == 0)
         return;
     // Decoded off the window's thread; the cell shows it when it comes.
     const QString ruta = catalogue::numberAsText(photos->Fields(0).Value);
-    m_cellTickets[i] = m_thumbnails->request(thumbnailFile(baseFolders(), codOfer, ruta),
-                                             imagen[i]->size() * imagen[i]->devicePixelRatioF(), PictureFit::Stretch);
+    m_thumbnails->request(i, thumbnailFile(baseFolders(), codOfer, ruta),
+                          imagen[i]->size() * imagen[i]->devicePixelRatioF(), PictureFit::Stretch);
 }
 
 void ResultPages::OcultaCeldas(int desde)
@@ -215,18 +215,10 @@ void ResultPages::imagen_Click(int i)
     emit offerClicked(m_whereOnScreen, m_cellKeys[i].toInt());
 }
 
-void ResultPages::showThumbnail(int ticket, const Picture &picture)
+void ResultPages::showThumbnail(int cell, const Picture &picture)
 {
-    const auto cell = std::find(m_cellTickets.begin(), m_cellTickets.end(), ticket);
-    if (cell == m_cellTickets.end())
-        return;
-    *cell = 0;
-    if (picture.image.isNull())
-        return;
-    ClickLabel *box = imagen[size_t(cell - m_cellTickets.begin())];
-    QPixmap pixmap = QPixmap::fromImage(picture.image);
-    pixmap.setDevicePixelRatio(box->devicePixelRatioF());
-    box->setPixmap(pixmap);
+    if (!picture.image.isNull())
+        imagen[cell]->setPixmap(devicePixmap(picture.image, imagen[cell]->devicePixelRatioF()));
 }
 
 void ResultPages::barra_Change(int value)

@@ -71,13 +71,12 @@ private:
     void OcultaCeldas(int desde);
     void imagen_Click(int i);
     void barra_Change(int value);
-    void showThumbnail(int ticket, const modcol::Picture &picture);
+    void showThumbnail(int cell, const modcol::Picture &picture);
 
     std::function<QString()> m_montaFiltro;
     std::array<modcol::ClickLabel *, CellsPerPage> imagen{};
     std::array<modcol::ClickLabel *, CellsPerPage> lbprecio{};
     std::array<QString, CellsPerPage> m_cellKeys; // the cells' offer keys, empty while unused
-    std::array<int, CellsPerPage> m_cellTickets{}; // the thumbnail decode each cell waits for, 0 for none
     QScrollBar *barra;
     modcol::PictureLoader *m_thumbnails;
     int Pagina = 0;

@@ -74,7 +74,7 @@ void StartPanel::showAgency(const QString &name, const QString &logoFile)
     if (logoFile.isEmpty())
         return;
     // The logo never needs more pixels than the panel has.
-    m_logoLoader->request(logoFile, size(), modcol::PictureFit::KeepAspect);
+    m_logoLoader->request(0, logoFile, size(), modcol::PictureFit::KeepAspect);
 }
 
 void StartPanel::showLogo(const modcol::Picture &logo)
@@ -85,7 +85,7 @@ void StartPanel::showLogo(const modcol::Picture &logo)
     }
     // Until it stretches, the box takes the picture's own size.
     imglogo->resize(logo.size);
-    imglogo->setPixmap(QPixmap::fromImage(logo.image));
+    imglogo->setPixmap(modcol::devicePixmap(logo.image, imglogo->devicePixelRatioF()));
     imglogo->setScaledContents(true);
     AjustaLogo();
 }

@@ -299,17 +299,11 @@ bool FrmFoto::eventFilter(QObject *watched, QEvent *event)
 
 void FrmFoto::decode(const QString &file, QSize box, int element)
 {
-    const int ticket = m_loader->request(file, box * devicePixelRatioF(), modcol::PictureFit::KeepAspect);
-    m_tickets[ticket] = element;
+    m_loader->request(element, file, box * devicePixelRatioF(), modcol::PictureFit::KeepAspect);
 }
 
-void FrmFoto::pictureLoaded(int ticket, const modcol::Picture &picture)
+void FrmFoto::pictureLoaded(int element, const modcol::Picture &picture)
 {
-    const auto request = m_tickets.find(ticket);
-    if (request == m_tickets.end())
-        return;
-    const int element = request->second;
-    m_tickets.erase(request);
     if (picture.image.isNull())
         qCDebug(lcViewer) << "no picture for element" << element << "of the viewer";
     if (element == 0)
@@ -321,14 +315,11 @@ void FrmFoto::pictureLoaded(int ticket, const modcol::Picture &picture)
 void FrmFoto::forgetPictures()
 {
     m_loader->cancelAll();
-    m_tickets.clear();
 }
 
 void FrmFoto::setPicture(QLabel *box, const QImage &image)
 {
-    QPixmap pixmap = QPixmap::fromImage(image);
-    pixmap.setDevicePixelRatio(devicePixelRatioF());
-    box->setPixmap(pixmap);
+    box->setPixmap(modcol::devicePixmap(image, devicePixelRatioF()));
 }
 
 QSizeF FrmFoto::windowTwips() const

@@ -98,7 +98,7 @@ private:
     void botcerrar_Click();
     void stepPhotos(modcol::RecordNavigator::Step step);
     void decode(const QString &file, QSize box, int cell);
-    void pictureLoaded(int ticket, const modcol::Picture &picture);
+    void pictureLoaded(int element, const modcol::Picture &picture);
     void forgetPictures();
     void setPicture(QLabel *box, const QImage &image);
     QSizeF windowTwips() const;
@@ -168,7 +168,6 @@ private:
 
     Slideshow *m_slideshow = nullptr;
     modcol::PictureLoader *m_loader = nullptr;
-    std::map<int, int> m_tickets; // decode ticket -> element of Img it is for
     int m_columns = 0;            // of the grid's page laid out last
     QSize m_photoSize;            // the single photo's own size, upright; empty without a picture
     QSizeF m_fitted;              // the single photo fitted to the window, in twips

@@ -97,7 +97,7 @@ void waitForDecodes(int count)
     modcol::PictureLoader loader;
     QSignalSpy done(&loader, &modcol::PictureLoader::loaded);
     for (int i = 1; i <= count; ++i)
-        loader.request(photoPath(i), QSize(100, 100), modcol::PictureFit::KeepAspect);
+        loader.request(i, photoPath(i), QSize(100, 100), modcol::PictureFit::KeepAspect);
     QTRY_COMPARE(done.count(), count);
     QCoreApplication::processEvents();
 }
