@@ -11,6 +11,7 @@
 #include <QTextBoundaryFinder>
 
 #include "card/logging.h"
+#include "filelookup/filecontents.h"
 
 namespace card {
 namespace {
@@ -71,19 +72,13 @@ bool copyReplacing(const QString &source, const QString &target)
         qCWarning(lcCard) << "cannot write in the folder of" << target << out.errorString();
         return false;
     }
-    constexpr qint64 Chunk = 1 << 20;
-    while (!in.atEnd()) {
-        const QByteArray bytes = in.read(Chunk);
-        if (bytes.isEmpty() || out.write(bytes) != bytes.size()) {
-            qCWarning(lcCard) << "cannot copy" << source << "to" << target;
-            return false;
-        }
+    if (!modcol::copyContents(in, out)) {
+        qCWarning(lcCard) << "cannot copy" << source << "to" << target;
+        return false;
     }
     // A new file gets the usual permissions, not the temporary file's private ones.
     out.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
                        | QFileDevice::ReadOther);
-    if (!out.flush())
-        return false;
     std::error_code error;
     std::filesystem::rename(QFileInfo(out.fileName()).filesystemAbsoluteFilePath(),
                             QFileInfo(target).filesystemAbsoluteFilePath(), error);

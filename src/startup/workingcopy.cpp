@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "catalogue/catalogueerror.h"
+#include "filelookup/filecontents.h"
 #include "startup/logging.h"
 
 using catalogue::CatalogueError;
@@ -28,17 +29,6 @@ bool removeEntry(const QString &path)
                              << "found in place of the working copy";
     QFile::remove(path);
     return !entryExists(path);
-}
-
-bool copyAll(QFile &in, QFile &out)
-{
-    constexpr qint64 chunk = 1 << 20;
-    while (!in.atEnd()) {
-        const QByteArray bytes = in.read(chunk);
-        if (bytes.isEmpty() || out.write(bytes) != bytes.size())
-            return false;
-    }
-    return out.flush();
 }
 
 CatalogueError notInPlace(const QString &target, const char *why, const QString &reason = QString())
@@ -101,7 +91,7 @@ void copyCatalogue(const QString &source, const QString &target)
         }
         throw notInPlace(target, "cannot be made", out.errorString());
     }
-    if (!copyAll(in, out) || !out.setPermissions(out.permissions() | QFile::ReadOwner | QFile::WriteOwner)) {
+    if (!copyContents(in, out) || !out.setPermissions(out.permissions() | QFile::ReadOwner | QFile::WriteOwner)) {
         const QString reason = out.error() != QFile::NoError ? out.errorString() : in.errorString();
         out.remove(); // never left looking complete
         throw notInPlace(target, "could not be written", reason);
