@@ -86,13 +86,6 @@ bool showsWhole(const QLineEdit *box)
     return box->fontMetrics().horizontalAdvance(box->text()) + Margins <= room.width();
 }
 
-catalogue::Database &baseDatos()
-{
-    if (!BaseDatos)
-        throw catalogue::CatalogueError(QStringLiteral("No hay ningún catálogo abierto."));
-    return *BaseDatos;
-}
-
 } // namespace
 
 frmficha::frmficha(QWidget *parent)

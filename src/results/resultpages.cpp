@@ -108,7 +108,7 @@ catalogue::Recordset &ResultPages::searchOffers(const QString &where)
 {
     const QString sql = searchStatement(where);
     if (!m_offers || sql != m_offersStatement) {
-        m_offers = BaseDatos->OpenRecordset(sql);
+        m_offers = baseDatos().OpenRecordset(sql);
         m_offersStatement = sql;
         m_offersCounted = false;
     }
@@ -192,7 +192,7 @@ void ResultPages::loadThumbnail(int i, const QString &codOfer)
 {
     imagen[i]->clear();
     m_thumbnails->cancel(i);
-    const auto photos = BaseDatos->OpenRecordset(firstPhotoStatement(codOfer.toInt()));
+    const auto photos = baseDatos().OpenRecordset(firstPhotoStatement(codOfer.toInt()));
     if (photos->RecordCount() == 0)
         return;
     // Decoded off the window's thread; the cell shows it when it comes.

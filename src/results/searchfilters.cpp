@@ -184,13 +184,13 @@ void SearchFilters::CargaCiudades()
 {
     emptyList(cbciudad);
     emptyList(cbzona);
-    showNames(cbciudad, listNames(*BaseDatos, cityListStatement(MontaFiltro(false))));
+    showNames(cbciudad, listNames(baseDatos(), cityListStatement(MontaFiltro(false))));
 }
 
 void SearchFilters::CargaZonas()
 {
     emptyList(cbzona);
-    showNames(cbzona, listNames(*BaseDatos, zoneListStatement(MontaFiltro(false))));
+    showNames(cbzona, listNames(baseDatos(), zoneListStatement(MontaFiltro(false))));
 }
 
 bool SearchFilters::eventFilter(QObject *watched, QEvent *event)

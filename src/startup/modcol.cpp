@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDir>
 
+#include "catalogue/catalogueerror.h"
 #include "catalogue/database.h"
 #include "startup/agencyname.h"
 #include "filelookup/cataloguepaths.h"
@@ -60,6 +61,13 @@ void makeWorkingCopy()
 }
 
 } // namespace
+
+catalogue::Database &baseDatos()
+{
+    if (!BaseDatos)
+        throw catalogue::CatalogueError(QStringLiteral("No hay ningún catálogo abierto."));
+    return *BaseDatos;
+}
 
 BaseFolders baseFolders()
 {

@@ -24,6 +24,10 @@ extern QString NombreInmo; // the agency's display name
 // The catalogue, opened once per run on the working copy and shared by every window.
 extern std::unique_ptr<catalogue::Database> BaseDatos;
 
+// BaseDatos, for a statement. Throws catalogue::CatalogueError when no
+// catalogue is open: a window's own failure handling then decides.
+catalogue::Database &baseDatos();
+
 // The base folders of photos and thumbnails as the shared state holds them.
 BaseFolders baseFolders();
 

@@ -36,10 +36,8 @@ namespace {
 std::unique_ptr<catalogue::Recordset> openPhotoList(int codOfer)
 {
     std::unique_ptr<catalogue::Recordset> photos;
-    modcol::skipFailure(lcViewer(), [&] {
-        if (modcol::BaseDatos)
-            photos = modcol::BaseDatos->OpenRecordset(modcol::viewerPhotosStatement(codOfer));
-    });
+    modcol::skipFailure(lcViewer(),
+                        [&] { photos = modcol::baseDatos().OpenRecordset(modcol::viewerPhotosStatement(codOfer)); });
     if (!photos) {
         qCWarning(lcViewer) << "the photos of offer" << codOfer << "cannot be read; the viewer shows none";
         photos = std::make_unique<catalogue::Recordset>(QStringList{QStringLiteral("CodFoto")}, std::vector<QVariant>{});
