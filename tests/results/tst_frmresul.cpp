@@ -62,7 +62,8 @@ private slots:
     }
 
     // A page shows its prices at once and each thumbnail as it is decoded;
-    // a page left before its thumbnails came never shows them, on any page.
+    // a page left before its thumbnails came never shows them, on any page,
+    // not even in the cell of an offer without photos.
     // Offer k's picture is grey level 7k: a prepared thumbnail in the second
     // base folder for odd keys, the first photo in the program's folder for
     // even ones.
@@ -71,6 +72,7 @@ private slots:
         QList<Offer> offers = consecutiveOffers(36);
         for (Offer &offer : offers)
             offer.photos = {{QString("fotos\\%1.jpg").arg(offer.cod)}};
+        offers[25].photos.clear(); // offer 26, second on page 3
         useOffers(offers);
         for (const Offer &offer : offers) {
             const int level = 7 * offer.cod;
@@ -87,8 +89,10 @@ private slots:
         QCOMPARE(cellGreys(), QList<int>(12, -1));
         grid().barra->triggerAction(QAbstractSlider::SliderSingleStepAdd);
         QTRY_COMPARE(grid().thumbnails->outstanding(), 0);
-        QCOMPARE(keysOnPage().first(), 25);
-        QCOMPARE(cellGreys(), keysOnPage());
+        QList<int> greys = keysOnPage();
+        QCOMPARE(greys.first(), 25);
+        greys[1] = -1; // page 2's thumbnail for that cell never shows on offer 26, which has none
+        QCOMPARE(cellGreys(), greys);
     }
 
     // Twelve offers a page, the caption naming the page, the bar only when
