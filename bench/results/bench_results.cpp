@@ -90,7 +90,7 @@ PageFiles filesOfPage(int page)
         files.keys << key;
         const auto photo = modcol::BaseDatos->OpenRecordset(modcol::firstPhotoStatement(key.toInt()));
         if (!photo->Eof())
-            files.thumbnails << results::thumbnailFile(modcol::baseFolders(), key, photo->Fields(0).Value.toString());
+            files.thumbnails << results::thumbnailFile(modcol::baseFolders(), key.toInt(), photo->Fields(0).Value.toString());
     }
     return files;
 }

@@ -104,7 +104,7 @@ frmficha::frmficha(QWidget *parent)
 
     // One entry in the window's own bar, never moved to a desktop's global menu.
     m_menu->setNativeMenuBar(false);
-    QAction *mextraefotos = m_menu->addAction(QStringLiteral("Extraer Fotos"));
+    mextraefotos = m_menu->addAction(QStringLiteral("Extraer Fotos"));
     mextraefotos->setObjectName(QStringLiteral("mextraefotos"));
     connect(mextraefotos, &QAction::triggered, this, &frmficha::mextraefotos_Click);
 
@@ -171,9 +171,17 @@ void frmficha::showOffers(const QString &Where, int Codigo, std::unique_ptr<cata
     m_controls.datprincip->recordset()->FindFirst(QStringLiteral("ofertas.cod_ofer=%1").arg(Codigo));
 }
 
-void frmficha::setFolderChooser(std::function<QString(QWidget *)> chooser)
+frmficha::TestAccess frmficha::testAccess()
 {
-    m_folderChooser = std::move(chooser);
+    return {m_controls, mextraefotos, Timer1, m_loader, m_folderChooser};
+}
+
+QStringList frmficha::TestAccess::boxes() const
+{
+    QStringList texts;
+    for (int box = 1; box <= LastFieldBox; ++box)
+        texts << controls.txtcampo[box]->text();
+    return texts << controls.txtcampo22->toPlainText();
 }
 
 void frmficha::keyPressEvent(QKeyEvent *event)

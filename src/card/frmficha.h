@@ -4,11 +4,13 @@
 #include <memory>
 
 #include <QDialog>
+#include <QStringList>
 #include <QTimer>
 
 #include "card/fichacontrols.h"
 #include "catalogue/recordset.h"
 
+class QAction;
 class QMenuBar;
 
 namespace modcol {
@@ -44,11 +46,21 @@ public:
     // VerFormu without the modal wait.
     void showOffers(const QString &Where, int Codigo, std::unique_ptr<catalogue::Recordset> offers = nullptr);
 
-    // Replaces the folder dialog that "Extraer Fotos" asks (for tests).
-    void setFolderChooser(std::function<QString(QWidget *)> chooser);
-
     // Closing also drops a photo still to load.
     void done(int result) override;
+
+    // What only the tests reach or replace.
+    struct TestAccess
+    {
+        const CardControls &controls;
+        QAction *mextraefotos;
+        QTimer *Timer1;
+        modcol::PictureLoader *photoLoader;
+        std::function<QString(QWidget *)> &folderChooser; // the folder dialog of "Extraer Fotos"
+
+        QStringList boxes() const; // the texts of txtcampo(1) to txtcampo(22)
+    };
+    TestAccess testAccess();
 
 protected:
     // Page Up, Page Down, Ctrl+Home and Ctrl+End step through the offers;
@@ -77,6 +89,7 @@ private:
 
     QWidget *m_client;
     QMenuBar *m_menu;
+    QAction *mextraefotos;
     CardControls m_controls;
     std::unique_ptr<catalogue::Recordset> m_offer; // the row of the offer datprincip stands on
     QTimer *Timer1;

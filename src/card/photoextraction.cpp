@@ -90,6 +90,16 @@ bool copyReplacing(const QString &source, const QString &target)
     return true;
 }
 
+// The extension of a catalogue path's file name, dot included ("fotos\a.jpg"
+// gives ".jpg"); empty when the name has no dot. A dot in a folder's name
+// does not count.
+QString photoExtension(const QString &ruta)
+{
+    const qsizetype nameStart = std::max(ruta.lastIndexOf(u'\\'), ruta.lastIndexOf(u'/')) + 1;
+    const qsizetype dot = ruta.lastIndexOf(u'.');
+    return dot >= nameStart ? ruta.mid(dot) : QString();
+}
+
 } // namespace
 
 QString cleanReference(const QString &reference)
@@ -101,13 +111,6 @@ QString cleanReference(const QString &reference)
             clean += QString::fromUcs4(&character, 1);
     }
     return trimmedStem(clean);
-}
-
-QString photoExtension(const QString &ruta)
-{
-    const qsizetype nameStart = std::max(ruta.lastIndexOf(u'\\'), ruta.lastIndexOf(u'/')) + 1;
-    const qsizetype dot = ruta.lastIndexOf(u'.');
-    return dot >= nameStart ? ruta.mid(dot) : QString();
 }
 
 QString photoCopyName(const QString &stem, int n, const QString &ruta)

@@ -16,11 +16,6 @@ namespace card {
 // its start, so that a copy's name is never hidden.
 QString cleanReference(const QString &reference);
 
-// The extension of a catalogue path's file name, dot included ("fotos\a.jpg"
-// gives ".jpg"); empty when the name has no dot. A dot in a folder's name
-// does not count.
-QString photoExtension(const QString &ruta);
-
 // The copy's name: `stem` (a cleaned reference), "-foto", the number with
 // at least two digits, and the photo's extension; the stem shortened, by
 // whole characters, where the name would be too long for a file system.

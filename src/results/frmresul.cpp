@@ -62,6 +62,11 @@ frmresul::frmresul(QWidget *parent)
     frmimagen->showAgency(NombreInmo, existingFile(RutaApp, QStringLiteral("logocolaborador.jpg")));
 }
 
+frmresul::TestAccess frmresul::testAccess() const
+{
+    return {m_filters, m_pages, frmimagen, botcerrar};
+}
+
 void frmresul::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
@@ -112,7 +117,7 @@ void frmresul::firstLayout()
 
 void frmresul::preloadPhotos()
 {
-    std::shared_ptr<catalogue::TablePreload> photos = BaseDatos->preload(QStringLiteral("fotos"));
+    std::shared_ptr<catalogue::TablePreload> photos = baseDatos().preload(QStringLiteral("fotos"));
     if (!photos) {
         photosArrived();
         return;
@@ -123,11 +128,12 @@ void frmresul::preloadPhotos()
             photos->run();
             return photos;
         },
-        [this, loadedFor = BaseDatos.get()](Outcome<std::shared_ptr<catalogue::TablePreload>> outcome) {
+        [this, loadedFor = &baseDatos()](Outcome<std::shared_ptr<catalogue::TablePreload>> outcome) {
             endOnFailure([&] {
                 const auto loaded = outcome.take();
+                // Only into the catalogue it was read from.
                 if (BaseDatos.get() == loadedFor)
-                    BaseDatos->adopt(*loaded);
+                    loadedFor->adopt(*loaded);
                 photosArrived();
             });
         });

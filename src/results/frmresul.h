@@ -19,6 +19,16 @@ class frmresul : public QWidget
 public:
     explicit frmresul(QWidget *parent = nullptr);
 
+    // What only the tests reach: the window's parts.
+    struct TestAccess
+    {
+        SearchFilters *filters;
+        ResultPages *pages;
+        StartPanel *frmimagen;
+        QPushButton *botcerrar;
+    };
+    TestAccess testAccess() const;
+
 signals:
     // The catalogue's whole content is there: the lists, and the photos
     // that a search shows.

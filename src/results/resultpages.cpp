@@ -31,14 +31,30 @@ namespace {
 
 // Design positions on the window, in twips. The grid's widget starts at the
 // window's left edge and at the top of the first row, so the columns keep
-// the window's positions and the rows move up by GridTop.
+// the window's positions and the rows move up by GridTop; it ends with the
+// scroll bar, at the bar's right and bottom edges.
 constexpr int GridTop = 960;
-constexpr int CellLeft[] = {240, 3360, 6480, 9720};
-constexpr int ImageTop[] = {960, 3480, 6000};
-constexpr int PriceTop[] = {2565, 5080, 7600};
+constexpr int CellLeft[ResultPages::Columns] = {240, 3360, 6480, 9720};
+constexpr int ImageTop[ResultPages::Rows] = {960, 3480, 6000};
+constexpr int PriceTop[ResultPages::Rows] = {2565, 5080, 7600};
 constexpr int CellWidth = 1935;
 constexpr int ImageHeight = 1575;
 constexpr int PriceHeight = 255;
+constexpr int BarLeft = 240;
+constexpr int BarTop = 8040;
+constexpr int BarWidth = 11415;
+constexpr int BarHeight = 375;
+
+// The pages that `n` offers fill, the smallest whole number not below
+// n / CellsPerPage; also the 1-based page that holds the offer at 1-based
+// position `n`. Division truncates towards zero, which is the ceiling below
+// zero; 64 bits keep the largest count from overflowing.
+int pageCount(int n)
+{
+    const qint64 offers = n;
+    constexpr int Cells = ResultPages::CellsPerPage;
+    return int(offers > 0 ? (offers + Cells - 1) / Cells : offers / Cells);
+}
 
 QString priceText(const QVariant &price)
 {
@@ -68,13 +84,15 @@ ResultPages::ResultPages(std::function<QString()> MontaFiltro, QWidget *parent)
     , m_thumbnails(new PictureLoader(this))
 {
     setObjectName(QStringLiteral("resultGrid"));
-    placeControl(this, 0, GridTop, 11655, 8415 - GridTop);
+    placeControl(this, 0, GridTop, BarLeft + BarWidth, BarTop + BarHeight - GridTop);
     for (int i = 0; i < CellsPerPage; ++i) {
-        const int left = CellLeft[i % 4];
-        imagen[i] = addCellPart(this, QStringLiteral("imagen%1").arg(i), left, ImageTop[i / 4], ImageHeight);
+        // Cell i lies in column i mod Columns and row i div Columns: 0 to 3 are the top row.
+        const int left = CellLeft[i % Columns];
+        const int row = i / Columns;
+        imagen[i] = addCellPart(this, QStringLiteral("imagen%1").arg(i), left, ImageTop[row], ImageHeight);
         imagen[i]->setScaledContents(true);
 
-        lbprecio[i] = addCellPart(this, QStringLiteral("lbprecio%1").arg(i), left, PriceTop[i / 4], PriceHeight);
+        lbprecio[i] = addCellPart(this, QStringLiteral("lbprecio%1").arg(i), left, PriceTop[row], PriceHeight);
         lbprecio[i]->setAlignment(Qt::AlignCenter);
         lbprecio[i]->setTextFormat(Qt::PlainText);
         setTextColour(lbprecio[i], Qt::white);
@@ -89,7 +107,7 @@ ResultPages::ResultPages(std::function<QString()> MontaFiltro, QWidget *parent)
     barra->setTracking(false);
     barra->setRange(1, 1);
     barra->setPageStep(1);
-    placeControl(barra, 240, 8040 - GridTop, 11415, 375);
+    placeControl(barra, BarLeft, BarTop - GridTop, BarWidth, BarHeight);
     barra->hide();
     connect(barra, &QScrollBar::valueChanged, this, &ResultPages::barra_Change);
     connect(m_thumbnails, &PictureLoader::loaded, this, &ResultPages::showThumbnail);
@@ -152,7 +170,8 @@ void ResultPages::MuestraPagina()
 void ResultPages::countPages(catalogue::Recordset &rs)
 {
     NumPaginas = pageCount(rs.RecordCount());
-    Pagina = clampPage(Pagina, NumPaginas);
+    // Filters edited without "Buscar" may find fewer pages than the one asked for.
+    Pagina = std::clamp(Pagina, 0, std::max(NumPaginas - 1, 0));
     {
         // Setting the range and the page is no page change.
         const QSignalBlocker blocker(barra);
@@ -161,6 +180,11 @@ void ResultPages::countPages(catalogue::Recordset &rs)
     }
     barra->setVisible(NumPaginas > 1);
     m_offersCounted = true;
+}
+
+ResultPages::TestAccess ResultPages::testAccess() const
+{
+    return {imagen, lbprecio, m_cellKeys, barra, m_thumbnails};
 }
 
 std::unique_ptr<catalogue::Recordset> ResultPages::offersOnScreen() const
@@ -179,8 +203,8 @@ void ResultPages::showPageHolding(int position)
 
 void ResultPages::CargaCelda(catalogue::Recordset &rs, int i)
 {
-    QString codOfer;
-    skipFailure(lcResults(), [&] { codOfer = catalogue::numberAsText(rs.Fields(0).Value); });
+    int codOfer = 0;
+    skipFailure(lcResults(), [&] { codOfer = rs.Fields(0).Value.toInt(); });
     skipFailure(lcResults(), [&] { loadThumbnail(i, codOfer); });
     skipFailure(lcResults(), [&] { lbprecio[i]->setText(priceText(rs.Fields(QStringLiteral("precioinmo")).Value)); });
     m_cellKeys[i] = codOfer;
@@ -188,11 +212,11 @@ void ResultPages::CargaCelda(catalogue::Recordset &rs, int i)
     lbprecio[i]->show();
 }
 
-void ResultPages::loadThumbnail(int i, const QString &codOfer)
+void ResultPages::loadThumbnail(int i, int codOfer)
 {
     imagen[i]->clear();
     m_thumbnails->cancel(i);
-    const auto photos = baseDatos().OpenRecordset(firstPhotoStatement(codOfer.toInt()));
+    const auto photos = baseDatos().OpenRecordset(firstPhotoStatement(codOfer));
     if (photos->RecordCount() == 0)
         return;
     // Decoded off the window's thread; the cell shows it when it comes.
@@ -205,14 +229,14 @@ void ResultPages::OcultaCeldas(int desde)
 {
     for (int i = desde; i < CellsPerPage; ++i) {
         imagen[i]->hide();
-        m_cellKeys[i].clear();
+        m_cellKeys[i] = 0;
         lbprecio[i]->hide();
     }
 }
 
 void ResultPages::imagen_Click(int i)
 {
-    emit offerClicked(m_whereOnScreen, m_cellKeys[i].toInt());
+    emit offerClicked(m_whereOnScreen, m_cellKeys[i]);
 }
 
 void ResultPages::showThumbnail(int cell, const Picture &picture)

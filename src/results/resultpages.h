@@ -7,8 +7,6 @@
 #include <QString>
 #include <QWidget>
 
-#include "results/pagearithmetic.h"
-
 class QScrollBar;
 
 namespace modcol {
@@ -31,6 +29,10 @@ class ResultPages : public QWidget
     Q_OBJECT
 
 public:
+    static constexpr int Columns = 4;
+    static constexpr int Rows = 3;
+    static constexpr int CellsPerPage = Columns * Rows;
+
     // The grid at its design place on `parent`, every cell hidden.
     // `MontaFiltro` gives the filter clauses as the controls hold them at
     // each call.
@@ -38,12 +40,8 @@ public:
     ~ResultPages() override;
 
     // A new search: runs the search statement and shows the first page.
+    // Throws catalogue::CatalogueError when the search statement fails.
     void newSearch();
-
-    // Shows page `Pagina` of the offers that the filters find now, or the
-    // last page when they find fewer. Throws catalogue::CatalogueError when
-    // the search statement fails.
-    void MuestraPagina();
 
     // The offers of the page on screen, in the search's order, with a
     // cursor of their own; none before a search.
@@ -51,8 +49,20 @@ public:
 
     // Shows the page that holds the offer at the 1-based position
     // `position` of the search, unless it is on screen already; 0 or less
-    // (no offer) changes nothing. Throws as MuestraPagina does.
+    // (no offer) changes nothing. Throws as newSearch does.
     void showPageHolding(int position);
+
+    // What only the tests read: the cells, the offer key each cell holds
+    // (0 while unused), the scroll bar and the thumbnails' loader.
+    struct TestAccess
+    {
+        const std::array<modcol::ClickLabel *, CellsPerPage> &imagen;
+        const std::array<modcol::ClickLabel *, CellsPerPage> &lbprecio;
+        const std::array<int, CellsPerPage> &cellKeys;
+        QScrollBar *barra;
+        modcol::PictureLoader *thumbnails;
+    };
+    TestAccess testAccess() const;
 
 signals:
     // A cell was clicked: the offer `codOfer` among the offers that the
@@ -61,13 +71,16 @@ signals:
     void offerClicked(const QString &where, int codOfer);
 
 private:
+    // Shows page `Pagina` of the offers that the filters find now, or the
+    // last page when they find fewer.
+    void MuestraPagina();
     // The offers that the clauses `where` find, cheapest first.
     catalogue::Recordset &searchOffers(const QString &where);
     // The page count and the scroll bar for the offers of `rs`.
     void countPages(catalogue::Recordset &rs);
     void CargaCelda(catalogue::Recordset &rs, int i);
     // The cell's picture: the offer's thumbnail, decoded at the cell's size.
-    void loadThumbnail(int i, const QString &codOfer);
+    void loadThumbnail(int i, int codOfer);
     void OcultaCeldas(int desde);
     void imagen_Click(int i);
     void barra_Change(int value);
@@ -76,7 +89,7 @@ private:
     std::function<QString()> m_montaFiltro;
     std::array<modcol::ClickLabel *, CellsPerPage> imagen{};
     std::array<modcol::ClickLabel *, CellsPerPage> lbprecio{};
-    std::array<QString, CellsPerPage> m_cellKeys; // the cells' offer keys, empty while unused
+    std::array<int, CellsPerPage> m_cellKeys{}; // the cells' offer keys, 0 while unused
     QScrollBar *barra;
     modcol::PictureLoader *m_thumbnails;
     int Pagina = 0;

@@ -180,6 +180,11 @@ QString SearchFilters::MontaFiltro(bool IncluirTodo) const
     return filterClauses(values, IncluirTodo);
 }
 
+SearchFilters::TestAccess SearchFilters::testAccess() const
+{
+    return {cbtipo, cbciudad, cbzona, txtdesde, txthasta, chkpiscina, botbuscar};
+}
+
 void SearchFilters::CargaCiudades()
 {
     emptyList(cbciudad);

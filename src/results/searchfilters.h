@@ -50,6 +50,19 @@ public:
     // The filter clauses of the controls as they are now.
     QString MontaFiltro(bool IncluirTodo) const;
 
+    // What only the tests reach: the band's controls.
+    struct TestAccess
+    {
+        QComboBox *cbtipo;
+        QComboBox *cbciudad;
+        QComboBox *cbzona;
+        QLineEdit *txtdesde;
+        QLineEdit *txthasta;
+        QCheckBox *chkpiscina;
+        QPushButton *botbuscar;
+    };
+    TestAccess testAccess() const;
+
 signals:
     void searchRequested(); // "Buscar", or Enter where Enter searches, once the lists are there
 

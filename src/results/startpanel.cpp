@@ -17,8 +17,9 @@ namespace {
 
 const QColor Blue(0, 0, 255);
 
-} // namespace
-
+// The size, in twips, of a logo of `logo` twips in a room of `alto` by
+// `ancho` twips: shrunk with its proportions kept when it does not fit,
+// never enlarged. An empty size when there is no room at all.
 QSize logoSize(QSize logo, int alto, int ancho)
 {
     if (alto <= 0 || ancho <= 0 || logo.isEmpty())
@@ -28,11 +29,14 @@ QSize logoSize(QSize logo, int alto, int ancho)
     return modcol::fitInBox(logo, QSize(ancho, alto), modcol::FitTie::KeepWidth);
 }
 
+} // namespace
+
 StartPanel::StartPanel(QWidget *parent)
     : QFrame(parent)
     , lbtexto(new QLabel(this))
     , imglogo(new QLabel(this))
     , Image1(new modcol::ClickLabel(this))
+    , Label4(new modcol::ClickLabel(QStringLiteral("Mas información"), this))
     , m_logoLoader(new modcol::PictureLoader(this))
 {
     setObjectName(QStringLiteral("frmimagen"));
@@ -56,14 +60,12 @@ StartPanel::StartPanel(QWidget *parent)
     placeControl(Image1, 3360, 5280, 4950, 1125);
     connect(Image1, &modcol::ClickLabel::clicked, this, &StartPanel::makerClicked);
 
-    // Opens the record card without an offer.
-    auto *label4 = new modcol::ClickLabel(QStringLiteral("Mas información"), this);
-    label4->setObjectName(QStringLiteral("Label4"));
-    setTextColour(label4, Blue);
-    label4->setCursor(handCursor());
-    placeControl(label4, 8760, 6240, 1425, 225);
-    setDesignFont(label4, 9);
-    connect(label4, &modcol::ClickLabel::clicked, this, &StartPanel::moreInformationClicked);
+    Label4->setObjectName(QStringLiteral("Label4"));
+    setTextColour(Label4, Blue);
+    Label4->setCursor(handCursor());
+    placeControl(Label4, 8760, 6240, 1425, 225);
+    setDesignFont(Label4, 9);
+    connect(Label4, &modcol::ClickLabel::clicked, this, &StartPanel::moreInformationClicked);
     connect(m_logoLoader, &modcol::PictureLoader::loaded, this, [this](int, const modcol::Picture &logo) { showLogo(logo); });
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QFrame>
-#include <QSize>
 
 class QLabel;
 
@@ -12,11 +11,6 @@ struct Picture;
 }
 
 namespace results {
-
-// The size, in twips, of a logo of `logo` twips in a room of `alto` by
-// `ancho` twips: shrunk with its proportions kept when it does not fit,
-// never enlarged. An empty size when there is no room at all.
-QSize logoSize(QSize logo, int alto, int ancho);
 
 // The start panel `frmimagen`: the agency's name and logo and the maker's
 // logo, over the result grid until the first search.
@@ -33,6 +27,9 @@ public:
     // thread. Runs once the window is scaled.
     void showAgency(const QString &name, const QString &logoFile);
 
+    // What only the tests reach: "Mas información".
+    modcol::ClickLabel *Label4ForTests() const { return Label4; }
+
 signals:
     void makerClicked(); // the maker's logo was clicked
     void moreInformationClicked(); // "Mas información" was clicked
@@ -48,6 +45,7 @@ private:
     QLabel *lbtexto;
     QLabel *imglogo;
     modcol::ClickLabel *Image1;
+    modcol::ClickLabel *Label4; // "Mas información": the record card without an offer
     modcol::PictureLoader *m_logoLoader;
 };
 

@@ -4,11 +4,11 @@
 
 namespace results {
 
-QString thumbnailFile(const modcol::BaseFolders &folders, const QString &codOfer, const QString &ruta)
+QString thumbnailFile(const modcol::BaseFolders &folders, int codOfer, const QString &ruta)
 {
-    QString path = modcol::firstThumbnailFile(folders.bd, QStringLiteral("colimg"), codOfer.toInt());
+    QString path = modcol::firstThumbnailFile(folders.bd, QStringLiteral("colimg"), codOfer);
     if (path.isEmpty())
-        path = modcol::firstThumbnailFile(folders.app, QStringLiteral("fotos"), codOfer.toInt());
+        path = modcol::firstThumbnailFile(folders.app, QStringLiteral("fotos"), codOfer);
     if (path.isEmpty())
         path = modcol::photoFile(folders, ruta);
     return path;

@@ -11,6 +11,6 @@ namespace results {
 // prepared thumbnail named by the key and "cd" in the second base folder's
 // "colimg" folder, else one in the program's "fotos" folder, else the photo
 // itself below either base folder. The empty text when there is none.
-QString thumbnailFile(const modcol::BaseFolders &folders, const QString &codOfer, const QString &ruta);
+QString thumbnailFile(const modcol::BaseFolders &folders, int codOfer, const QString &ruta);
 
 } // namespace results

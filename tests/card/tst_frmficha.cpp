@@ -1,13 +1,7 @@
 // The record card on a catalogue with the full schema: what each box shows,
-// the qualities, the navigators and their keys, the positions they show and
-// the one VerFormu returns, boxes that copy but never change, and the
-// navigators of the card and the viewer on screens of three sizes.
-#include <algorithm>
-
-#include <QClipboard>
-#include <QGuiApplication>
+// the qualities, the navigators and their keys, the positions they stand on
+// and the one VerFormu returns.
 #include <QKeySequence>
-#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <QTextDocumentFragment>
@@ -16,12 +10,11 @@
 #include "catalogue/recordset.h"
 #include "partnerfolder.h"
 #include "widgets/recordnavigator.h"
-#include "viewer/frmfoto.h"
 
 using namespace testsupport;
+using modcol::RecordNavigator;
 
 namespace {
-
 // Price order: 3, 1, 2, 5, 4. Offer 2 has no row for its state of repair
 // nor for its orientation, and views too long for their box; offer 3 has
 // Null details. The qualities name a column that does not exist ("piscina")
@@ -54,18 +47,11 @@ INSERT INTO fotos (CodFoto, KeyOfe, orden, nomostrar, Ruta) VALUES
 
 const QString AllOffers = QStringLiteral(" ");
 
-// VerFormu on a fresh card with no parent, `act` run while it is shown.
-int verFormu(const QString &where, int codigo, const std::function<void(card::frmficha &)> &act)
+// Where a navigator stands: "2/5", its 1-based position and its rows; "-" without rows bound.
+QString standing(const RecordNavigator *navigator)
 {
-    card::frmficha ficha(nullptr);
-    const WhenShown<card::frmficha> driver(act);
-    return ficha.VerFormu(where, codigo);
-}
-
-// A navigator's caption as shown, its lines joined by blanks.
-QString shownCaption(const QWidget &window, const QString &navigator)
-{
-    return child(window, navigator)->findChild<QLabel *>()->text().replace(u'\n', u' ');
+    const catalogue::Recordset *rows = navigator->recordset();
+    return rows ? QString("%1/%2").arg(rows->AbsolutePosition() + 1).arg(rows->RecordCount()) : "-";
 }
 
 } // namespace
@@ -73,10 +59,6 @@ QString shownCaption(const QWidget &window, const QString &navigator)
 class TestFrmFicha : public QObject
 {
     Q_OBJECT
-
-public:
-    // The design's screen, where the navigators' captions have least room.
-    static void initMain() { useScreens({QSize(800, 600)}); }
 
 private slots:
     void init() { m_folder = std::make_unique<PartnerFolder>(Data); }
@@ -112,125 +94,64 @@ private slots:
     {
         QFETCH(QStringList, expected);
         QFETCH(QStringList, toolTips);
-        verFormu(AllOffers, 4, [&](card::frmficha &ficha) {
-            navigate(ficha, "datprincip", "first");
-            for (int i = 0; i < 5 && cardBox(ficha, 5) != expected[4]; ++i)
-                navigate(ficha, "datprincip", "next");
-            QStringList shown;
-            for (int i = 1; i <= 22; ++i)
-                shown << cardBox(ficha, i);
-            QCOMPARE(shown, expected);
-            QStringList tips;
-            for (const QLineEdit *box : ficha.findChildren<QLineEdit *>()) {
-                if (!box->toolTip().isEmpty())
-                    tips << QTextDocumentFragment::fromHtml(box->toolTip()).toPlainText();
-            }
-            QCOMPARE(tips, toolTips);
-        });
+        card::frmficha ficha(nullptr);
+        ficha.showOffers(AllOffers, 4);
+        const card::frmficha::TestAccess card = ficha.testAccess();
+        card.controls.datprincip->step(RecordNavigator::First);
+        for (int i = 0; i < 5 && card.controls.txtcampo[5]->text() != expected[4]; ++i)
+            card.controls.datprincip->step(RecordNavigator::Next);
+        QCOMPARE(card.boxes(), expected);
+        QStringList tips;
+        for (const QLineEdit *box : card.controls.txtcampo) {
+            if (box && !box->toolTip().isEmpty())
+                tips << QTextDocumentFragment::fromHtml(box->toolTip()).toPlainText();
+        }
+        QCOMPARE(tips, toolTips);
     }
 
     // The navigators walk the search's offers in price order and the offer's
-    // photos, by their buttons or by keys pressed where the focus is (the
-    // card's own at first), and show where they stand; VerFormu returns the
-    // position shown when the card was closed.
+    // photos, by keys pressed where the focus is (the card's own at first);
+    // VerFormu returns the position shown when the card was closed.
     void positions_data()
     {
         QTest::addColumn<QString>("where");
         QTest::addColumn<int>("codigo");
-        QTest::addColumn<QStringList>("moves"); // a navigator's button, or keys
+        QTest::addColumn<QStringList>("keys");
         QTest::addColumn<QString>("ref");
-        QTest::addColumn<QString>("captions");
+        QTest::addColumn<QString>("standing"); // offers | photos
         QTest::addColumn<int>("position");
-        QTest::newRow("two next from the first")
-            << AllOffers << 3 << QStringList{"next", "next"} << "MA/2" << "Fichas 3 de 5 | Fotos" << 3;
-        QTest::newRow("key not in the search")
-            << AllOffers << 99 << QStringList() << "NE/3" << "Fichas 1 de 5 | Fotos 1 de 3" << 1;
-        QTest::newRow("nothing found") << QStringLiteral(" and ofertas.precioinmo>=9000000 ") << 1 << QStringList{"last"}
-                                       << "" << "Fichas | Fotos" << 0;
+        QTest::newRow("key not in the search") << AllOffers << 99 << QStringList() << "NE/3" << "1/5 | 1/3" << 1;
+        QTest::newRow("nothing found") << QStringLiteral(" and ofertas.precioinmo>=9000000 ") << 1
+                                       << QStringList{"Ctrl+End"} << "" << "0/0 | -" << 0;
         QTest::newRow("Page Down, Ctrl+End, Page Up")
-            << AllOffers << 3 << QStringList{"PgDown", "Ctrl+End", "PgUp"} << "MA/5" << "Fichas 4 de 5 | Fotos" << 4;
+            << AllOffers << 3 << QStringList{"PgDown", "Ctrl+End", "PgUp"} << "MA/5" << "4/5 | 0/0" << 4;
         QTest::newRow("arrows and End step the photos")
-            << AllOffers << 3 << QStringList{"Right", "End", "Left"} << "NE/3" << "Fichas 1 de 5 | Fotos 2 de 3" << 1;
+            << AllOffers << 3 << QStringList{"Right", "End", "Left"} << "NE/3" << "1/5 | 2/3" << 1;
         QTest::newRow("a text box keeps the arrows, not Page Down")
-            << AllOffers << 3 << QStringList{"Tab", "PgDown", "Right"} << "MA/1" << "Fichas 2 de 5 | Fotos 1 de 2" << 2;
+            << AllOffers << 3 << QStringList{"Tab", "PgDown", "Right"} << "MA/1" << "2/5 | 1/2" << 2;
         QTest::newRow("Tab reaches the navigator, Enter presses")
-            << AllOffers << 3 << QStringList{"Shift+Tab", "Shift+Tab", "Return"} << "NE/4" << "Fichas 5 de 5 | Fotos"
-            << 5;
+            << AllOffers << 3 << QStringList{"Shift+Tab", "Shift+Tab", "Return"} << "NE/4" << "5/5 | 0/0" << 5;
     }
     void positions()
     {
         QFETCH(QString, where);
         QFETCH(int, codigo);
-        QFETCH(QStringList, moves);
+        QFETCH(QStringList, keys);
         QFETCH(QString, ref);
-        QFETCH(QString, captions);
+        QFETCH(QString, standing);
         QFETCH(int, position);
-        const int returned = verFormu(where, codigo, [&](card::frmficha &ficha) {
-            QVERIFY(QTest::qWaitForWindowActive(&ficha));
-            for (const QString &move : moves) {
-                if (move.front().isLower()) {
-                    navigate(ficha, "datprincip", qPrintable(move));
-                } else {
-                    const QKeyCombination key = QKeySequence(move)[0];
-                    QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
-                }
-            }
-            QCOMPARE(cardBox(ficha, 5), ref);
-            QCOMPARE(shownCaption(ficha, "datprincip") + " | " + shownCaption(ficha, "DatImagen"), captions);
-        });
-        QCOMPARE(returned, position);
-    }
-
-    // The qualities can be selected and copied from the keyboard but never
-    // changed; Enter there presses no button.
-    void qualitiesCopyButNeverChange()
-    {
-        verFormu(AllOffers, 4, [&](card::frmficha &ficha) {
-            auto *qualities = child(ficha, "txtcampo22");
-            qualities->setFocus();
-            QTest::keyClick(qualities, Qt::Key_A, Qt::ControlModifier);
-            QTest::keyClick(qualities, Qt::Key_C, Qt::ControlModifier);
-            QTest::keyClicks(qualities, "x");
-            QTest::keyClick(qualities, Qt::Key_Delete);
-            QTest::keyClick(qualities, Qt::Key_Return);
-            QCOMPARE(QGuiApplication::clipboard()->text(), QString("Garaje, Salón, Ascensor"));
-            QCOMPARE(cardBox(ficha, 22), QGuiApplication::clipboard()->text());
-            QVERIFY(ficha.isVisible());
-        });
-    }
-
-    // Each navigator shows its caption and a position of three digits
-    // whole, between first and previous on its left and next and last on
-    // its right.
-    void navigatorCaptions()
-    {
         card::frmficha ficha(nullptr);
-        viewer::FrmFoto photoViewer(1, nullptr);
-        ficha.show();
-        photoViewer.show();
-        photoViewer.findChild<QWidget *>("FraFoto")->show();
-        for (const QWidget *window : {static_cast<QWidget *>(&ficha), static_cast<QWidget *>(&photoViewer)}) {
-            for (const auto *bar : window->findChildren<modcol::RecordNavigator *>()) {
-                // A bar of the same place and font on its 120th row of 120.
-                modcol::RecordNavigator widest(bar->parentWidget());
-                widest.setGeometry(bar->geometry());
-                widest.setFont(bar->font());
-                widest.setCaption(bar->caption());
-                auto rows = std::make_unique<catalogue::Recordset>(QStringList{"n"}, std::vector<QVariant>(120));
-                widest.setRecordset(std::move(rows));
-                widest.recordset()->MoveLast();
-                const auto *caption = widest.findChild<QLabel *>();
-                const QString where = bar->objectName() + ' ' + caption->text();
-                const QRect room = caption->contentsRect();
-                QVERIFY2(room.contains(caption->fontMetrics().boundingRect(room, Qt::AlignCenter, caption->text())),
-                         qPrintable(where));
-                QList<int> order;
-                for (const char *button : {"first", "previous", "", "next", "last"})
-                    order << (*button ? widest.findChild<QWidget *>(button) : caption)->geometry().right();
-                QVERIFY2(std::is_sorted(order.cbegin(), order.cend()) && order.last() == bar->width() - 1,
-                         qPrintable(where));
+        const WhenShown<card::frmficha> driver([&](card::frmficha &shown) {
+            QVERIFY(QTest::qWaitForWindowActive(&shown));
+            const card::CardControls &controls = shown.testAccess().controls;
+            for (const QString &keyName : keys) {
+                const QKeyCombination key = QKeySequence(keyName)[0];
+                QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
             }
-        }
+            QCOMPARE(controls.txtcampo[5]->text(), ref);
+            QCOMPARE(::standing(controls.datprincip) + " | " + ::standing(controls.DatImagen), standing);
+        });
+        QCOMPARE(ficha.VerFormu(where, codigo), position);
     }
 
 private:

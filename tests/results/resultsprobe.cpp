@@ -17,6 +17,7 @@
 #include <QTimer>
 
 #include "results/frmresul.h"
+#include "results/searchfilters.h"
 #include "startup/modcol.h"
 #include "startup/offthread.h"
 #include "testcatalogue.h"
@@ -58,9 +59,10 @@ INSERT INTO ofertas VALUES (1, 1, 1, 1);
             std::printf("box|%s|%s\n", qPrintable(box->windowTitle()), qPrintable(box->text()));
             std::fflush(stdout);
             box->reject();
-        } else if (searchFails && window.findChild<QComboBox *>(QStringLiteral("cbtipo"))->count() > 0) {
+        } else if (const auto filters = window.testAccess().filters->testAccess();
+                   searchFails && filters.cbtipo->count() > 0) {
             searchFails = false;
-            window.findChild<QPushButton *>(QStringLiteral("botbuscar"))->click();
+            filters.botbuscar->click();
         }
     });
     closer.start(10);

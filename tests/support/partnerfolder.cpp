@@ -3,9 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QToolButton>
 
 #include "catalogue/database.h"
 #include "catalogue/sqltext.h"
@@ -133,21 +130,6 @@ void useScreens(const QList<QSize> &sizes)
         qFatal("cannot describe the screens");
     file.write(QStringLiteral(R"({"screens": [%1]})").arg(screens.join(u',')).toUtf8());
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + file.fileName().toLocal8Bit());
-}
-
-void navigate(const QWidget &window, const char *navigator, const char *button, int times)
-{
-    auto *toolButton = child<QToolButton>(*child(window, QLatin1String(navigator)), QLatin1String(button));
-    for (int i = 0; i < times; ++i)
-        QTest::mouseClick(toolButton, Qt::LeftButton);
-}
-
-QString cardBox(const QWidget &ficha, int i)
-{
-    const QString name = QStringLiteral("txtcampo%1").arg(i);
-    if (const auto *line = ficha.findChild<QLineEdit *>(name))
-        return line->text();
-    return child<QPlainTextEdit>(ficha, name)->toPlainText();
 }
 
 void doubleClick(QWidget *target)

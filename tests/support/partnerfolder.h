@@ -92,12 +92,6 @@ Control *child(const QObject &window, const QString &name)
     return found;
 }
 
-// Clicks a record navigator's button: "first", "previous", "next" or "last".
-void navigate(const QWidget &window, const char *navigator, const char *button, int times = 1);
-
-// The text of the record card's box txtcampo(i).
-QString cardBox(const QWidget &ficha, int i);
-
 // As Qt delivers a double-click: press, release, double-click, release.
 void doubleClick(QWidget *target);
 

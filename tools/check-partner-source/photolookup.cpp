@@ -10,7 +10,7 @@ QFuture<OfferFiles> findFiles(const std::vector<OfferRows> &offers, const modcol
 {
     return QtConcurrent::mapped(offers, [folders](const OfferRows &offer) {
         OfferFiles files;
-        files.thumbnail = results::thumbnailFile(folders, QString::number(offer.key), offer.firstRuta);
+        files.thumbnail = results::thumbnailFile(folders, offer.key, offer.firstRuta);
         for (const QString &ruta : offer.rutas)
             files.photos << modcol::photoFile(folders, ruta);
         return files;
