@@ -20,6 +20,7 @@
 #include "startup/modcol.h"
 #include "pictures/pictureloader.h"
 #include "viewer/frmfoto.h"
+#include "viewer/viewermodel.h"
 
 using namespace testsupport;
 using modcol::PictureLoader;
@@ -195,7 +196,7 @@ private slots:
             QCOMPARE(photoViewer.parentWidget(), m_card.get());
             QVERIFY(child(photoViewer, "FraFoto")->isVisible());
             auto *photo = child<QLabel>(photoViewer, "Img_0");
-            QCOMPARE(photo->property("Tag").toInt(), 3);
+            QCOMPARE(photoViewer.internalsForTests().model.shownKey(), 3);
             if (pick) {
                 QTest::keyClick(&photoViewer, Qt::Key_PageDown);
                 QTRY_VERIFY(photo->isVisible());
