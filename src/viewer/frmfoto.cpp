@@ -60,8 +60,7 @@ FrmFoto::FrmFoto(int codOfer, QWidget *parent)
 
     connect(m_model, &ViewerModel::currentChanged, this, &FrmFoto::DatImagen_Reposition);
     DatImagen->setRecordset(m_model->photos());
-    // Nothing to zoom: the box takes no key.
-    TxtZoom->setReadOnly(!hasPhotos());
+    // Without photos the views' controls never show.
     if (!hasPhotos())
         m_single->showNoPhoto(Placeholder::NoPhotos);
 
@@ -207,8 +206,6 @@ void FrmFoto::Check1_Click()
 
 void FrmFoto::TxtZoom_Enter()
 {
-    if (!hasPhotos())
-        return;
     TxtZoom->percent(QStringLiteral("10"));
     m_single->fitAndZoom();
 }

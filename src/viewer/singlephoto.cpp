@@ -102,16 +102,12 @@ void SinglePhoto::fitAndZoom()
 
 void SinglePhoto::EncajaFoto(int AltoMax, int AnchoMax)
 {
-    if (!m_model.hasPhotos())
-        return;
     if (const auto fitted = fittedPhoto(AltoMax, AnchoMax, m_photoSize))
         m_fitted = *fitted;
 }
 
 void SinglePhoto::AplicaZoom()
 {
-    if (!m_model.hasPhotos())
-        return;
     const int zoom = m_zoom.percent(QStringLiteral("100"));
     if (!m_fitted.isEmpty())
         setGeometry(inPixels(zoomedPhoto(m_fitted, zoom, windowTwips(), areaTop())));
