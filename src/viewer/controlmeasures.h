@@ -4,6 +4,7 @@
 #include <QRectF>
 #include <QWidget>
 
+#include "viewer/viewergeometry.h"
 #include "widgets/formscaling.h"
 
 // What the viewer's arithmetic reads from its controls and writes back:
@@ -23,6 +24,14 @@ inline QRect inPixels(const QRectF &twips)
     using modcol::twipsToPixels;
     return QRect(twipsToPixels(twips.x()), twipsToPixels(twips.y()), twipsToPixels(twips.width()),
                  twipsToPixels(twips.height()));
+}
+
+// The upper edge of the photo area and of the grid, below the close button
+// where it stands.
+inline int photoAreaTop(const QWidget &closeButton)
+{
+    const QRect close = inTwips(closeButton.geometry());
+    return photoAreaTop(close.top(), close.height());
 }
 
 } // namespace viewer

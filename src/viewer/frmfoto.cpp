@@ -60,7 +60,7 @@ FrmFoto::FrmFoto(int codOfer, QWidget *parent)
 
     connect(m_model, &ViewerModel::currentChanged, this, &FrmFoto::DatImagen_Reposition);
     DatImagen->setRecordset(m_model->photos());
-    // Without photos the views' controls never show.
+    // Without photos neither view has anything to show: the window says so.
     if (!hasPhotos())
         m_single->showNoPhoto(Placeholder::NoPhotos);
 

@@ -27,15 +27,15 @@ PhotoGrid::PhotoGrid(ViewerModel &model, const QWidget &closeButton, QWidget *wi
     modcol::placeControl(m_captionTemplate, 840, 2640, 1815, 495);
     modcol::setDesignFont(m_captionTemplate, 8.25, false);
     m_captionTemplate->hide();
+    hide(); // until a page fills it
     connect(m_loader, &modcol::PictureLoader::loaded, this, &PhotoGrid::showPicture);
     connect(&m_model, &ViewerModel::marksChanged, this, &PhotoGrid::showMarks);
 }
 
 int PhotoGrid::ColocaCeldas(int rows, int columns)
 {
-    const QRect close = inTwips(m_closeButton.geometry());
-    const std::vector<CellBoxes> layout = gridLayout(modcol::screenTwips(this), photoAreaTop(close.top(), close.height()),
-                                                     rows, columns, inTwips(m_captionTemplate->geometry()).height());
+    const std::vector<CellBoxes> layout = gridLayout(modcol::screenTwips(this), photoAreaTop(m_closeButton), rows,
+                                                     columns, inTwips(m_captionTemplate->geometry()).height());
     m_columns = columns;
     while (m_cells.size() < layout.size())
         addCell();

@@ -42,7 +42,7 @@ void SinglePhoto::Movimiento_Imagen()
         showNoPhoto(Placeholder::PhotoUnavailable);
         return;
     }
-    const QSize box = photoBox(windowTwips(), areaTop());
+    const QSize box = fitBox();
     clearPicture();
     if (box.isEmpty())
         return;
@@ -87,15 +87,14 @@ void SinglePhoto::clearPicture()
 void SinglePhoto::showNoPhoto(Placeholder why)
 {
     clearPicture();
-    const QSizeF area = photoBox(windowTwips(), areaTop());
-    setGeometry(inPixels(zoomedPhoto(area, 100, windowTwips(), areaTop())));
+    place(fitBox(), 100);
     showPlaceholder(this, why);
     show();
 }
 
 void SinglePhoto::fitAndZoom()
 {
-    const QSize box = photoBox(windowTwips(), areaTop());
+    const QSize box = fitBox();
     EncajaFoto(box.height(), box.width());
     AplicaZoom();
 }
@@ -110,18 +109,17 @@ void SinglePhoto::AplicaZoom()
 {
     const int zoom = m_zoom.percent(QStringLiteral("100"));
     if (!m_fitted.isEmpty())
-        setGeometry(inPixels(zoomedPhoto(m_fitted, zoom, windowTwips(), areaTop())));
+        place(m_fitted, zoom);
 }
 
-QSizeF SinglePhoto::windowTwips() const
+QSize SinglePhoto::fitBox() const
 {
-    return inTwips(parentWidget()->rect()).size();
+    return photoBox(inTwips(parentWidget()->rect()).size(), photoAreaTop(m_closeButton));
 }
 
-int SinglePhoto::areaTop() const
+void SinglePhoto::place(QSizeF fitted, int zoom)
 {
-    const QRect close = inTwips(m_closeButton.geometry());
-    return photoAreaTop(close.top(), close.height());
+    setGeometry(inPixels(zoomedPhoto(fitted, zoom, inTwips(parentWidget()->rect()).size(), photoAreaTop(m_closeButton))));
 }
 
 } // namespace viewer

@@ -43,8 +43,10 @@ private:
     void clearPicture();
     void EncajaFoto(int AltoMax, int AnchoMax);
     void AplicaZoom();
-    QSizeF windowTwips() const;
-    int areaTop() const;
+    // The box the photo is fitted into, in this window (twips).
+    QSize fitBox() const;
+    // Places a photo of `fitted` size reduced to `zoom` percent.
+    void place(QSizeF fitted, int zoom);
 
     ViewerModel &m_model;
     ZoomBox &m_zoom;

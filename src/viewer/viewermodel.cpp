@@ -52,8 +52,11 @@ int ViewerModel::currentKey() const
 
 QString ViewerModel::currentFile() const
 {
-    if (m_photos->AbsolutePosition() < 0)
-        return QString();
+    return m_photos->AbsolutePosition() < 0 ? QString() : rowFile();
+}
+
+QString ViewerModel::rowFile() const
+{
     return modcol::photoFile(modcol::baseFolders(), columnText(*m_photos, "ruta"));
 }
 
@@ -90,7 +93,7 @@ void ViewerModel::readPage(int cellCount)
     });
     while (int(m_page.size()) < cellCount && !rs.Eof()) {
         QString file;
-        skip([&] { file = modcol::photoFile(modcol::baseFolders(), columnText(rs, "ruta")); });
+        skip([&] { file = rowFile(); });
         // A photo without a file takes no cell.
         if (!file.isEmpty())
             m_page.push_back(readPagePhoto(file));
@@ -132,7 +135,7 @@ bool ViewerModel::turnPage(int rows)
 void ViewerModel::MarcaFoto(int Clave)
 {
     const auto held = std::find_if(m_page.cbegin(), m_page.cend(), [Clave](const PagePhoto &photo) {
-        return photo.key != 0 && photo.key == Clave;
+        return Clave != 0 && photo.key == Clave;
     });
     m_markedCell = held == m_page.cend() ? -1 : int(held - m_page.cbegin());
     m_photoMarked = m_shownKey != 0 && m_shownKey == Clave;

@@ -84,6 +84,7 @@ signals:
 
 private:
     bool findPhoto(int key);
+    QString rowFile() const;
     PagePhoto readPagePhoto(const QString &file) const;
 
     std::unique_ptr<catalogue::Recordset> m_photos;
