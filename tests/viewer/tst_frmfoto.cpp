@@ -241,8 +241,7 @@ private slots:
         QVERIFY(photo->isVisible());
         QCOMPARE(photo->text(), QString("Foto no disponible"));
         QTest::keyClick(&viewer, Qt::Key_PageDown);
-        QTRY_VERIFY(hasPicture(photo) && photo->isVisible());
-        QVERIFY(isUprightAtSize(photo));
+        QTRY_VERIFY(hasPicture(photo) && photo->isVisible() && isUprightAtSize(photo));
 
         click(viewer, "OptAcc_1");
         waitForDecodes(3);
