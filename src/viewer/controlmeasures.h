@@ -2,13 +2,13 @@
 
 #include <QRect>
 #include <QRectF>
-#include <QString>
 #include <QWidget>
 
+#include "viewer/viewergeometry.h"
 #include "widgets/formscaling.h"
 
 // What the viewer's arithmetic reads from its controls and writes back:
-// measures in twips, and the tag that carries a photo's or an offer's key.
+// measures in twips.
 namespace viewer {
 
 // A control's place in twips, as it reports it: in whole pixels.
@@ -26,15 +26,12 @@ inline QRect inPixels(const QRectF &twips)
                  twipsToPixels(twips.height()));
 }
 
-// The key a picture box or caption carries, as decimal text; empty for none.
-inline QString tag(const QWidget *control)
+// The upper edge of the photo area and of the grid, below the close button
+// where it stands.
+inline int photoAreaTop(const QWidget &closeButton)
 {
-    return control->property("Tag").toString();
-}
-
-inline void setTag(QWidget *control, const QString &key)
-{
-    control->setProperty("Tag", key);
+    const QRect close = inTwips(closeButton.geometry());
+    return photoAreaTop(close.top(), close.height());
 }
 
 } // namespace viewer

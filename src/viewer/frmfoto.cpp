@@ -1,32 +1,28 @@
-// The viewer's model: its photo list, its state, the entry GetOfeFoto, the
-// switch between the grid and the single view, the keys it sees before its
-// controls, and closing.
+// The viewer's window: the entry GetOfeFoto, the switch between the grid
+// and the single view, the handlers of its controls, the keys it sees
+// before its controls, and closing.
 #include "viewer/frmfoto.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFocusEvent>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 
 #include "catalogue/database.h"
 #include "catalogue/recordset.h"
-#include "widgets/clicklabel.h"
 #include "startup/failure.h"
+#include "startup/modcol.h"
+#include "statements/statements.h"
+#include "viewer/logging.h"
+#include "viewer/photogrid.h"
+#include "viewer/pointerhider.h"
+#include "viewer/singlephoto.h"
+#include "viewer/slideshow.h"
+#include "viewer/viewermodel.h"
+#include "viewer/zoombox.h"
 #include "widgets/formscaling.h"
 #include "widgets/keys.h"
-#include "startup/modcol.h"
-#include "pictures/pictureloader.h"
-#include "statements/statements.h"
-#include "viewer/controlmeasures.h"
-#include "viewer/inputhold.h"
-#include "viewer/logging.h"
-#include "viewer/slideshow.h"
-#include "viewer/viewergeometry.h"
 
 namespace viewer {
 namespace {
@@ -45,26 +41,13 @@ std::unique_ptr<catalogue::Recordset> openPhotoList(int codOfer)
     return photos;
 }
 
-// Focus that the user moved: not a window deactivated, a drop-down opened
-// or a window closing.
-bool movedByUser(const QEvent *event)
-{
-    switch (static_cast<const QFocusEvent *>(event)->reason()) {
-    case Qt::TabFocusReason:
-    case Qt::BacktabFocusReason:
-    case Qt::MouseFocusReason:
-    case Qt::OtherFocusReason:
-        return true;
-    default:
-        return false;
-    }
-}
-
 } // namespace
 
 FrmFoto::FrmFoto(int codOfer, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
-    , m_loader(new modcol::PictureLoader(this))
+    , m_model(new ViewerModel(openPhotoList(codOfer), this))
+    , m_slideshow(new Slideshow(*m_model, this))
+    , m_pointer(new PointerHider(this))
 {
     setObjectName(QStringLiteral("FrmFoto"));
     resize(modcol::twipsToPixels(11910), modcol::twipsToPixels(6660));
@@ -75,13 +58,11 @@ FrmFoto::FrmFoto(int codOfer, QWidget *parent)
     if (const QScreen *screen = this->screen())
         setGeometry(screen->geometry());
 
-    connect(m_loader, &modcol::PictureLoader::loaded, this, &FrmFoto::pictureLoaded);
-    connect(DatImagen, &modcol::RecordNavigator::Reposition, this, &FrmFoto::DatImagen_Reposition);
-    DatImagen->setRecordset(openPhotoList(codOfer));
-    // Nothing to zoom: the box takes no key.
-    TxtZoom->setReadOnly(!hasPhotos());
+    connect(m_model, &ViewerModel::currentChanged, this, &FrmFoto::DatImagen_Reposition);
+    DatImagen->setRecordset(m_model->photos());
+    // Without photos neither view has anything to show: the window says so.
     if (!hasPhotos())
-        showNoPhoto(Placeholder::NoPhotos);
+        m_single->showNoPhoto(Placeholder::NoPhotos);
 
     // The keys go to the photos: the window itself, the photo area, has the
     // first focus and takes it back when a photo or the ground is clicked.
@@ -97,7 +78,7 @@ int FrmFoto::GetOfeFoto(int Clave, bool Detalle, int NivelCompre)
     Q_UNUSED(Detalle)
     prepare(Clave, NivelCompre);
     exec();
-    return FotoElegida;
+    return fotoElegida();
 }
 
 void FrmFoto::openOn(int Clave, int NivelCompre)
@@ -106,56 +87,39 @@ void FrmFoto::openOn(int Clave, int NivelCompre)
     open();
 }
 
+int FrmFoto::fotoElegida() const
+{
+    return m_model->fotoElegida();
+}
+
+FrmFoto::Internals FrmFoto::internalsForTests()
+{
+    return {*m_model, *m_slideshow, *m_pointer};
+}
+
 void FrmFoto::prepare(int Clave, int NivelCompre)
 {
     modcol::endOnFailure([&] {
         Nivel = NivelCompre;
         if (NivelCompre > 0)
             ConNivel = true;
-        FotoElegida = 0;
+        m_model->setFotoElegida(0);
         if (!hasPhotos())
             return;
-        catalogue::Recordset &rs = photos();
-        rs.MoveLast();
-        TotalFotos = rs.RecordCount();
         if (Clave > 0) {
             OptAcc[0]->setChecked(true);
-            goToPhoto(Clave);
+            m_model->goToPhoto(Clave);
         } else {
-            rs.MoveFirst();
+            m_model->goToPhoto(0);
             OptAcc[1]->setChecked(true);
         }
-        FotoElegida = 0;
+        m_model->setFotoElegida(0);
     });
-}
-
-catalogue::Recordset &FrmFoto::photos() const
-{
-    return *DatImagen->recordset();
 }
 
 bool FrmFoto::hasPhotos() const
 {
-    return photos().RecordCount() > 0;
-}
-
-int FrmFoto::currentPhotoKey() const
-{
-    const catalogue::Recordset &rs = photos();
-    return rs.AbsolutePosition() < 0 ? 0 : rs.Fields(0).Value.toInt();
-}
-
-void FrmFoto::goToPhoto(int key)
-{
-    catalogue::Recordset &rs = photos();
-    if (key > 0) {
-        rs.FindFirst(rs.FieldName(0) + QLatin1Char('=') + QString::number(key));
-        if (!rs.NoMatch())
-            return;
-    }
-    // No photo marked, or one the viewer does not show (a hidden photo
-    // current on the card): the first photo.
-    rs.MoveFirst();
+    return m_model->hasPhotos();
 }
 
 void FrmFoto::OptAcc_Click()
@@ -177,11 +141,10 @@ void FrmFoto::VistaDetalle()
     FraDet->show();
     FraFoto->hide();
     Check1->setChecked(false);
-    const int key = currentPhotoKey();
+    const int key = m_model->currentKey();
     EnDetalle = true;
-    const InputHold hold(this);
     LlenaCeldas();
-    MarcaFoto(key);
+    m_model->MarcaFoto(key);
 }
 
 void FrmFoto::VistaUnaFoto()
@@ -189,13 +152,98 @@ void FrmFoto::VistaUnaFoto()
     EnDetalle = false;
     FraDet->hide();
     FraFoto->show();
-    int key = FotoMarcada();
-    if (FormuListo && FotoElegida > 0)
-        key = FotoElegida;
-    if (!FormuListo || FotoElegida > 0)
-        FotoElegida = 0;
+    int key = m_model->FotoMarcada();
+    if (FormuListo && m_model->fotoElegida() > 0)
+        key = m_model->fotoElegida();
+    if (!FormuListo || m_model->fotoElegida() > 0)
+        m_model->setFotoElegida(0);
     // The move shows the photo once the window is on screen.
-    goToPhoto(key);
+    m_model->goToPhoto(key);
+}
+
+void FrmFoto::LlenaCeldas()
+{
+    m_single->removePhoto();
+    m_grid->LlenaCeldas(CBFila->currentText().toInt(), CbCol->currentText().toInt());
+}
+
+int FrmFoto::cellCount() const
+{
+    return CBFila->currentText().toInt() * CbCol->currentText().toInt();
+}
+
+void FrmFoto::turnPage(int direction)
+{
+    // Nothing to page from: no photos, or the last fill found no photo file
+    // and so left no first cell to start from.
+    if (m_closing || !hasPhotos() || !m_model->turnPage(direction * cellCount()))
+        return;
+    LlenaCeldas();
+}
+
+void FrmFoto::DatImagen_Reposition()
+{
+    if (!FormuListo || EnDetalle || m_closing)
+        return;
+    modcol::endOnFailure([this] {
+        m_grid->MuestraCeldas(false);
+        m_single->Movimiento_Imagen();
+    });
+}
+
+void FrmFoto::Check1_Click()
+{
+    if (Check1->isChecked()) {
+        m_slideshow->start(CbSeg->currentText().toInt());
+        DatImagen->setEnabled(false);
+        m_pointer->watch();
+    } else {
+        m_slideshow->stop();
+        DatImagen->setEnabled(true);
+        m_pointer->stop();
+    }
+}
+
+void FrmFoto::TxtZoom_Enter()
+{
+    TxtZoom->percent(QStringLiteral("10"));
+    m_single->fitAndZoom();
+}
+
+void FrmFoto::TxtZoom_LostFocus()
+{
+    if (FormuListo && isVisible() && !m_closing)
+        modcol::endOnFailure([this] { TxtZoom_Enter(); });
+}
+
+void FrmFoto::Img_Click(int i)
+{
+    if (i == 0 || m_closing)
+        return;
+    m_grid->MuestraCeldas(true);
+    m_model->markCell(i - 1);
+}
+
+void FrmFoto::Img_DblClick(int i)
+{
+    if (m_closing || !hasPhotos())
+        return;
+    // The photo double-clicked, which its first click has marked: a cell's,
+    // or the photo shown, also when the grid never marked it.
+    const int key = i == 0 ? m_model->shownKey() : m_model->page()[i - 1].key;
+    m_model->setFotoElegida(key);
+    if (ConNivel) {
+        modcol::endOnFailure([this] {
+            if (Nivel == 1)
+                TxtZoom->setText(QStringLiteral("10"));
+            else if (Nivel == 2)
+                TxtZoom->setText(QStringLiteral("25"));
+            OptAcc[0]->setChecked(true);
+            TxtZoom_Enter();
+        });
+    }
+    m_model->setFotoElegida(key);
+    done(QDialog::Accepted);
 }
 
 void FrmFoto::botcerrar_Click()
@@ -213,13 +261,18 @@ void FrmFoto::done(int result)
     if (m_closing)
         return;
     m_closing = true;
-    modcol::skipFailure(lcViewer(), [this] {
-        m_slideshow->stop();
-        forgetPictures();
-    });
+    m_slideshow->stop();
+    m_pointer->stop();
+    forgetPictures();
     Nivel = 0;
     ConNivel = false;
     QDialog::done(result);
+}
+
+void FrmFoto::forgetPictures()
+{
+    m_grid->forgetPictures();
+    m_single->forgetPicture();
 }
 
 void FrmFoto::showEvent(QShowEvent *event)
@@ -229,7 +282,14 @@ void FrmFoto::showEvent(QShowEvent *event)
         return;
     FormuListo = true;
     if (OptAcc[0]->isChecked())
-        modcol::endOnFailure([this] { Movimiento_Imagen(); });
+        modcol::endOnFailure([this] { m_single->Movimiento_Imagen(); });
+}
+
+void FrmFoto::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    if (m_grid)
+        m_grid->setGeometry(rect());
 }
 
 void FrmFoto::keyPressEvent(QKeyEvent *event)
@@ -245,18 +305,18 @@ void FrmFoto::keyPressEvent(QKeyEvent *event)
         EnDetalle ? turnPage(1) : stepPhotos(Step::Next);
         break;
     case Qt::Key_Left:
-        EnDetalle ? moveMark(-1) : stepPhotos(Step::Previous);
+        EnDetalle ? m_model->moveMark(-1) : stepPhotos(Step::Previous);
         break;
     case Qt::Key_Right:
-        EnDetalle ? moveMark(1) : stepPhotos(Step::Next);
+        EnDetalle ? m_model->moveMark(1) : stepPhotos(Step::Next);
         break;
     case Qt::Key_Up:
         if (EnDetalle)
-            moveMark(-m_columns);
+            m_model->moveMark(-m_grid->columns());
         break;
     case Qt::Key_Down:
         if (EnDetalle)
-            moveMark(m_columns);
+            m_model->moveMark(m_grid->columns());
         break;
     case Qt::Key_Home:
         stepPhotos(Step::First);
@@ -280,55 +340,6 @@ void FrmFoto::stepPhotos(modcol::RecordNavigator::Step step)
     if (m_closing || EnDetalle || FraFoto->isHidden() || focusWidget() == TxtZoom)
         return;
     DatImagen->step(step);
-}
-
-bool FrmFoto::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == TxtZoom) {
-        if (event->type() == QEvent::KeyPress && modcol::isEnter(static_cast<const QKeyEvent *>(event))) {
-            modcol::endOnFailure([this] { TxtZoom_Enter(); });
-            return true;
-        }
-        if (event->type() == QEvent::FocusOut && movedByUser(event))
-            TxtZoom_LostFocus();
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
-void FrmFoto::decode(const QString &file, QSize box, int element)
-{
-    m_loader->request(element, file, box * devicePixelRatioF(), modcol::PictureFit::KeepAspect);
-}
-
-void FrmFoto::pictureLoaded(int element, const modcol::Picture &picture)
-{
-    if (picture.image.isNull())
-        qCDebug(lcViewer) << "no picture for element" << element << "of the viewer";
-    if (element == 0)
-        showPhoto(picture);
-    else if (element < int(Img.size()))
-        showCellPicture(element, picture);
-}
-
-void FrmFoto::forgetPictures()
-{
-    m_loader->cancelAll();
-}
-
-void FrmFoto::setPicture(QLabel *box, const QImage &image)
-{
-    box->setPixmap(modcol::devicePixmap(image, devicePixelRatioF()));
-}
-
-QSizeF FrmFoto::windowTwips() const
-{
-    return inTwips(rect()).size();
-}
-
-int FrmFoto::areaTop() const
-{
-    const QRect close = inTwips(botcerrar->geometry());
-    return photoAreaTop(close.top(), close.height());
 }
 
 } // namespace viewer

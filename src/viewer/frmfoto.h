@@ -1,38 +1,27 @@
 #pragma once
 
 #include <array>
-#include <map>
-#include <memory>
-#include <vector>
 
 #include <QDialog>
-#include <QSizeF>
 
-#include "pictures/picture.h"
 #include "widgets/recordnavigator.h"
-#include "viewer/placeholder.h"
 
 class QCheckBox;
 class QComboBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
-namespace catalogue {
-class Recordset;
-}
-
-namespace modcol {
-class ClickLabel;
-class PictureLoader;
-} // namespace modcol
-
 namespace viewer {
 
+class PhotoGrid;
+class PointerHider;
+class SinglePhoto;
 class Slideshow;
+class ViewerModel;
+class ZoomBox;
 
 // The photo viewer: a window without a title bar over the whole screen that
 // shows an offer's photos either as a grid of rows by columns with the
@@ -41,6 +30,9 @@ class Slideshow;
 // ("Una Foto"). A double-click on a photo closes it and hands that photo's
 // key back. One window per opening: build it on the stack, call GetOfeFoto
 // once, and let it go when GetOfeFoto has returned.
+//
+// The window holds the controls and their handlers; what it shows is its
+// model's, drawn by the grid and the single photo.
 class FrmFoto : public QDialog
 {
     Q_OBJECT
@@ -64,10 +56,7 @@ public:
     // The same without waiting: finished() tells of the close, and
     // fotoElegida() then holds the result.
     void openOn(int Clave, int NivelCompre = 0);
-
-    int fotoElegida() const { return FotoElegida; }
-    int nivel() const { return Nivel; }
-    bool conNivel() const { return ConNivel; }
+    int fotoElegida() const;
 
     // Closing by any way: the slideshow stops, pictures still being decoded
     // are forgotten and the level is cleared. Only the first close counts.
@@ -75,10 +64,19 @@ public:
     // Escape and the window's close: the close button's action.
     void reject() override;
 
+    // What the tests read and drive beyond the window's controls.
+    struct Internals
+    {
+        const ViewerModel &model;
+        Slideshow &slideshow;
+        PointerHider &pointer;
+    };
+    Internals internalsForTests();
+
 protected:
     void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // Building (frmfotocontrols.cpp).
@@ -86,55 +84,25 @@ private:
     void createSingleViewControls();
     void createGridControls();
 
-    // Model and view modes (frmfoto.cpp).
     void prepare(int Clave, int NivelCompre);
-    catalogue::Recordset &photos() const;
     bool hasPhotos() const;
-    int currentPhotoKey() const;
-    void goToPhoto(int key);
     void OptAcc_Click();
     void VistaDetalle();
     void VistaUnaFoto();
-    void botcerrar_Click();
-    void stepPhotos(modcol::RecordNavigator::Step step);
-    void decode(const QString &file, QSize box, int cell);
-    void pictureLoaded(int element, const modcol::Picture &picture);
-    void forgetPictures();
-    void setPicture(QLabel *box, const QImage &image);
-    QSizeF windowTwips() const;
-    int areaTop() const;
-
-    // The grid (photogrid.cpp).
-    int ColocaCeldas();
     void LlenaCeldas();
-    void LlenaCelda(int k, const QString &file);
-    void EncajaCelda(int k, QSize picture);
-    void MarcaFoto(int Clave);
-    void MuestraCeldas(bool Visible);
     void turnPage(int direction);
-    void createCell(int k);
-    void removeCell(int k);
-    void clearCell(int k);
-    void setMarked(int k, bool marked);
-    void moveMark(int cells);
-    bool isMarked(int k) const;
-    void showCellPicture(int k, const modcol::Picture &picture);
-
-    // The single photo (singlephoto.cpp).
     void DatImagen_Reposition();
-    void Movimiento_Imagen();
-    void showPhoto(const modcol::Picture &picture);
-    void removePhoto();
-    void showNoPhoto(Placeholder why);
-    void EncajaFoto(int AltoMax, int AnchoMax);
-    void AplicaZoom();
-    int zoomPercent(const QString &whenEmpty);
-    void fitAndZoom();
+    void Check1_Click();
     void TxtZoom_Enter();
     void TxtZoom_LostFocus();
     void Img_Click(int i);
     void Img_DblClick(int i);
-    int FotoMarcada() const;
+    void botcerrar_Click();
+    void stepPhotos(modcol::RecordNavigator::Step step);
+    void forgetPictures();
+    int cellCount() const;
+
+    ViewerModel *m_model;
 
     // Controls, as the window's design names them.
     QFrame *Shape1 = nullptr;
@@ -149,28 +117,22 @@ private:
     QComboBox *CbCol = nullptr;
     QWidget *FraFoto = nullptr;
     QLabel *Label2 = nullptr;
-    QLineEdit *TxtZoom = nullptr;
+    ZoomBox *TxtZoom = nullptr;
     modcol::RecordNavigator *DatImagen = nullptr;
     QComboBox *CbSeg = nullptr;
     QCheckBox *Check1 = nullptr;
-    // Element 0 is the single photo and the template of the grid's cells;
-    // elements 1 onwards are the cells of the page shown.
-    std::vector<modcol::ClickLabel *> Img;
-    std::vector<QLabel *> Dato;
 
-    // The window's state.
+    // The two views.
+    PhotoGrid *m_grid = nullptr;
+    SinglePhoto *m_single = nullptr;
+
+    Slideshow *m_slideshow;
+    PointerHider *m_pointer;
+
     bool FormuListo = false; // on screen
     bool EnDetalle = false;  // the grid view is active
-    int FotoElegida = 0;     // the key GetOfeFoto returns
-    int TotalFotos = 0;
     int Nivel = 0;
     bool ConNivel = false;
-
-    Slideshow *m_slideshow = nullptr;
-    modcol::PictureLoader *m_loader = nullptr;
-    int m_columns = 0;            // of the grid's page laid out last
-    QSize m_photoSize;            // the single photo's own size, upright; empty without a picture
-    QSizeF m_fitted;              // the single photo fitted to the window, in twips
     bool m_closing = false;
 };
 

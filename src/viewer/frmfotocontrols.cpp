@@ -2,23 +2,22 @@
 // with their fonts, colours and texts.
 #include "viewer/frmfoto.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "widgets/clicklabel.h"
+#include "startup/failure.h"
+#include "viewer/choicelist.h"
+#include "viewer/photogrid.h"
+#include "viewer/singlephoto.h"
+#include "viewer/zoombox.h"
 #include "widgets/colours.h"
 #include "widgets/commandbutton.h"
-#include "widgets/digitsvalidator.h"
 #include "widgets/formscaling.h"
 #include "widgets/recordnavigator.h"
-#include "viewer/choicelist.h"
-#include "viewer/slideshow.h"
 
 using modcol::placeControl;
 using modcol::setBackColour;
@@ -111,22 +110,14 @@ void FrmFoto::createControls()
     createGridControls();
     createSingleViewControls();
 
-    Img.push_back(new modcol::ClickLabel(this));
-    Img[0]->setObjectName(QStringLiteral("Img_0"));
-    Img[0]->setScaledContents(true);
-    placeControl(Img[0], 360, 2400, 975, 975);
-    connect(Img[0], &modcol::ClickLabel::clicked, this, [this] { Img_Click(0); });
-    connect(Img[0], &modcol::ClickLabel::doubleClicked, this, [this] { Img_DblClick(0); });
-
-    // The template of the grid's captions: the default font, on the
-    // labels' own background. It is never shown itself.
-    Dato.push_back(new QLabel(this));
-    Dato[0]->setObjectName(QStringLiteral("Dato_0"));
-    Dato[0]->setTextFormat(Qt::PlainText);
-    setBackColour(Dato[0], QApplication::palette().color(QPalette::Window));
-    placeControl(Dato[0], 840, 2640, 1815, 495);
-    setDesignFont(Dato[0], 8.25, false);
-    Dato[0]->hide();
+    // The views, under the band's controls.
+    m_grid = new PhotoGrid(*m_model, *botcerrar, this);
+    m_grid->lower();
+    connect(m_grid, &PhotoGrid::clicked, this, &FrmFoto::Img_Click);
+    connect(m_grid, &PhotoGrid::doubleClicked, this, &FrmFoto::Img_DblClick);
+    m_single = new SinglePhoto(*m_model, *TxtZoom, *botcerrar, this);
+    connect(m_single, &modcol::ClickLabel::clicked, this, [this] { Img_Click(0); });
+    connect(m_single, &modcol::ClickLabel::doubleClicked, this, [this] { Img_DblClick(0); });
 }
 
 void FrmFoto::createGridControls()
@@ -160,13 +151,12 @@ void FrmFoto::createSingleViewControls()
     FraFoto = addPanel(this, "FraFoto", 4680, 4095);
 
     Label2 = addLabel(FraFoto, QStringLiteral("Label2"), QStringLiteral("ZOOM"), 0);
-    TxtZoom = new QLineEdit(QStringLiteral("100"), FraFoto);
+    TxtZoom = new ZoomBox(FraFoto);
     TxtZoom->setObjectName(QStringLiteral("TxtZoom"));
-    TxtZoom->setMaxLength(3);
-    TxtZoom->setValidator(new modcol::DigitsValidator(TxtZoom));
     placeControl(TxtZoom, 0, 240, 615, 285);
     setDesignFont(TxtZoom, 9.75);
-    TxtZoom->installEventFilter(this);
+    connect(TxtZoom, &ZoomBox::entered, this, [this] { modcol::endOnFailure([this] { TxtZoom_Enter(); }); });
+    connect(TxtZoom, &ZoomBox::left, this, &FrmFoto::TxtZoom_LostFocus);
 
     DatImagen = new modcol::RecordNavigator(FraFoto);
     DatImagen->setObjectName(QStringLiteral("DatImagen"));
@@ -180,14 +170,15 @@ void FrmFoto::createSingleViewControls()
                               QStringLiteral("8"), QStringLiteral("9"), QStringLiteral("10")};
     CbSeg = addList(FraFoto, "CbSeg", seconds, QStringLiteral("2"), 2160);
     CbSeg->setToolTip(QStringLiteral("Movimiento Automatico"));
-    acceptNoTyping(CbSeg, [this] { m_slideshow->Check1_Click(); });
+    acceptNoTyping(CbSeg, [this] { Check1_Click(); });
 
     Check1 = new QCheckBox(QStringLiteral("Automatico"), FraFoto);
     Check1->setObjectName(QStringLiteral("Check1"));
     placeControl(Check1, 2880, 120, 1335, 375);
     setDesignFont(Check1, 8.25);
-
-    m_slideshow = new Slideshow(this, Check1, CbSeg, DatImagen);
+    // Unchecked by code too: the grid view stops the slideshow that way.
+    connect(Check1, &QCheckBox::toggled, this, &FrmFoto::Check1_Click);
+    connect(CbSeg, &QComboBox::activated, this, &FrmFoto::Check1_Click);
 }
 
 } // namespace viewer

@@ -1,238 +1,147 @@
-// The grid view: cells laid out from the screen's size, a page of photos
-// filled from the photo list, each photo fitted into its cell when its
-// picture arrives, the mark, and paging.
-#include "viewer/frmfoto.h"
+#include "viewer/photogrid.h"
 
-#include <QComboBox>
-#include <QLabel>
+#include <QApplication>
 
-#include "catalogue/recordset.h"
-#include "catalogue/regional.h"
-#include "catalogue/rounding.h"
-#include "filelookup/cataloguepaths.h"
-#include "widgets/clicklabel.h"
-#include "startup/failure.h"
-#include "startup/modcol.h"
+#include "pictures/pictureloader.h"
 #include "viewer/cellcaption.h"
 #include "viewer/controlmeasures.h"
-#include "viewer/inputhold.h"
 #include "viewer/logging.h"
-#include "viewer/viewergeometry.h"
+#include "viewer/placeholder.h"
+#include "viewer/viewermodel.h"
+#include "widgets/clicklabel.h"
+#include "widgets/colours.h"
+#include "widgets/formscaling.h"
 
 namespace viewer {
-namespace {
 
-// A step of the fill that fails is skipped and the next one runs.
-template <typename Step>
-void skip(Step &&step)
+PhotoGrid::PhotoGrid(ViewerModel &model, const QWidget &closeButton, QWidget *window)
+    : QWidget(window)
+    , m_model(model)
+    , m_closeButton(closeButton)
+    , m_captionTemplate(new QLabel(this))
+    , m_loader(new modcol::PictureLoader(this))
 {
-    modcol::skipFailure(lcViewer(), std::forward<Step>(step));
+    // The captions' template: the default font, on the labels' own ground.
+    // It is never shown itself.
+    modcol::setBackColour(m_captionTemplate, QApplication::palette().color(QPalette::Window));
+    modcol::placeControl(m_captionTemplate, 840, 2640, 1815, 495);
+    modcol::setDesignFont(m_captionTemplate, 8.25, false);
+    m_captionTemplate->hide();
+    hide(); // until a page fills it
+    connect(m_loader, &modcol::PictureLoader::loaded, this, &PhotoGrid::showPicture);
+    connect(&m_model, &ViewerModel::marksChanged, this, &PhotoGrid::showMarks);
 }
 
-QString columnText(const catalogue::Recordset &rs, const char *column)
+int PhotoGrid::ColocaCeldas(int rows, int columns)
 {
-    return catalogue::numberAsText(rs.Fields(QLatin1String(column)).Value);
-}
-
-} // namespace
-
-int FrmFoto::ColocaCeldas()
-{
-    EnDetalle = true;
-    const int rows = CBFila->currentText().toInt();
-    const int columns = CbCol->currentText().toInt();
-    const GridLayout grid =
-        gridLayout(modcol::screenTwips(this), areaTop(), rows, columns, inTwips(Dato[0]->geometry()).height());
+    const std::vector<CellBoxes> layout = gridLayout(modcol::screenTwips(this), photoAreaTop(m_closeButton), rows,
+                                                     columns, inTwips(m_captionTemplate->geometry()).height());
     m_columns = columns;
-    for (int k = 1; k <= int(grid.cells.size()); ++k) {
-        if (k >= int(Img.size()))
-            createCell(k);
-        Img[k]->hide();
-        Img[k]->setGeometry(inPixels(grid.cells[k - 1].image));
-        Dato[k]->setGeometry(inPixels(grid.cells[k - 1].caption));
+    while (m_cells.size() < layout.size())
+        addCell();
+    for (std::size_t i = 0; i < layout.size(); ++i) {
+        m_cells[i].image->hide();
+        m_cells[i].image->setGeometry(inPixels(layout[i].image));
+        m_cells[i].caption->setGeometry(inPixels(layout[i].caption));
     }
-    return int(grid.cells.size());
+    return int(layout.size());
 }
 
-void FrmFoto::LlenaCeldas()
+void PhotoGrid::LlenaCeldas(int rows, int columns)
 {
     forgetPictures();
-    skip([this] {
-        Img[0]->hide();
-        removePhoto();
-    });
-    // Read once: the page is as large as the lists said when it started.
-    const int cellCount = ColocaCeldas();
-    catalogue::Recordset &rs = photos();
-    // A page starts at the current photo, unless every photo fits on one
-    // page or the list has run past an end.
-    skip([&] {
-        if (cellCount >= TotalFotos || rs.AbsolutePosition() < 0)
-            rs.MoveFirst();
-    });
-    int nextCell = 1;
-    while (nextCell <= cellCount && !rs.Eof()) {
-        QString file;
-        skip([&] { file = modcol::photoFile(modcol::baseFolders(), columnText(rs, "ruta")); });
-        // A photo without a file takes no cell.
-        if (!file.isEmpty()) {
-            LlenaCelda(nextCell, file);
-            ++nextCell;
-        }
-        rs.MoveNext();
+    m_model.readPage(ColocaCeldas(rows, columns));
+    const std::vector<PagePhoto> &page = m_model.page();
+    while (m_cells.size() > page.size())
+        removeLastCell();
+    for (std::size_t i = 0; i < page.size(); ++i) {
+        LlenaCelda(m_cells[i], page[i]);
+        m_loader->request(int(i) + 1, page[i].file, m_cells[i].image->size() * devicePixelRatioF(),
+                          modcol::PictureFit::KeepAspect);
     }
-    while (int(Img.size()) > nextCell)
-        removeCell(int(Img.size()) - 1);
+    show();
 }
 
-void FrmFoto::LlenaCelda(int k, const QString &file)
+void PhotoGrid::LlenaCelda(Cell &cell, const PagePhoto &photo)
 {
-    const catalogue::Recordset &rs = photos();
-    // Emptied first: a cell never shows another photo, or another photo's
-    // mark, under this photo's caption.
-    clearCell(k);
-    decode(file, Img[k]->size(), k);
-    skip([&] {
-        Dato[k]->setText(columnText(rs, "precio") + QLatin1Char('-') + columnText(rs, "tipo") + QLatin1Char('\n')
-                         + columnText(rs, "ciudad") + QLatin1Char('-') + columnText(rs, "zona"));
-    });
-    skip([&] { setTag(Dato[k], columnText(rs, "keyofe")); });
-    skip([&] { setTag(Img[k], catalogue::numberAsText(rs.Fields(0).Value)); });
-    // A tool tip reads tags as markup: the reference is shown as written.
-    skip([&] { Img[k]->setToolTip(QStringLiteral("<qt>Ref %1</qt>").arg(columnText(rs, "ref").toHtmlEscaped())); });
-    Img[k]->show();
-    Dato[k]->show();
+    // Emptied first: a cell never shows another photo under this caption.
+    cell.image->clear();
+    cell.caption->setText(photo.caption);
+    // A tool tip reads markup: the reference is shown as written.
+    cell.image->setToolTip(QStringLiteral("<qt>Ref %1</qt>").arg(photo.reference.toHtmlEscaped()));
+    cell.image->show();
+    cell.caption->show();
 }
 
-void FrmFoto::showCellPicture(int k, const modcol::Picture &picture)
+void PhotoGrid::showPicture(int k, const modcol::Picture &picture)
 {
+    const Cell &cell = m_cells[k - 1];
     if (picture.image.isNull()) {
-        showPlaceholder(Img[k], Placeholder::PhotoUnavailable);
+        qCDebug(lcViewer) << "no picture for cell" << k << "of the grid";
+        showPlaceholder(cell.image, Placeholder::PhotoUnavailable);
         return;
     }
-    setPicture(Img[k], picture.image);
-    EncajaCelda(k, picture.size);
+    cell.image->setPixmap(modcol::devicePixmap(picture.image, devicePixelRatioF()));
+    EncajaCelda(cell, picture.size);
 }
 
-void FrmFoto::EncajaCelda(int k, QSize picture)
+void PhotoGrid::EncajaCelda(const Cell &cell, QSize picture)
 {
-    if (!hasPhotos())
-        return;
     const QRectF fitted =
-        cellPicture(inTwips(Img[k]->geometry()).size(), picture, inTwips(Dato[k]->geometry()));
+        cellPicture(inTwips(cell.image->geometry()).size(), picture, inTwips(cell.caption->geometry()));
     if (!fitted.isEmpty())
-        Img[k]->setGeometry(inPixels(fitted));
+        cell.image->setGeometry(inPixels(fitted));
 }
 
-void FrmFoto::MarcaFoto(int Clave)
+void PhotoGrid::MuestraCeldas(bool Visible)
 {
-    for (int k = 0; k < int(Img.size()); ++k) {
-        const QString key = tag(Img[k]);
-        setMarked(k, !key.isEmpty() && key.toInt() == Clave);
+    m_model.unmarkCells();
+    setVisible(Visible);
+}
+
+void PhotoGrid::forgetPictures()
+{
+    m_loader->cancelAll();
+}
+
+void PhotoGrid::showMarks()
+{
+    for (std::size_t i = 0; i < m_cells.size(); ++i) {
+        const bool marked = int(i) == m_model.markedCell();
+        const QFrame::Shape border = marked ? QFrame::Box : QFrame::NoFrame;
+        m_cells[i].image->setFrameShape(border);
+        m_cells[i].caption->setFrameShape(border);
+        QFont font = m_cells[i].caption->font();
+        font.setBold(marked);
+        m_cells[i].caption->setFont(font);
     }
 }
 
-void FrmFoto::MuestraCeldas(bool Visible)
+void PhotoGrid::addCell()
 {
-    for (int k = 1; k < int(Img.size()); ++k) {
-        setMarked(k, false);
-        Img[k]->setVisible(Visible);
-        Dato[k]->setVisible(Visible);
-    }
-}
-
-void FrmFoto::turnPage(int direction)
-{
-    // Nothing to page from: no photos, or the last fill found no photo file
-    // and so left no first cell to start from.
-    if (m_closing || !hasPhotos() || Img.size() < 2)
-        return;
-    EnDetalle = true;
-    const InputHold hold(this);
-    catalogue::Recordset &rs = photos();
-    skip([&] { rs.FindFirst(rs.FieldName(0) + QLatin1Char('=') + tag(Img[1])); });
-    skip([&] {
-        const double cellCount = CBFila->currentText().toDouble() * CbCol->currentText().toDouble();
-        rs.Move(direction * int(catalogue::nearestEven(cellCount)));
-    });
-    for (int k = int(Img.size()) - 1; k >= 1; --k)
-        clearCell(k);
-    if (direction < 0) {
-        skip([&] {
-            if (rs.Bof())
-                rs.MoveFirst();
-        });
-    }
-    LlenaCeldas();
-}
-
-void FrmFoto::createCell(int k)
-{
+    const int k = int(m_cells.size()) + 1;
     auto *image = new modcol::ClickLabel(this);
     image->setObjectName(QStringLiteral("Img_%1").arg(k));
     image->setScaledContents(true);
     image->hide();
-    connect(image, &modcol::ClickLabel::clicked, this, [this, k] { Img_Click(k); });
-    connect(image, &modcol::ClickLabel::doubleClicked, this, [this, k] { Img_DblClick(k); });
-    Img.push_back(image);
+    connect(image, &modcol::ClickLabel::clicked, this, [this, k] { emit clicked(k); });
+    connect(image, &modcol::ClickLabel::doubleClicked, this, [this, k] { emit doubleClicked(k); });
 
     auto *caption = new CellCaption(this);
     caption->setObjectName(QStringLiteral("Dato_%1").arg(k));
     caption->setTextFormat(Qt::PlainText);
-    caption->setFont(Dato[0]->font());
-    caption->setPalette(Dato[0]->palette());
+    caption->setFont(m_captionTemplate->font());
+    caption->setPalette(m_captionTemplate->palette());
     caption->setAutoFillBackground(true);
-    caption->setGeometry(Dato[0]->geometry());
     caption->hide();
-    Dato.push_back(caption);
+    m_cells.push_back({image, caption});
 }
 
-void FrmFoto::removeCell(int k)
+void PhotoGrid::removeLastCell()
 {
-    delete Img[k];
-    delete Dato[k];
-    Img.erase(Img.begin() + k);
-    Dato.erase(Dato.begin() + k);
-}
-
-void FrmFoto::clearCell(int k)
-{
-    Img[k]->clear();
-    Img[k]->setToolTip(QString());
-    setTag(Img[k], QString());
-    Dato[k]->clear();
-    setTag(Dato[k], QString());
-    setMarked(k, false);
-}
-
-void FrmFoto::setMarked(int k, bool marked)
-{
-    const QFrame::Shape border = marked ? QFrame::Box : QFrame::NoFrame;
-    Img[k]->setFrameShape(border);
-    Dato[k]->setFrameShape(border);
-    QFont font = Dato[k]->font();
-    font.setBold(marked);
-    Dato[k]->setFont(font);
-}
-
-bool FrmFoto::isMarked(int k) const
-{
-    return Img[k]->frameShape() == QFrame::Box;
-}
-
-void FrmFoto::moveMark(int cells)
-{
-    // Within the page: Page Up and Page Down turn it. Unmarked, the first
-    // cell takes the mark.
-    const int cellCount = int(Img.size()) - 1;
-    int marked = 0;
-    for (int k = 1; k <= cellCount; ++k) {
-        if (isMarked(k))
-            marked = k;
-    }
-    const int target = marked == 0 ? 1 : marked + cells;
-    if (target >= 1 && target <= cellCount)
-        Img_Click(target);
+    delete m_cells.back().image;
+    delete m_cells.back().caption;
+    m_cells.pop_back();
 }
 
 } // namespace viewer

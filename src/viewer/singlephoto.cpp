@@ -1,172 +1,125 @@
-// The single view: the current photo fitted to the window and reduced by
-// the zoom percentage, marking a photo, and picking one by double-click.
-#include "viewer/frmfoto.h"
+#include "viewer/singlephoto.h"
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QRadioButton>
-
-#include "catalogue/recordset.h"
-#include "catalogue/regional.h"
-#include "filelookup/cataloguepaths.h"
-#include "widgets/clicklabel.h"
-#include "startup/failure.h"
-#include "widgets/formscaling.h"
-#include "startup/modcol.h"
+#include "pictures/pictureloader.h"
 #include "viewer/controlmeasures.h"
+#include "viewer/logging.h"
 #include "viewer/viewergeometry.h"
+#include "viewer/viewermodel.h"
+#include "viewer/zoombox.h"
+#include "widgets/formscaling.h"
 
 namespace viewer {
 
-void FrmFoto::DatImagen_Reposition()
+SinglePhoto::SinglePhoto(ViewerModel &model, ZoomBox &zoom, const QWidget &closeButton, QWidget *window)
+    : modcol::ClickLabel(window)
+    , m_model(model)
+    , m_zoom(zoom)
+    , m_closeButton(closeButton)
+    , m_loader(new modcol::PictureLoader(this))
 {
-    if (!FormuListo || EnDetalle || m_closing)
-        return;
-    modcol::endOnFailure([this] {
-        MuestraCeldas(false);
-        Movimiento_Imagen();
-    });
+    setObjectName(QStringLiteral("Img_0"));
+    setScaledContents(true);
+    modcol::placeControl(this, 360, 2400, 975, 975);
+    hide();
+    connect(m_loader, &modcol::PictureLoader::loaded, this,
+            [this](int, const modcol::Picture &picture) { showPicture(picture); });
+    connect(&m_model, &ViewerModel::marksChanged, this,
+            [this] { setFrameShape(m_model.photoMarked() ? QFrame::Box : QFrame::NoFrame); });
 }
 
-void FrmFoto::Movimiento_Imagen()
+void SinglePhoto::Movimiento_Imagen()
 {
-    forgetPictures();
-    const catalogue::Recordset &rs = photos();
-    if (rs.AbsolutePosition() < 0) {
-        removePhoto();
+    forgetPicture();
+    const int key = m_model.currentKey();
+    if (key == 0) {
+        clearPicture();
         return;
     }
     // The photo shown is the current row's, also when its file is missing.
-    setTag(Dato[0], catalogue::numberAsText(rs.Fields(QStringLiteral("keyofe")).Value));
-    setTag(Img[0], catalogue::numberAsText(rs.Fields(0).Value));
-    const QString file =
-        modcol::photoFile(modcol::baseFolders(), catalogue::numberAsText(rs.Fields(QStringLiteral("ruta")).Value));
+    m_model.setShownKey(key);
+    const QString file = m_model.currentFile();
     if (file.isEmpty()) {
         showNoPhoto(Placeholder::PhotoUnavailable);
         return;
     }
-    const QSize box = photoBox(windowTwips(), areaTop());
-    removePhoto();
+    const QSize box = fitBox();
+    clearPicture();
     if (box.isEmpty())
         return;
-    Img[0]->hide();
+    hide();
     // Decoded no larger than it can be shown: the fitted size at most.
-    decode(file, QSize(modcol::twipsToPixels(box.width()), modcol::twipsToPixels(box.height())), 0);
+    const QSize pixels(modcol::twipsToPixels(box.width()), modcol::twipsToPixels(box.height()));
+    m_loader->request(0, file, pixels * devicePixelRatioF(), modcol::PictureFit::KeepAspect);
 }
 
-void FrmFoto::showPhoto(const modcol::Picture &picture)
+void SinglePhoto::showPicture(const modcol::Picture &picture)
 {
     if (picture.image.isNull()) {
+        qCDebug(lcViewer) << "no picture for the photo" << m_model.shownKey();
         showNoPhoto(Placeholder::PhotoUnavailable);
         return;
     }
-    setPicture(Img[0], picture.image);
+    setPixmap(modcol::devicePixmap(picture.image, devicePixelRatioF()));
     m_photoSize = picture.size;
     fitAndZoom();
-    Img[0]->show();
+    show();
 }
 
-void FrmFoto::removePhoto()
+void SinglePhoto::removePhoto()
 {
-    Img[0]->clear();
+    forgetPicture();
+    hide();
+    clearPicture();
+}
+
+void SinglePhoto::forgetPicture()
+{
+    m_loader->cancelAll();
+}
+
+void SinglePhoto::clearPicture()
+{
+    clear();
     m_photoSize = QSize();
     m_fitted = QSizeF();
 }
 
-void FrmFoto::showNoPhoto(Placeholder why)
+void SinglePhoto::showNoPhoto(Placeholder why)
 {
-    removePhoto();
-    // Over the whole photo area, where a photo would be.
-    const QSizeF area = photoBox(windowTwips(), areaTop());
-    Img[0]->setGeometry(inPixels(zoomedPhoto(area, 100, windowTwips(), areaTop())));
-    showPlaceholder(Img[0], why);
-    Img[0]->show();
+    clearPicture();
+    place(fitBox(), 100);
+    showPlaceholder(this, why);
+    show();
 }
 
-void FrmFoto::EncajaFoto(int AltoMax, int AnchoMax)
+void SinglePhoto::fitAndZoom()
 {
-    if (!hasPhotos())
-        return;
-    if (const auto fitted = fittedPhoto(AltoMax, AnchoMax, m_photoSize))
-        m_fitted = *fitted;
-}
-
-void FrmFoto::AplicaZoom()
-{
-    if (!hasPhotos())
-        return;
-    const int zoom = zoomPercent(QStringLiteral("100"));
-    if (!m_fitted.isEmpty())
-        Img[0]->setGeometry(inPixels(zoomedPhoto(m_fitted, zoom, windowTwips(), areaTop())));
-}
-
-int FrmFoto::zoomPercent(const QString &whenEmpty)
-{
-    const QString zoom = clampedZoom(TxtZoom->text(), whenEmpty);
-    if (zoom != TxtZoom->text())
-        TxtZoom->setText(zoom);
-    return zoom.toInt();
-}
-
-void FrmFoto::fitAndZoom()
-{
-    const QSize box = photoBox(windowTwips(), areaTop());
+    const QSize box = fitBox();
     EncajaFoto(box.height(), box.width());
     AplicaZoom();
 }
 
-void FrmFoto::TxtZoom_Enter()
+void SinglePhoto::EncajaFoto(int AltoMax, int AnchoMax)
 {
-    if (!hasPhotos())
-        return;
-    zoomPercent(QStringLiteral("10"));
-    fitAndZoom();
+    if (const auto fitted = fittedPhoto(AltoMax, AnchoMax, m_photoSize))
+        m_fitted = *fitted;
 }
 
-void FrmFoto::TxtZoom_LostFocus()
+void SinglePhoto::AplicaZoom()
 {
-    if (FormuListo && isVisible() && !m_closing)
-        modcol::endOnFailure([this] { TxtZoom_Enter(); });
+    const int zoom = m_zoom.percent(QStringLiteral("100"));
+    if (!m_fitted.isEmpty())
+        place(m_fitted, zoom);
 }
 
-void FrmFoto::Img_Click(int i)
+QSize SinglePhoto::fitBox() const
 {
-    if (i == 0 || m_closing)
-        return;
-    MuestraCeldas(true);
-    setMarked(i, true);
+    return photoBox(inTwips(parentWidget()->rect()).size(), photoAreaTop(m_closeButton));
 }
 
-void FrmFoto::Img_DblClick(int i)
+void SinglePhoto::place(QSizeF fitted, int zoom)
 {
-    if (m_closing || !hasPhotos())
-        return;
-    // The photo double-clicked, which its first click has marked: a cell's,
-    // or the photo shown, also when the grid never marked it.
-    const int key = tag(Img[i]).toInt();
-    FotoElegida = key;
-    if (ConNivel) {
-        modcol::endOnFailure([this] {
-            if (Nivel == 1)
-                TxtZoom->setText(QStringLiteral("10"));
-            else if (Nivel == 2)
-                TxtZoom->setText(QStringLiteral("25"));
-            OptAcc[0]->setChecked(true);
-            TxtZoom_Enter();
-        });
-    }
-    FotoElegida = key;
-    done(QDialog::Accepted);
-}
-
-int FrmFoto::FotoMarcada() const
-{
-    int key = 0;
-    for (int k = 0; k < int(Img.size()); ++k) {
-        if (isMarked(k))
-            key = tag(Img[k]).toInt();
-    }
-    return key;
+    setGeometry(inPixels(zoomedPhoto(fitted, zoom, inTwips(parentWidget()->rect()).size(), photoAreaTop(m_closeButton))));
 }
 
 } // namespace viewer

@@ -3,48 +3,33 @@
 #include <QObject>
 #include <QTimer>
 
-class QCheckBox;
-class QComboBox;
-
-namespace modcol {
-class RecordNavigator;
-}
-
 namespace viewer {
 
-// The single view's slideshow: "Automatico" (`Check1`) starts and stops it,
-// the seconds list (`CbSeg`) sets its pace, and `Timer1` moves the photo
+class ViewerModel;
+
+// The single view's slideshow: its timer (`Timer1`) moves the model's photo
 // list one photo on at every tick, from the last back to the first. The
-// navigator (`DatImagen`) takes no clicks while it runs, and the mouse
-// pointer hides after two seconds without movement.
+// window's "Automatico" and seconds list start and stop it.
 class Slideshow : public QObject
 {
     Q_OBJECT
 
 public:
-    // The timer `Timer1` is made here, a child of `window`.
-    Slideshow(QWidget *window, QCheckBox *check, QComboBox *seconds, modcol::RecordNavigator *navigator);
+    explicit Slideshow(ViewerModel &model, QObject *parent = nullptr);
 
-    // Stops it for good: the window is closing.
+    // A tick every `seconds`, the first one a full interval from now, also
+    // when it was running.
+    void start(int seconds);
     void stop();
+    bool isRunning() const { return Timer1.isActive(); }
+    int interval() const { return Timer1.interval(); } // milliseconds
 
-    // Check1_Click: applies the check box's state, starting the count of
-    // the interval again.
-    void Check1_Click();
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    // One tick's advance.
+    void Timer1_Timer();
 
 private:
-    void Timer1_Timer();
-    void showPointer();
-
-    QWidget *m_window;
-    QCheckBox *Check1;
-    QComboBox *CbSeg;
-    modcol::RecordNavigator *DatImagen;
-    QTimer *Timer1;
-    QTimer *m_pointerIdle;
+    ViewerModel &m_model;
+    QTimer Timer1;
 };
 
 } // namespace viewer

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -153,9 +154,29 @@ void RecordNavigator::fitCaption()
 
 void RecordNavigator::setRecordset(std::unique_ptr<catalogue::Recordset> recordset)
 {
-    m_recordset = std::move(recordset);
+    // The set bound before goes once the bar has let it go.
+    const std::unique_ptr<catalogue::Recordset> previous = std::exchange(m_owned, std::move(recordset));
+    bind(m_owned.get());
+}
+
+void RecordNavigator::setRecordset(catalogue::Recordset &recordset)
+{
+    const std::unique_ptr<catalogue::Recordset> previous = std::move(m_owned);
+    bind(&recordset);
+}
+
+catalogue::Recordset *RecordNavigator::recordset() const
+{
+    return m_recordset;
+}
+
+void RecordNavigator::bind(catalogue::Recordset *recordset)
+{
     if (m_recordset)
-        connect(m_recordset.get(), &catalogue::Recordset::Reposition, this, &RecordNavigator::relayReposition);
+        disconnect(m_recordset, nullptr, this, nullptr);
+    m_recordset = recordset;
+    if (m_recordset)
+        connect(m_recordset, &catalogue::Recordset::Reposition, this, &RecordNavigator::relayReposition);
     if (hasRows())
         m_recordset->MoveFirst();
     else

@@ -3,6 +3,7 @@
 #include <array>
 #include <memory>
 
+#include <QPointer>
 #include <QWidget>
 
 class QLabel;
@@ -36,7 +37,10 @@ public:
     // Takes the set, moves it to its first row and so raises Reposition once;
     // an empty set raises it once too, with no current row.
     void setRecordset(std::unique_ptr<catalogue::Recordset> recordset);
-    catalogue::Recordset *recordset() const { return m_recordset.get(); }
+    // The same for a set that another object owns; the bar forgets it when
+    // it is destroyed.
+    void setRecordset(catalogue::Recordset &recordset);
+    catalogue::Recordset *recordset() const;
 
     void setCaption(const QString &caption);
     QString caption() const { return m_captionText; }
@@ -54,6 +58,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void bind(catalogue::Recordset *recordset);
     QToolButton *addButton(Step step, const QString &name, const QString &toolTip);
     void placeControls();
     void relayReposition();
@@ -65,7 +70,8 @@ private:
     void moveNext();
     void moveLast();
 
-    std::unique_ptr<catalogue::Recordset> m_recordset;
+    std::unique_ptr<catalogue::Recordset> m_owned;
+    QPointer<catalogue::Recordset> m_recordset; // m_owned's, or one bound without it
     std::array<QToolButton *, 4> m_buttons{}; // in Step order
     QLabel *m_caption = nullptr;
     QString m_captionText;

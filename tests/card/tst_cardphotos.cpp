@@ -22,6 +22,7 @@
 #include "pictures/pictureloader.h"
 #include "startup/modcol.h"
 #include "viewer/frmfoto.h"
+#include "viewer/viewermodel.h"
 #include "widgets/recordnavigator.h"
 
 using namespace testsupport;
@@ -203,6 +204,7 @@ private slots:
         const WhenShown<viewer::FrmFoto> driver([&](viewer::FrmFoto &photoViewer) {
             QCOMPARE(QApplication::activeModalWidget(), &photoViewer);
             QCOMPARE(photoViewer.parentWidget(), m_card.get());
+            QCOMPARE(photoViewer.internalsForTests().model.shownKey(), 3);
             if (pick) {
                 // The photo after the card's (d after c: the hidden b is not
                 // in the viewer), in the middle of the screen.
