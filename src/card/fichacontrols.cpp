@@ -16,10 +16,6 @@ using namespace modcol;
 namespace card {
 namespace {
 
-const QColor Azul(0, 0, 255);
-const QColor Verde(0, 128, 0);
-const QColor Gris(128, 128, 128);
-
 constexpr double CaptionPoints = 11.25; // labels, frame captions, Command1, the qualities
 constexpr double BoxPoints = 9.75;      // the other boxes
 constexpr double BarPoints = 9;         // botcerrar and the navigators
@@ -53,10 +49,10 @@ struct FrameDesign
 };
 
 const FrameDesign Frames[] = {
-    {"Frame1", "Distribución", {120, 720, 11175, 855}, Azul},
-    {"Frame3", "Descripciones", {120, 1680, 6375, 1815}, Verde},
-    {"Frame2", "Superficies", {120, 3600, 6375, 975}, Azul},
-    {"Frame4", "Calidades", {120, 4680, 6375, 1815}, Verde},
+    {"Frame1", "Distribución", {120, 720, 11175, 855}, DesignColour::TextBlue},
+    {"Frame3", "Descripciones", {120, 1680, 6375, 1815}, DesignColour::FrameGreen},
+    {"Frame2", "Superficies", {120, 3600, 6375, 975}, DesignColour::TextBlue},
+    {"Frame4", "Calidades", {120, 4680, 6375, 1815}, DesignColour::FrameGreen},
 };
 
 const Field Fields[] = {
@@ -93,7 +89,7 @@ QPushButton *addButton(QWidget *client, const char *name, const QString &caption
     // Enter presses a focused button, never one from a box.
     auto *button = new CommandButton(caption, client);
     button->setObjectName(QLatin1String(name));
-    setBackColour(button, Gris);
+    setBackColour(button, DesignColour::ButtonGrey);
     place(button, rect);
     setDesignFont(button, points);
     return button;
@@ -141,7 +137,7 @@ CardControls placeCardControls(QWidget *client)
         setDesignFont(box, BoxPoints);
         controls.txtcampo[field.box] = box;
     }
-    setTextColour(controls.txtcampo[4], Azul);
+    setTextColour(controls.txtcampo[4], DesignColour::TextBlue);
 
     auto *qualities = new QPlainTextEdit(frames[Frame4]);
     qualities->setObjectName(QStringLiteral("txtcampo22"));

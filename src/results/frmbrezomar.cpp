@@ -64,7 +64,7 @@ frmbrezomar::frmbrezomar(QWidget *parent)
     setDesignFont(text1, 9.75);
 
     auto *lbtexto = new QLabel(QStringLiteral("Hacemos demostraciones del Software"), this);
-    setTextColour(lbtexto, Qt::blue);
+    setTextColour(lbtexto, DesignColour::TextBlue);
     placeControl(lbtexto, 2280, 3840, 4470, 285);
     setDesignFont(lbtexto, 12);
 

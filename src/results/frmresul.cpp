@@ -29,7 +29,7 @@ frmresul::frmresul(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmresul"));
     setWindowTitle(ApplicationTitle);
-    setBackColour(this, QColor(40, 130, 164));
+    setBackColour(this, DesignColour::WindowBlue);
     resize(twipsToPixels(11880), twipsToPixels(8490));
 
     // Created in tab order; the start panel lies over the grid.

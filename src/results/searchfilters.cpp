@@ -27,7 +27,6 @@ namespace results {
 
 namespace {
 
-const QColor BandGrey(0xBF, 0xBF, 0xBF);
 
 void addLabel(QWidget *band, const char *name, const QString &caption, int left, int width)
 {
@@ -109,7 +108,7 @@ SearchFilters::SearchFilters(QWidget *parent)
     // The band lies at the window's top left corner, so its controls keep
     // the window's design positions.
     setObjectName(QStringLiteral("shape"));
-    setBackColour(this, BandGrey);
+    setBackColour(this, DesignColour::BandGrey);
     placeControl(this, 0, 0, 12975, 800);
 
     addLabel(this, "Label1", QStringLiteral("Seleccione Tipo"), 240, 1350);
@@ -125,7 +124,7 @@ SearchFilters::SearchFilters(QWidget *parent)
 
     chkpiscina = new QCheckBox(QStringLiteral("Piscina"), this);
     chkpiscina->setObjectName(QStringLiteral("chkpiscina"));
-    setBackColour(chkpiscina, BandGrey);
+    setBackColour(chkpiscina, DesignColour::BandGrey);
     placeControl(chkpiscina, 9480, 360, 975, 255);
     setDesignFont(chkpiscina, 9.75);
 

@@ -15,7 +15,6 @@ namespace results {
 
 namespace {
 
-const QColor Blue(0, 0, 255);
 
 // The size, in twips, of a logo of `logo` twips in a room of `alto` by
 // `ancho` twips: shrunk with its proportions kept when it does not fit,
@@ -45,7 +44,7 @@ StartPanel::StartPanel(QWidget *parent)
 
     lbtexto->setObjectName(QStringLiteral("lbtexto"));
     lbtexto->setTextFormat(Qt::PlainText);
-    setTextColour(lbtexto, Blue);
+    setTextColour(lbtexto, modcol::DesignColour::TextBlue);
     placeControl(lbtexto, 240, 360, 0, 0);
     setDesignFont(lbtexto, 27.75);
     setAutoSize(lbtexto);
@@ -61,7 +60,7 @@ StartPanel::StartPanel(QWidget *parent)
     connect(Image1, &modcol::ClickLabel::clicked, this, &StartPanel::makerClicked);
 
     Label4->setObjectName(QStringLiteral("Label4"));
-    setTextColour(Label4, Blue);
+    setTextColour(Label4, modcol::DesignColour::TextBlue);
     Label4->setCursor(handCursor());
     placeControl(Label4, 8760, 6240, 1425, 225);
     setDesignFont(Label4, 9);

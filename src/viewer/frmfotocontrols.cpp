@@ -26,10 +26,6 @@ using modcol::setDesignFont;
 namespace viewer {
 namespace {
 
-// &H00A48228 and &H00BFBFBF.
-const QColor Azul(0x28, 0x82, 0xA4);
-const QColor Gris(0xBF, 0xBF, 0xBF);
-
 QLabel *addLabel(QWidget *container, const QString &name, const QString &caption, int left)
 {
     auto *label = new QLabel(caption, container);
@@ -75,15 +71,15 @@ QWidget *addPanel(QWidget *window, const char *name, int left, int width)
 
 void FrmFoto::createControls()
 {
-    setBackColour(this, Azul);
+    setBackColour(this, modcol::DesignColour::WindowBlue);
 
     Shape1 = new QFrame(this);
     Shape1->setObjectName(QStringLiteral("Shape1"));
-    setBackColour(Shape1, Gris);
+    setBackColour(Shape1, modcol::DesignColour::BandGrey);
     placeControl(Shape1, 120, 60, 11655, 800);
 
     botcerrar = addButton(this, "botcerrar", QStringLiteral("&Cerrar"));
-    setBackColour(botcerrar, Azul);
+    setBackColour(botcerrar, modcol::DesignColour::WindowBlue);
     placeControl(botcerrar, 240, 240, 1335, 495);
     setDesignFont(botcerrar, 9.75);
     connect(botcerrar, &QPushButton::clicked, this, &FrmFoto::botcerrar_Click);
