@@ -80,6 +80,8 @@ private slots:
             << turned << QSize(60, 100) << PictureFit::Stretch << standing << QSize(60, 100);
         QTest::newRow("turned, its proportions within the box") << turned << QSize(100, 100) << PictureFit::KeepAspect << standing << QSize(50, 100);
         QTest::newRow("turned, never above its own size") << turned << QSize(1000, 1000) << PictureFit::KeepAspect << standing << standing;
+        QTest::newRow("turned, narrower than the box but taller")
+            << turned << QSize(1000, 100) << PictureFit::KeepAspect << standing << QSize(50, 100);
         QTest::newRow("JPEG without its end marker (issue 20)")
             << encoded(standingPhoto(), "JPG").chopped(2) << QSize(100, 100) << PictureFit::KeepAspect << standing << QSize(50, 100);
         QTest::newRow("top-down BMP (issue 17)")
@@ -140,12 +142,17 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<PictureVerdict>("verdict");
-        const QSize huge(20000, 20000);
         const QSize large(7000, 7000);
-        QTest::newRow("baseline JPEG declaring 20000 x 20000: decoded at an eighth")
-            << testsupport::jpegDeclaring(huge, false) << PictureVerdict::Decodable;
-        QTest::newRow("progressive JPEG declaring 20000 x 20000: every coefficient kept (issue 17)")
-            << testsupport::jpegDeclaring(huge, true) << PictureVerdict::OverBudget;
+        // A baseline JPEG is decoded at an eighth, its time the limit; a
+        // progressive one keeps every coefficient (issue 17), its memory the limit.
+        QTest::newRow("baseline JPEG of 45000 x 45000, just under the time budget")
+            << testsupport::jpegDeclaring(QSize(45000, 45000), false) << PictureVerdict::Decodable;
+        QTest::newRow("baseline JPEG of 46500 x 46500, just over it")
+            << testsupport::jpegDeclaring(QSize(46500, 46500), false) << PictureVerdict::OverBudget;
+        QTest::newRow("progressive JPEG of 8000 x 8000, just under the memory budget")
+            << testsupport::jpegDeclaring(QSize(8000, 8000), true) << PictureVerdict::Decodable;
+        QTest::newRow("progressive JPEG of 8200 x 8200, just over it")
+            << testsupport::jpegDeclaring(QSize(8200, 8200), true) << PictureVerdict::OverBudget;
         QTest::newRow("PNG declaring 6000 x 6000: scaled as it is read")
             << testsupport::pngDeclaring(QSize(6000, 6000)) << PictureVerdict::Decodable;
         QTest::newRow("RGBA PNG of 16 bits declaring 7000 x 7000 (issue 17)")
