@@ -41,12 +41,28 @@ struct Window
     QWidget unplaced{&frame};
 };
 
-// The five screens the program is tried on, in twips.
-const QList<std::pair<const char *, QSizeF>> Screens{
-    {"800 x 600", QSizeF(12000, 9000)},   {"1024 x 768", QSizeF(15360, 11520)},
-    {"1280 x 1024", QSizeF(19200, 15360)}, {"1366 x 768", QSizeF(20490, 11520)},
-    {"1920 x 1080", QSizeF(28800, 16200)},
-};
+// Whether `text` of a control of `kind` fits it whole in its font as it is:
+// a caption on one line beside a check box's indicator, a list's entry in
+// its edit field, a wrapped label's text within its height.
+bool textFits(const QString &kind, const QWidget *control, const QString &text)
+{
+    const QFontMetrics metrics = control->fontMetrics();
+    if (kind == "label")
+        return metrics.horizontalAdvance(text) <= control->width() && metrics.height() <= control->height();
+    if (kind == "check") {
+        const QStyle *style = control->style();
+        return style->pixelMetric(QStyle::PM_IndicatorWidth) + style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing)
+                   + metrics.horizontalAdvance(text)
+            <= control->width();
+    }
+    if (kind == "list") {
+        QStyleOptionComboBox option;
+        option.initFrom(control);
+        return metrics.horizontalAdvance(text)
+            < control->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, control).width();
+    }
+    return control->heightForWidth(control->width()) <= control->height();
+}
 
 } // namespace
 
@@ -102,88 +118,55 @@ private slots:
         QCOMPARE(w.label->width(), twipsToPixels(1350 * screen.width() / 12000));
     }
 
-    // The windows' longest fixed texts in their design boxes and fonts: after
-    // scaling each still fits its box whole, in a font shrunk from the scaled
-    // size only as far as needed.
-    void textsFitTheirBoxes_data()
+    // A fixed text a fifth too wide for its box (a wrapped one, too tall)
+    // at the font the scaling gives it: the font shrinks until the text fits
+    // whole, and not a point further.
+    void textsShrinkToFit_data()
     {
         QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QRect>("design"); // twips
-        QTest::addColumn<double>("points");
         QTest::addColumn<QSizeF>("screen");
-        const QString advertising = "Actualización automática de la página web de la inmobiliaria desde el programa.\n"
-                                    "Envío de ofertas a los portales Casas Hoy, InmoRed, Vivienda Directa y TuPiso.\n"
-                                    "Diseño y construcción de sitios web para inmobiliarias.\n"
-                                    "Comunicación entre oficinas.\n"
-                                    "Grabación automática de CDs para los colaboradores.\n"
-                                    "Y muchas funciones más.";
-        for (const auto &[name, screen] : Screens) {
-            const auto row = [&](const char *what) -> QTestData & { return QTest::addRow("%s, %s", what, name); };
-            row("type label") << "label" << "Seleccione Tipo" << QRect(240, 120, 1350, 225) << 9.0 << screen;
-            row("city label") << "label" << "Seleccione Ciudad" << QRect(2040, 120, 1575, 225) << 9.0 << screen;
-            row("telephone") << "label" << "Soporte telefónico 900 123 456" << QRect(5280, 4560, 2880, 240) << 9.75
-                             << screen;
-            row("demonstrations") << "label" << "Hacemos demostraciones del Software" << QRect(2280, 3840, 4470, 285)
-                                  << 12.0 << screen;
-            row("pool box") << "check" << "Piscina" << QRect(9480, 360, 975, 255) << 9.75 << screen;
-            row("type list") << "list" << "Local comercial" << QRect(240, 360, 1575, 360) << 9.75 << screen;
-            row("advertising, wrapped") << "text" << advertising << QRect(360, 1920, 7695, 1815) << 9.75 << screen;
+        for (const char *kind : {"label", "check", "list", "wrapped"}) {
+            QTest::addRow("%s, 1024 x 768", kind) << kind << QSizeF(15360, 11520);
+            QTest::addRow("%s, 1920 x 1080", kind) << kind << QSizeF(28800, 16200);
         }
     }
 
-    void textsFitTheirBoxes()
+    void textsShrinkToFit()
     {
         QFETCH(QString, kind);
-        QFETCH(QString, text);
-        QFETCH(QRect, design);
-        QFETCH(double, points);
         QFETCH(QSizeF, screen);
+        const QString text = "Soporte telefónico y demostraciones del programa";
         QWidget frame;
         frame.resize(twipsToPixels(11880), twipsToPixels(8490));
         QWidget *control = nullptr;
-        if (kind == "label") {
-            control = new QLabel(text, &frame);
-        } else if (kind == "check") {
+        if (kind == "check") {
             control = new QCheckBox(text, &frame);
         } else if (kind == "list") {
             auto *list = new QComboBox(&frame);
-            list->addItems({"Piso", text, "Ático"});
-            list->setCurrentIndex(1);
+            list->addItems({"Piso", text});
             control = list;
         } else {
-            auto *area = new QLabel(text, &frame);
-            area->setWordWrap(true);
-            area->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-            control = area;
+            auto *label = new QLabel(text, &frame);
+            label->setWordWrap(kind == "wrapped");
+            control = label;
         }
-        placeControl(control, design.x(), design.y(), design.width(), design.height());
-        setDesignFont(control, points);
+        setDesignFont(control, 9.75);
+        const double width = pixelsToTwips(control->fontMetrics().horizontalAdvance(text)) * 0.8;
+        const double lineHeight = pixelsToTwips(control->fontMetrics().height()) * 1.5;
+        if (kind == "wrapped")
+            placeControl(control, 240, 120, int(width / 3), int(lineHeight * 2));
+        else
+            placeControl(control, 240, 120, int(width), int(lineHeight));
         AjustaFormu(&frame, 0, 0, false, screen);
         frame.show();
         QVERIFY(QTest::qWaitForWindowExposed(&frame));
 
-        const double scaled = points * std::min(screen.width() / 12000, screen.height() / 9000);
-        QVERIFY(control->font().pointSizeF() <= scaled + 1e-4);
-        QVERIFY2(control->font().pointSizeF() > 0.7 * scaled, qPrintable(QString::number(control->font().pointSizeF())));
-        const QFontMetrics metrics = control->fontMetrics();
-        if (kind == "label") {
-            QVERIFY(metrics.horizontalAdvance(text) <= control->width());
-            QVERIFY(metrics.height() <= control->height());
-        } else if (kind == "check") {
-            const QStyle *style = control->style();
-            QVERIFY(style->pixelMetric(QStyle::PM_IndicatorWidth) + style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing)
-                        + metrics.horizontalAdvance(text)
-                    <= control->width());
-        } else if (kind == "list") {
-            QStyleOptionComboBox option;
-            option.initFrom(control);
-            const QRect field = control->style()->subControlRect(QStyle::CC_ComboBox, &option,
-                                                                 QStyle::SC_ComboBoxEditField, control);
-            QVERIFY(metrics.horizontalAdvance(text) < field.width());
-        } else {
-            QVERIFY(control->heightForWidth(control->width()) <= control->height());
-        }
+        QFont font = control->font();
+        QVERIFY(font.pointSizeF() < 9.75 * std::min(screen.width() / 12000, screen.height() / 9000));
+        QVERIFY(textFits(kind, control, text));
+        font.setPointSizeF(font.pointSizeF() + 1);
+        control->setFont(font);
+        QVERIFY(!textFits(kind, control, text));
     }
 
     // A window that already fits the screen is left as it is; auto-sized
