@@ -1,5 +1,5 @@
 // The orientation tag the generator puts into one demo photo, read back the
-// way Qt's JPEG reader reads it.
+// way Qt's JPEG reader reads it; what it cannot tag comes back unchanged.
 
 #include "demofolder/exiforientation.h"
 
@@ -12,8 +12,11 @@ using demofolder::withExifOrientation;
 
 namespace {
 
-QByteArray encoded(const QImage &image, const char *format)
+QByteArray encoded(const char *format)
 {
+    QImage image(40, 30, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    image.setPixelColor(0, 0, Qt::red);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -21,21 +24,10 @@ QByteArray encoded(const QImage &image, const char *format)
     return bytes;
 }
 
-QImage smallPicture()
+// `jpeg` without its JFIF segment (APP0, right after SOI).
+QByteArray withoutJfif(const QByteArray &jpeg)
 {
-    QImage image(40, 30, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    for (int x = 0; x < 20; ++x)
-        image.setPixelColor(x, 0, Qt::red);
-    return image;
-}
-
-QImageIOHandler::Transformations transformationOf(const QByteArray &jpeg)
-{
-    QBuffer buffer;
-    buffer.setData(jpeg);
-    QImageReader reader(&buffer, "jpeg");
-    return reader.transformation();
+    return jpeg.left(2) + jpeg.mid(4 + ((uchar(jpeg[4]) << 8) | uchar(jpeg[5])));
 }
 
 } // namespace
@@ -45,67 +37,44 @@ class TestExifOrientation : public QObject
     Q_OBJECT
 
 private slots:
-    void readersSeeTheOrientation_data()
-    {
-        QTest::addColumn<int>("orientation");
-        QTest::addColumn<QImageIOHandler::Transformations>("transformation");
-        QTest::newRow("1 upright") << 1 << QImageIOHandler::Transformations(QImageIOHandler::TransformationNone);
-        QTest::newRow("3 upside down") << 3 << QImageIOHandler::Transformations(QImageIOHandler::TransformationRotate180);
-        QTest::newRow("6 quarter clockwise") << 6 << QImageIOHandler::Transformations(QImageIOHandler::TransformationRotate90);
-        QTest::newRow("8 quarter anticlockwise") << 8 << QImageIOHandler::Transformations(QImageIOHandler::TransformationRotate270);
-    }
-
-    void readersSeeTheOrientation()
-    {
-        QFETCH(int, orientation);
-        QFETCH(QImageIOHandler::Transformations, transformation);
-        const QByteArray plain = encoded(smallPicture(), "JPG");
-        const QByteArray tagged = withExifOrientation(plain, orientation);
-        QCOMPARE(transformationOf(tagged), transformation);
-
-        // The pixels are untouched: only the tag tells how to show them.
-        QCOMPARE(QImage::fromData(tagged, "JPG"), QImage::fromData(plain, "JPG"));
-        // JFIF readers expect APP0 first.
-        QCOMPARE(tagged.mid(2, 2), QByteArray("\xFF\xE0"));
-    }
-
-    // Tagging twice leaves one tag, the last one.
-    void secondTagReplacesTheFirst()
-    {
-        const QByteArray twice = withExifOrientation(withExifOrientation(encoded(smallPicture(), "JPG"), 6), 3);
-        QCOMPARE(twice.count(QByteArray("Exif\0\0", 6)), 1);
-        QCOMPARE(transformationOf(twice), QImageIOHandler::Transformations(QImageIOHandler::TransformationRotate180));
-    }
-
-    void otherInputComesBackUnchanged_data()
+    void tags_data()
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("orientation");
-        const QByteArray jpeg = encoded(smallPicture(), "JPG");
-        QTest::newRow("PNG") << encoded(smallPicture(), "PNG") << 6;
-        QTest::newRow("empty") << QByteArray() << 6;
-        QTest::newRow("bare SOI") << QByteArray("\xFF\xD8", 2) << 6;
-        QTest::newRow("orientation 0") << jpeg << 0;
-        QTest::newRow("orientation 9") << jpeg << 9;
+        QTest::addColumn<int>("transformation"); // as Qt reads it; -1: the bytes come back unchanged
+        const QByteArray jpeg = encoded("JPG");
+        QTest::newRow("1 upright") << jpeg << 1 << int(QImageIOHandler::TransformationNone);
+        QTest::newRow("3 upside down") << jpeg << 3 << int(QImageIOHandler::TransformationRotate180);
+        QTest::newRow("6 quarter clockwise") << jpeg << 6 << int(QImageIOHandler::TransformationRotate90);
+        QTest::newRow("8 quarter anticlockwise") << jpeg << 8 << int(QImageIOHandler::TransformationRotate270);
+        QTest::newRow("tagged twice: one tag, the last")
+            << withExifOrientation(jpeg, 6) << 3 << int(QImageIOHandler::TransformationRotate180);
+        QTest::newRow("no JFIF segment: the tag right after SOI")
+            << withoutJfif(jpeg) << 8 << int(QImageIOHandler::TransformationRotate270);
+        QTest::newRow("PNG") << encoded("PNG") << 6 << -1;
+        QTest::newRow("empty") << QByteArray() << 6 << -1;
+        QTest::newRow("bare SOI") << QByteArray("\xFF\xD8", 2) << 6 << -1;
+        QTest::newRow("orientation 0") << jpeg << 0 << -1;
+        QTest::newRow("orientation 9") << jpeg << 9 << -1;
     }
 
-    void otherInputComesBackUnchanged()
+    void tags()
     {
         QFETCH(QByteArray, bytes);
         QFETCH(int, orientation);
-        QCOMPARE(withExifOrientation(bytes, orientation), bytes);
-    }
-
-    // A JPEG without APP0 gets the tag right after SOI and stays readable.
-    void jpegWithoutJfifHeader()
-    {
-        const QByteArray jpeg = encoded(smallPicture(), "JPG");
-        const qsizetype app0End = 4 + ((uchar(jpeg[4]) << 8) | uchar(jpeg[5]));
-        const QByteArray bare = jpeg.left(2) + jpeg.mid(app0End);
-        const QByteArray tagged = withExifOrientation(bare, 8);
-        QCOMPARE(tagged.mid(2, 2), QByteArray("\xFF\xE1"));
-        QCOMPARE(transformationOf(tagged), QImageIOHandler::Transformations(QImageIOHandler::TransformationRotate270));
-        QVERIFY(!QImage::fromData(tagged, "JPG").isNull());
+        QFETCH(int, transformation);
+        const QByteArray tagged = withExifOrientation(bytes, orientation);
+        if (transformation < 0) {
+            QCOMPARE(tagged, bytes);
+            return;
+        }
+        QBuffer buffer;
+        buffer.setData(tagged);
+        QCOMPARE(int(QImageReader(&buffer, "jpeg").transformation()), transformation);
+        QCOMPARE(tagged.count(QByteArray("Exif\0\0", 6)), 1);
+        // The pixels are untouched; JFIF readers expect APP0 first where there is one.
+        QCOMPARE(QImage::fromData(tagged, "JPG"), QImage::fromData(bytes, "JPG"));
+        QCOMPARE(tagged.mid(2, 2), QByteArray(bytes.mid(2, 2) == "\xFF\xE0" ? "\xFF\xE0" : "\xFF\xE1"));
     }
 };
 
