@@ -66,6 +66,8 @@ private slots:
     void readsWhatWasWritten();
 };
 
+// Every value as SQLite holds it, the columns' types and sizes as declared,
+// and the password.
 void TestMdbwriteMdbReader::readsWhatWasWritten()
 {
     const QString node = QStandardPaths::findExecutable("node");
@@ -109,11 +111,10 @@ void TestMdbwriteMdbReader::readsWhatWasWritten()
             }
         }
     }
-    const QJsonArray columns = tables[0]["columns"].toArray();
-    QCOMPARE(columns[1]["name"].toString(), "ref");
-    QCOMPARE(columns[1]["size"].toInt(), 40);
-    QCOMPARE(columns[8]["name"].toString(), "descripción");
-    QCOMPARE(columns[8]["type"].toString(), "memo");
+    QStringList types;
+    for (const QJsonValue &column : tables[0]["columns"].toArray())
+        types << QStringLiteral("%1 %2").arg(column["type"].toString()).arg(column["size"].toInt());
+    QCOMPARE(types.join(", "), "long 4, text 40, currency 8, boolean 0, datetime 8, byte 1, integer 2, double 8, memo 0");
 }
 
 QTEST_GUILESS_MAIN(TestMdbwriteMdbReader)
