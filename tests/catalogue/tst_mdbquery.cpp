@@ -1,34 +1,22 @@
 // mdbquery, the support tool: what it prints and how it fails.
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "testcatalogue.h"
+#include "testfiles.h"
 
 namespace {
 
-struct Run
+testsupport::ProgramRun mdbquery(const QStringList &arguments, const QString &locale = QStringLiteral("es_ES.UTF-8"),
+                                 const QString &mdbiconv = QString())
 {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-Run mdbquery(const QStringList &arguments, const QString &locale = QStringLiteral("es_ES.UTF-8"),
-             const QString &mdbiconv = QString())
-{
-    QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("LC_ALL"), locale);
     environment.insert(QStringLiteral("LANG"), locale);
     if (!mdbiconv.isEmpty())
         environment.insert(QStringLiteral("MDBICONV"), mdbiconv);
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(MDBQUERY_EXECUTABLE), arguments);
-    process.waitForFinished(60000);
-    return Run{process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-               QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+    return testsupport::runProgram(QStringLiteral(MDBQUERY_EXECUTABLE), arguments, QByteArray(), environment);
 }
 
 } // namespace
@@ -75,11 +63,11 @@ private slots:
         QFETCH(QString, locale);
         QFETCH(QString, mdbiconv);
         QFETCH(QString, out);
-        const Run run = mdbquery({QStringLiteral("--password"), QStringLiteral("pinoverdes_"), m_catalogue, statement},
-                                 locale, mdbiconv);
-        QCOMPARE(run.err, QString());
+        const auto run = mdbquery({QStringLiteral("--password"), QStringLiteral("pinoverdes_"), m_catalogue, statement},
+                                  locale, mdbiconv);
+        QCOMPARE(run.err, QByteArray());
         QCOMPARE(run.status, 0);
-        QCOMPARE(run.out, out);
+        QCOMPARE(QString::fromUtf8(run.out), out);
     }
 
     void failures_data()
@@ -96,11 +84,11 @@ private slots:
     {
         QFETCH(QStringList, arguments);
         QFETCH(QString, message);
-        const Run run = mdbquery(arguments);
+        const auto run = mdbquery(arguments);
         QCOMPARE(run.status, 2);
-        QCOMPARE(run.out, QString());
-        QCOMPARE(run.err.count(u'\n'), 1);
-        QVERIFY2(run.err.contains(message), qPrintable(run.err));
+        QCOMPARE(run.out, QByteArray());
+        QCOMPARE(run.err.count('\n'), 1);
+        QVERIFY2(QString::fromUtf8(run.err).contains(message), run.err.constData());
     }
 
 private:

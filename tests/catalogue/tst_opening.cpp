@@ -5,7 +5,6 @@
 #include <functional>
 
 #include <QDir>
-#include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,37 +15,22 @@
 #include "catalogue/recordset.h"
 #include "recordsetrows.h"
 #include "testcatalogue.h"
+#include "testfiles.h"
 
 using namespace catalogue;
+using testsupport::readFile;
+using testsupport::writeFile;
 
 namespace {
 
 constexpr int PageSize = 4096;
 using Patch = std::function<void(QByteArray &)>;
 
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void store(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
-
-unsigned char pageType(const QByteArray &file, int page)
-{
-    return static_cast<unsigned char>(file.at(page * PageSize));
-}
-
 // The first page after page 2 of the given type for which `also` holds.
 int findPage(const QByteArray &file, unsigned char type, const std::function<bool(const char *)> &also = {})
 {
     for (int page = 3; page < file.size() / PageSize; ++page) {
-        if (pageType(file, page) == type && (!also || also(file.constData() + page * PageSize)))
+        if (static_cast<unsigned char>(file.at(page * PageSize)) == type && (!also || also(file.constData() + page * PageSize)))
             return page;
     }
     return -1;
@@ -193,7 +177,7 @@ private slots:
         QFETCH(QString, reason);
         const QString path = m_dir.filePath(name);
         if (!bytes.isNull())
-            store(path, bytes);
+            writeFile(path, bytes);
         try {
             Database::OpenDatabase(path, QString());
             QFAIL("opened");
@@ -276,11 +260,10 @@ private slots:
     {
         QFETCH(Patch, patch);
         QFETCH(QString, table);
-        QByteArray bytes = contents(m_healthy);
+        QByteArray bytes = readFile(m_healthy);
         QVERIFY(tableDefinition(bytes) > 0 && dataPage(bytes) > 0);
         patch(bytes);
-        const QString path = m_dir.filePath(QStringLiteral("danada.mdb"));
-        store(path, bytes);
+        const QString path = writeFile(m_dir.filePath(QStringLiteral("danada.mdb")), bytes);
         try {
             const auto db = Database::OpenDatabase(path, QString());
             // A second try after a failed load fails the same way.
@@ -322,11 +305,9 @@ private slots:
     {
         QFETCH(Patch, patch);
         QFETCH(QString, keys);
-        QByteArray bytes = contents(m_healthy);
+        QByteArray bytes = readFile(m_healthy);
         patch(bytes);
-        const QString path = m_dir.filePath(QStringLiteral("marcas.mdb"));
-        store(path, bytes);
-        const auto rs = Database::OpenDatabase(path, QString())->OpenRecordset(QStringLiteral("select CodFoto, nota from fotos"));
+        const auto rs = Database::OpenDatabase(writeFile(m_dir.filePath(QStringLiteral("marcas.mdb")), bytes), QString())->OpenRecordset(QStringLiteral("select CodFoto, nota from fotos"));
         QStringList read;
         testsupport::forEachRow(*rs, [&] {
             read << rs->Fields(0).Value.toString() + (rs->Fields(1).Value.isNull() ? QStringLiteral("-") : QString());

@@ -11,6 +11,7 @@
 #include "demofolder/photoplanner.h"
 #include "recordsetrows.h"
 #include "statements/statements.h"
+#include "testfiles.h"
 
 #include <QCryptographicHash>
 #include <QDirIterator>
@@ -37,9 +38,8 @@ std::map<QString, QByteArray> fileHashes(const QString &root)
     std::map<QString, QByteArray> hashes;
     QDirIterator it(root, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
-        QFile file(it.next());
-        file.open(QIODevice::ReadOnly);
-        hashes[QDir(root).relativeFilePath(file.fileName())] = QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha1);
+        const QString path = it.next();
+        hashes[QDir(root).relativeFilePath(path)] = QCryptographicHash::hash(testsupport::readFile(path), QCryptographicHash::Sha1);
     }
     return hashes;
 }
@@ -217,10 +217,8 @@ private slots:
     {
         const QString folder = m_dir.filePath(QStringLiteral("rerun"));
         makeDemoFolder(folder, {3, 1, 9});
-        for (const char *name : {"/fotos/99999_01.jpg", "/colaborador"}) {
-            QFile file(folder + QLatin1String(name));
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(name) > 0);
-        }
+        for (const char *name : {"/fotos/99999_01.jpg", "/colaborador"})
+            testsupport::writeFile(folder + QLatin1String(name), name);
         makeDemoFolder(folder, Options);
         auto hashes = fileHashes(folder);
         QVERIFY(hashes.erase(QStringLiteral("colaborador")) == 1);

@@ -1,10 +1,10 @@
 // The command line: bad options are refused before anything is written, a
 // failure to write is reported, and a good run makes the folder.
 
-#include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include "testfiles.h"
 
 class TestMakeDemoCd : public QObject
 {
@@ -33,25 +33,19 @@ private slots:
         QFETCH(int, status);
         QFETCH(QByteArray, message);
         const QString out = m_dir.filePath(QStringLiteral("out"));
-        if (status == 1) {
-            QFile blocker(out);
-            QVERIFY(blocker.open(QIODevice::WriteOnly));
-        }
-        QProcess process;
-        process.start(QStringLiteral(MAKE_DEMO_CD), arguments.replaceInStrings(QStringLiteral("OUT"), out));
-        QVERIFY(process.waitForFinished(60000));
-        QCOMPARE(process.exitCode(), status);
-        QVERIFY(process.readAllStandardError().contains(message));
+        if (status == 1)
+            testsupport::writeFile(out);
+        const auto run = testsupport::runProgram(QStringLiteral(MAKE_DEMO_CD), arguments.replaceInStrings(QStringLiteral("OUT"), out));
+        QCOMPARE(run.status, status);
+        QVERIFY(run.err.contains(message));
         QCOMPARE(QFileInfo(out).isDir(), false);
     }
 
     void goodRunMakesTheFolder()
     {
         const QString out = m_dir.filePath(QStringLiteral("made"));
-        QProcess process;
-        process.start(QStringLiteral(MAKE_DEMO_CD), {out, "--offers", "4", "--photos-per-offer", "1", "--seed", "4294967295"});
-        QVERIFY(process.waitForFinished(60000));
-        QCOMPARE(process.exitCode(), 0);
+        const QStringList options{"--offers", "4", "--photos-per-offer", "1", "--seed", "4294967295"};
+        QCOMPARE(testsupport::runProgram(QStringLiteral(MAKE_DEMO_CD), QStringList{out} + options).status, 0);
         for (const char *name : {"brezomar.mdb", "nombreinmobiliaria.txt", "logocolaborador.jpg", "funcionesbrezomar.pdf",
                                  "fotos/00007_01.jpg"})
             QVERIFY2(QFileInfo::exists(out + QLatin1Char('/') + QLatin1String(name)), name);

@@ -2,42 +2,39 @@
 // file behind, and the command-line tool. (The password's round trip is in the engine's
 // opening tests and the mdb-reader comparison.)
 
-#include "scriptfile.h"
+#include "testcatalogue.h"
+#include "testfiles.h"
+
+#include "mdbwrite/mdbwriter.h"
 
 #include "catalogue/catalogueerror.h"
 #include "catalogue/database.h"
 #include "catalogue/recordset.h"
 
 #include <QDir>
-#include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
 
+using testsupport::readFile;
+
 namespace {
 
 constexpr int PageSize = 4096;
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 quint16 at16(const QByteArray &file, qsizetype offset)
 {
     return qFromLittleEndian<quint16>(file.constData() + offset);
 }
 
-const std::string Sample = R"(
+const QString Sample = QStringLiteral(R"(
     CREATE TABLE ofertas (Cod_Ofer INTEGER, ref TEXT(20), notas MEMO, alta DATETIME);
     WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 700)
     INSERT INTO ofertas SELECT i, 'REF-' || i, replace(hex(zeroblob(i * 7)), '00', 'ñ€'), '2024-05-17 10:30' FROM n;
     CREATE TABLE fotos (CodFoto INTEGER, KeyOfe INTEGER, nomostrar BOOLEAN);
     WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 40000)
     INSERT INTO fotos SELECT i, i / 10, i % 7 = 0 FROM n;
-)";
+)");
 
 } // namespace
 
@@ -46,31 +43,25 @@ class TestMdbwriteFile : public QObject
     Q_OBJECT
 
 private slots:
-    void passwordLongerThan20IsRefused()
-    {
-        mdbwrite::Options options;
-        options.password = "abcdefghijklmnopqrstu";
-        QVERIFY(writeScriptFile(m_dir, "larga.mdb", "", options).isEmpty());
-        QVERIFY(!QFile::exists(m_dir.filePath("larga.mdb")));
-    }
-
     void sameInputGivesSameBytes()
     {
-        mdbwrite::Options options;
-        options.password = "pinoverdes_";
-        options.creationDate = 45429.4375;
-        const QByteArray first = contents(writeScriptFile(m_dir, "uno.mdb", Sample, options));
-        const QByteArray second = contents(writeScriptFile(m_dir, "dos.mdb", Sample, options));
+        const auto write = [this](const char *name, double creationDate) {
+            mdbwrite::Options options;
+            options.password = "pinoverdes_";
+            options.creationDate = creationDate;
+            mdbwrite::writeScript(Sample.toStdString(), m_dir.filePath(name).toStdString(), options);
+            return readFile(m_dir.filePath(name));
+        };
+        const QByteArray first = write("uno.mdb", 45429.4375);
         QVERIFY(first.size() > 100 * PageSize);
-        QVERIFY(first == second);
-        options.creationDate += 1;
-        QVERIFY(contents(writeScriptFile(m_dir, "tres.mdb", Sample, options)) != first);
+        QVERIFY(first == write("dos.mdb", 45429.4375));
+        QVERIFY(write("tres.mdb", 45430.4375) != first);
     }
 
     // What readers do not check but a later writer would rely on: free space, packed rows.
     void pagesAreConsistent()
     {
-        const QByteArray file = contents(writeScriptFile(m_dir, "paginas.mdb", Sample));
+        const QByteArray file = readFile(testsupport::writeCatalogue(m_dir, Sample));
         QVERIFY(!file.isEmpty());
         QCOMPARE(file.size() % PageSize, 0);
         for (qsizetype page = 0; page < file.size(); page += PageSize) {
@@ -167,39 +158,48 @@ private slots:
 
     void failedWriteKeepsTheOldFile()
     {
-        const QString path = writeScriptFile(m_dir, "anterior.mdb", Sample);
-        const QByteArray before = contents(path);
-        QVERIFY(writeScriptFile(m_dir, "anterior.mdb", Sample + "INSERT INTO fotos VALUES (1, 1e10, 0);").isEmpty());
-        QVERIFY(contents(path) == before);
+        const QString path = testsupport::writeCatalogue(m_dir, Sample);
+        const QByteArray before = readFile(path);
+        QVERIFY_THROWS_EXCEPTION(mdbwrite::WriteError,
+                                 testsupport::writeCatalogue(m_dir, Sample + "INSERT INTO fotos VALUES (1, 1e10, 0);"));
+        QVERIFY(readFile(path) == before);
+    }
+
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments"); // OUT: the file to write; SCRIPT: a file holding the script
+        QTest::addColumn<QByteArray>("script");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("says");
+        const QByteArray good = "CREATE TABLE situación (baños TINYINT); INSERT INTO situación VALUES (3);";
+        QTest::newRow("standard input, a password") << QStringList{"--password", "pinoverdes_", "OUT", "-"} << good << 0
+                                                    << QByteArray();
+        QTest::newRow("a refused value") << QStringList{"OUT", "SCRIPT"}
+                                         << QByteArray("CREATE TABLE t (b TINYINT); INSERT INTO t VALUES (300);") << 1
+                                         << QByteArray("row 1, column 'b'");
+        QTest::newRow("a password over 20 characters") << QStringList{"--password", "abcdefghijklmnopqrstu", "OUT", "-"}
+                                                       << good << 1 << QByteArray("mdbwrite:");
+        QTest::newRow("no script") << QStringList{"OUT"} << good << 2 << QByteArray("usage:");
     }
 
     void commandLine()
     {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, script);
+        QFETCH(int, status);
+        QFETCH(QByteArray, says);
         const QTemporaryDir dir;
         const QString path = dir.filePath("cli.mdb");
-        QProcess process;
-        process.start(MDBWRITE_EXECUTABLE, {"--password", "pinoverdes_", path, "-"});
-        process.write("CREATE TABLE situación (baños TINYINT); INSERT INTO situación VALUES (3);");
-        process.closeWriteChannel();
-        QVERIFY(process.waitForFinished());
-        QCOMPARE(process.exitCode(), 0);
-        QVERIFY_THROWS_EXCEPTION(catalogue::CatalogueError, catalogue::Database::OpenDatabase(path, QString()));
-        const auto written = catalogue::Database::OpenDatabase(path, ";PWD=pinoverdes_");
-        QCOMPARE(written->OpenRecordset("select baños from situación")->Fields(0).Value, QVariant(3));
-
-        QFile script(dir.filePath("malo.sql"));
-        QVERIFY(script.open(QIODevice::WriteOnly));
-        script.write("CREATE TABLE t (b TINYINT); INSERT INTO t VALUES (300);");
-        script.close();
-        process.start(MDBWRITE_EXECUTABLE, {dir.filePath("malo.mdb"), script.fileName()});
-        QVERIFY(process.waitForFinished());
-        QCOMPARE(process.exitCode(), 1);
-        QVERIFY(process.readAllStandardError().contains("row 1, column 'b'"));
-        QVERIFY(!QFile::exists(dir.filePath("malo.mdb")));
-
-        process.start(MDBWRITE_EXECUTABLE, {path});
-        QVERIFY(process.waitForFinished());
-        QCOMPARE(process.exitCode(), 2);
+        arguments.replaceInStrings("OUT", path).replaceInStrings("SCRIPT", testsupport::writeFile(dir.filePath("a.sql"), script));
+        const testsupport::ProgramRun run = testsupport::runProgram(MDBWRITE_EXECUTABLE, arguments, script);
+        QCOMPARE(run.status, status);
+        QVERIFY2(run.err.contains(says), run.err.constData());
+        QCOMPARE(QFileInfo::exists(path), status == 0);
+        if (status == 0) {
+            QVERIFY_THROWS_EXCEPTION(catalogue::CatalogueError, catalogue::Database::OpenDatabase(path, QString()));
+            const auto written = catalogue::Database::OpenDatabase(path, ";PWD=pinoverdes_");
+            QCOMPARE(written->OpenRecordset("select baños from situación")->Fields(0).Value, QVariant(3));
+        }
     }
 
 private:

@@ -6,7 +6,7 @@
 #include "catalogue/database.h"
 #include "catalogue/recordset.h"
 #include "recordsetrows.h"
-#include "scriptfile.h"
+#include "testcatalogue.h"
 #include "sqlitesource.h"
 
 #include <QTemporaryDir>
@@ -91,9 +91,8 @@ private slots:
         QFETCH(QByteArray, script);
         const SqliteSource source(script.toStdString());
         QVERIFY2(source.error().isEmpty(), qPrintable(source.error()));
-        const QString path = writeScriptFile(m_dir, "tablas.mdb", script.toStdString());
-        QVERIFY(!path.isEmpty());
-        const auto database = catalogue::Database::OpenDatabase(path, QString());
+        const auto database = catalogue::Database::OpenDatabase(
+            testsupport::writeCatalogue(m_dir, QString::fromUtf8(script)), QString());
         QCOMPARE(database->TableDefCount(), source.tableNames().size());
         for (const QString &name : source.tableNames()) {
             const auto table = database->OpenRecordset(QStringLiteral("select * from [%1]").arg(name));

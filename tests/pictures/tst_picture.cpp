@@ -2,7 +2,6 @@
 // picture at all from a file that is damaged or would take too much memory
 // or time to decode, judged from its header alone.
 #include <QBuffer>
-#include <QFile>
 #include <QImageWriter>
 #include <QPainter>
 #include <QRegularExpression>
@@ -11,6 +10,7 @@
 
 #include "demofolder/exiforientation.h"
 #include "hostilepictures.h"
+#include "testfiles.h"
 #include "pictures/picture.h"
 
 using modcol::Picture;
@@ -171,13 +171,7 @@ private slots:
     }
 
 private:
-    QString write(const QString &name, const QByteArray &bytes)
-    {
-        QFile file(m_dir.filePath(name));
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            qFatal("cannot write %s", qPrintable(file.fileName()));
-        return file.fileName();
-    }
+    QString write(const QString &name, const QByteArray &bytes) { return testsupport::writeFile(m_dir.filePath(name), bytes); }
 
     QTemporaryDir m_dir;
 };

@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "hostilepictures.h"
+#include "testfiles.h"
 #include "pictures/pictureloader.h"
 
 using modcol::Picture;
@@ -132,10 +133,7 @@ private slots:
     // once.)
     void slowPictureGivesWay()
     {
-        const QString slow = m_dir->filePath("lenta.png");
-        QFile file(slow);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(testsupport::pngDeclaring(QSize(5000, 5000))) > 0);
-        file.close();
+        const QString slow = testsupport::writeFile(m_dir->filePath("lenta.png"), testsupport::pngDeclaring(QSize(5000, 5000)));
         QStringList ordinary;
         for (int i = 0; i < 3; ++i)
             ordinary << picture(QString("%1.jpg").arg(i), QSize(400, 300));
@@ -188,10 +186,7 @@ private:
             buffer.open(QIODevice::WriteOnly);
             image.save(&buffer, qPrintable(suffix));
         }
-        QFile file(m_dir->filePath(name));
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            qFatal("cannot write %s", qPrintable(file.fileName()));
-        return file.fileName();
+        return testsupport::writeFile(m_dir->filePath(name), bytes);
     }
 
     std::unique_ptr<QTemporaryDir> m_dir;

@@ -1,3 +1,6 @@
+// Start-up: the settings, the working copy of the catalogue and the agency's name.
+
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QStringEncoder>
@@ -9,28 +12,17 @@
 #endif
 
 #include "catalogue/catalogueerror.h"
+#include "testfiles.h"
 #include "startup/agencyname.h"
 #include "startup/modcol.h"
 #include "startup/registro.h"
 #include "startup/workingcopy.h"
 
 using namespace modcol;
+using testsupport::readFile;
+using testsupport::writeFile;
 
 namespace {
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QByteArray utf16(QStringConverter::Encoding encoding, const QString &text)
 {
@@ -105,88 +97,75 @@ private slots:
         }
     }
 
-    // The working copy's name is predictable in a shared folder. What lies
-    // under it is replaced, never written through; a read-only catalogue on
-    // a CD still gives a writable copy.
-    void workingCopyNeverWritesThroughALink_data()
+    // The working copy's name is predictable in a shared folder: what lies
+    // under it is replaced, never written through, but for a folder, which
+    // stays; a read-only catalogue on a CD still gives a writable copy. Only
+    // an ordinary catalogue is read, never waited on. A refusal says what it
+    // met, and no copy is made.
+    void workingCopy_data()
     {
-        QTest::addColumn<bool>("link");  // else a leftover file under the name
-        QTest::addColumn<QFile::Permissions>("planted"); // of the linked or leftover file; none: no file
+        QTest::addColumn<QString>("source");   // what the catalogue is: "file", "folder" or "fifo"
+        QTest::addColumn<QString>("planted");  // under the copy's name: "", "file", "link", "dangling link", "folder"
+        QTest::addColumn<QFile::Permissions>("mode"); // of the planted file, or the one a link points at
+        QTest::addColumn<QString>("refusal");  // empty: copied
         const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
-        QTest::newRow("read-only leftover") << false << readOnly;
-        QTest::newRow("link to a read-only file") << true << readOnly;
-        QTest::newRow("link to another's file") << true << (QFile::ReadOwner | QFile::WriteOwner);
-        QTest::newRow("dangling link") << true << QFile::Permissions();
+        QTest::newRow("read-only leftover") << "file" << "file" << readOnly << "";
+        QTest::newRow("link to a read-only file") << "file" << "link" << readOnly << "";
+        QTest::newRow("link to another's file") << "file" << "link" << (QFile::ReadOwner | QFile::WriteOwner) << "";
+        QTest::newRow("dangling link") << "file" << "dangling link" << QFile::Permissions() << "";
+        QTest::newRow("a folder in the copy's place") << "file" << "folder" << QFile::Permissions() << "ya hay una carpeta";
+        QTest::newRow("a folder as the catalogue") << "folder" << "" << QFile::Permissions() << "es una carpeta";
+#ifdef Q_OS_UNIX
+        QTest::newRow("a FIFO as the catalogue") << "fifo" << "" << QFile::Permissions() << "no es un archivo normal";
+#endif
     }
 
-    void workingCopyNeverWritesThroughALink()
+    void workingCopy()
     {
-        QFETCH(bool, link);
-        QFETCH(QFile::Permissions, planted);
+        QFETCH(QString, source);
+        QFETCH(QString, planted);
+        QFETCH(QFile::Permissions, mode);
+        QFETCH(QString, refusal);
         QTemporaryDir dir;
-        const QString source = dir.filePath("cd/brezomar.mdb");
+        const QString catalogue = dir.filePath("cd/brezomar.mdb");
         const QString target = dir.filePath("tmp/20061023174502.mdb");
         const QString other = dir.filePath("ajena/clave");
-        writeFile(source, QByteArray(100000, 'j'));
-        QFile::setPermissions(source, QFile::ReadOwner);
-        const QString plantedFile = link ? other : target;
-        if (planted) {
-            writeFile(plantedFile, "ajeno");
-            QFile::setPermissions(plantedFile, planted);
-        }
-        const QFile::Permissions plantedMode = QFile::permissions(plantedFile);
         QDir().mkpath(dir.filePath("tmp"));
-        if (link)
+        if (source == "file") {
+            QFile::setPermissions(writeFile(catalogue, QByteArray(100000, 'j')), QFile::ReadOwner);
+        } else if (source == "folder") {
+            writeFile(catalogue + "/dentro", "x");
+#ifdef Q_OS_UNIX
+        } else {
+            QDir().mkpath(dir.filePath("cd"));
+            QCOMPARE(::mkfifo(QFile::encodeName(catalogue).constData(), 0600), 0);
+#endif
+        }
+        if (planted == "file" || planted == "link")
+            QFile::setPermissions(writeFile(planted == "link" ? other : target, "ajeno"), mode);
+        const QFile::Permissions before = QFile::permissions(other);
+        if (planted.endsWith("link"))
             QVERIFY(QFile::link(other, target));
-
-        copyCatalogue(source, target);
+        if (planted == "folder")
+            writeFile(target + "/dentro", "x");
+        try {
+            copyCatalogue(catalogue, target);
+            QVERIFY2(refusal.isEmpty(), "copied");
+        } catch (const catalogue::CatalogueError &e) {
+            QVERIFY2(!refusal.isEmpty() && e.message().contains(refusal), qPrintable(e.message()));
+            QCOMPARE(QFileInfo(target).isDir(), planted == "folder");
+            QCOMPARE(readFile(target + "/dentro"), QByteArray(planted == "folder" ? "x" : ""));
+            return;
+        }
         QVERIFY(!QFileInfo(target).isSymLink());
         QFile copy(target);
         QVERIFY(copy.open(QIODevice::ReadWrite));
         QCOMPARE(copy.readAll(), QByteArray(100000, 'j'));
-        if (link && planted) {
+        if (planted == "link") {
             QCOMPARE(readFile(other), QByteArray("ajeno"));
-            QCOMPARE(QFile::permissions(other), plantedMode);
+            QCOMPARE(QFile::permissions(other), before);
         }
         QCOMPARE(QDir(dir.filePath("tmp")).entryList(QDir::Files).size(), 1);
-    }
-
-    // Only an ordinary catalogue is read, never waited on; a folder in the
-    // copy's place stays. Each is refused saying what it is, and no copy is made.
-    void fifoOrFolderRefused_data()
-    {
-        QTest::addColumn<QString>("source");
-        QTest::addColumn<bool>("folderAsCopy");
-        QTest::addColumn<QString>("says");
-        QTest::newRow("a folder in the copy's place") << "brezomar.mdb" << true << "ya hay una carpeta";
-        QTest::newRow("a folder as the catalogue") << "carpeta" << false << "es una carpeta";
-#ifdef Q_OS_UNIX
-        QTest::newRow("a FIFO as the catalogue") << "fifo" << false << "no es un archivo normal";
-#endif
-    }
-
-    void fifoOrFolderRefused()
-    {
-        QFETCH(QString, source);
-        QFETCH(bool, folderAsCopy);
-        QFETCH(QString, says);
-        QTemporaryDir dir;
-        const QString target = dir.filePath("20061023174502.mdb");
-        writeFile(dir.filePath("brezomar.mdb"), "catalogue");
-        writeFile(dir.filePath("carpeta/dentro"), "x");
-        if (folderAsCopy)
-            writeFile(target + "/dentro", "x");
-#ifdef Q_OS_UNIX
-        QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("fifo")).constData(), 0600), 0);
-#endif
-        try {
-            copyCatalogue(dir.filePath(source), target);
-            QFAIL("copied");
-        } catch (const catalogue::CatalogueError &e) {
-            QVERIFY2(e.message().contains(says), qPrintable(e.message()));
-        }
-        QCOMPARE(QFileInfo(target).isDir(), folderAsCopy);
-        QCOMPARE(readFile(target + "/dentro"), folderAsCopy ? QByteArray("x") : QByteArray());
     }
 
     void agencyName_data()
