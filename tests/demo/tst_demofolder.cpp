@@ -1,18 +1,21 @@
 // The folder the generator makes, read as the program reads it: every
 // peculiarity the program must cope with is in its catalogue, the photo rows
 // point at pictures that decode, the agency files are as Windows writes them,
-// and the same options give the same bytes.
+// and the same options give the same bytes; and the orientation tag it puts
+// into a photo.
 
 #include "catalogue/database.h"
 #include "catalogue/recordset.h"
 #include "demofolder/agencyfiles.h"
 #include "demofolder/cataloguestore.h"
 #include "demofolder/demofolder.h"
+#include "demofolder/exiforientation.h"
 #include "demofolder/photoplanner.h"
 #include "recordsetrows.h"
 #include "statements/statements.h"
 #include "testfiles.h"
 
+#include <QBuffer>
 #include <QCryptographicHash>
 #include <QDirIterator>
 #include <QImageReader>
@@ -47,6 +50,24 @@ std::map<QString, QByteArray> fileHashes(const QString &root)
 QString localPath(const QString &root, const QString &ruta)
 {
     return root + QLatin1Char('/') + QString(ruta).replace(QLatin1Char('\\'), QLatin1Char('/'));
+}
+
+QByteArray encoded(const char *format)
+{
+    QImage image(40, 30, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    image.setPixelColor(0, 0, Qt::red);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+// `jpeg` without its JFIF segment (APP0, right after SOI).
+QByteArray withoutJfif(const QByteArray &jpeg)
+{
+    return jpeg.left(2) + jpeg.mid(4 + ((uchar(jpeg[4]) << 8) | uchar(jpeg[5])));
 }
 
 std::unique_ptr<catalogue::Database> openCatalogue(const QString &folder)
@@ -254,6 +275,47 @@ private slots:
         QCOMPARE(empty->OpenRecordset(QStringLiteral("select * from ofertas"))->RecordCount(), 0);
         QCOMPARE(empty->OpenRecordset(QStringLiteral("select * from fotos"))->RecordCount(), 0);
         QVERIFY(empty->OpenRecordset(QStringLiteral("select * from ciudad"))->RecordCount() > 0);
+    }
+
+    // The orientation tag as Qt reads it; what cannot be tagged comes back unchanged.
+    void orientationTags_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("orientation");
+        QTest::addColumn<int>("transformation"); // as Qt reads it; -1: the bytes come back unchanged
+        const QByteArray jpeg = encoded("JPG");
+        QTest::newRow("1 upright") << jpeg << 1 << int(QImageIOHandler::TransformationNone);
+        QTest::newRow("3 upside down") << jpeg << 3 << int(QImageIOHandler::TransformationRotate180);
+        QTest::newRow("6 quarter clockwise") << jpeg << 6 << int(QImageIOHandler::TransformationRotate90);
+        QTest::newRow("8 quarter anticlockwise") << jpeg << 8 << int(QImageIOHandler::TransformationRotate270);
+        QTest::newRow("tagged twice: one tag, the last")
+            << withExifOrientation(jpeg, 6) << 3 << int(QImageIOHandler::TransformationRotate180);
+        QTest::newRow("no JFIF segment: the tag right after SOI")
+            << withoutJfif(jpeg) << 8 << int(QImageIOHandler::TransformationRotate270);
+        QTest::newRow("PNG") << encoded("PNG") << 6 << -1;
+        QTest::newRow("empty") << QByteArray() << 6 << -1;
+        QTest::newRow("bare SOI") << QByteArray("\xFF\xD8", 2) << 6 << -1;
+        QTest::newRow("orientation 0") << jpeg << 0 << -1;
+        QTest::newRow("orientation 9") << jpeg << 9 << -1;
+    }
+
+    void orientationTags()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, orientation);
+        QFETCH(int, transformation);
+        const QByteArray tagged = withExifOrientation(bytes, orientation);
+        if (transformation < 0) {
+            QCOMPARE(tagged, bytes);
+            return;
+        }
+        QBuffer buffer;
+        buffer.setData(tagged);
+        QCOMPARE(int(QImageReader(&buffer, "jpeg").transformation()), transformation);
+        QCOMPARE(tagged.count(QByteArray("Exif\0\0", 6)), 1);
+        // The pixels are untouched; JFIF readers expect APP0 first where there is one.
+        QCOMPARE(QImage::fromData(tagged, "JPG"), QImage::fromData(bytes, "JPG"));
+        QCOMPARE(tagged.mid(2, 2), QByteArray(bytes.mid(2, 2) == "\xFF\xE0" ? "\xFF\xE0" : "\xFF\xE1"));
     }
 
 private:
