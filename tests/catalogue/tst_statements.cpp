@@ -195,6 +195,8 @@ private slots:
         QTest::newRow("unknown table") << QStringLiteral("select * from inexistente");
         QTest::newRow("unknown column") << QStringLiteral("select nada from fotos");
         QTest::newRow("empty") << QStringLiteral("  ");
+        QTest::newRow("unterminated literal") << QStringLiteral("select \"abc from tipo");
+        QTest::newRow("unterminated name") << QStringLiteral("select [Cod_Ofer from ofertas");
     }
     void failingStatementsThrow()
     {

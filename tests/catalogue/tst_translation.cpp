@@ -28,8 +28,8 @@ private slots:
     }
 
     // Only what the statements' behaviour elsewhere does not show: cases of
-    // non-ASCII names, bracketed names, aliases, numbers and double-quoted
-    // literals are run in the collation, statement and mdbquery tests.
+    // non-ASCII names, bracketed names, aliases, numbers, double-quoted and
+    // unterminated literals are run in the value, statement and mdbquery tests.
     void translate_data()
     {
         QTest::addColumn<QString>("statement");
@@ -41,24 +41,12 @@ private slots:
             << "select * from tipo where Tipo_Ofer='dijo \"BAÑOS\" y l''Albir'";
         QTest::newRow("non-ASCII case of a table") << "select ñandú.Cod_Ofer from ÑANDÚ"
                                                    << "select \"Ñandú\".Cod_Ofer from \"Ñandú\"";
-        QTest::newRow("unterminated literal left for SQLite to refuse") << "select \"abc from tipo"
-                                                                        << "select \"abc from tipo";
-        QTest::newRow("unterminated name left for SQLite to refuse") << "select [Cod_Ofer from ofertas"
-                                                                     << "select [Cod_Ofer from ofertas";
     }
     void translate()
     {
         QFETCH(QString, statement);
         QFETCH(QString, sqlite);
         QCOMPARE(translateStatement(statement, m_schema).sql, sqlite);
-    }
-
-    void tablesNamed()
-    {
-        const TranslatedStatement t = translateStatement(
-            QStringLiteral("select * from FOTOS inner join ofertas on fotos.keyofe=ofertas.cod_ofer where x='tipo'"),
-            m_schema);
-        QCOMPARE(t.tables, QStringList({QStringLiteral("Fotos"), QStringLiteral("ofertas")}));
     }
 
     void tieBreaker_data()

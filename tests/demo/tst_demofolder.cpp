@@ -1,21 +1,16 @@
 // The folder the generator makes, read as the program reads it: every
 // peculiarity the program must cope with is in its catalogue, the photo rows
-// point at pictures that decode, the agency files are as Windows writes them,
-// and the same options give the same bytes; and the orientation tag it puts
-// into a photo.
+// point at pictures that decode, and the same options give the same bytes.
 
 #include "catalogue/database.h"
 #include "catalogue/recordset.h"
-#include "demofolder/agencyfiles.h"
 #include "demofolder/cataloguestore.h"
 #include "demofolder/demofolder.h"
-#include "demofolder/exiforientation.h"
 #include "demofolder/photoplanner.h"
 #include "recordsetrows.h"
 #include "statements/statements.h"
 #include "testfiles.h"
 
-#include <QBuffer>
 #include <QCryptographicHash>
 #include <QDirIterator>
 #include <QImageReader>
@@ -52,30 +47,6 @@ QString localPath(const QString &root, const QString &ruta)
     return root + QLatin1Char('/') + QString(ruta).replace(QLatin1Char('\\'), QLatin1Char('/'));
 }
 
-QByteArray encoded(const char *format)
-{
-    QImage image(40, 30, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    image.setPixelColor(0, 0, Qt::red);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
-    return bytes;
-}
-
-// `jpeg` without its JFIF segment (APP0, right after SOI).
-QByteArray withoutJfif(const QByteArray &jpeg)
-{
-    return jpeg.left(2) + jpeg.mid(4 + ((uchar(jpeg[4]) << 8) | uchar(jpeg[5])));
-}
-
-std::unique_ptr<catalogue::Database> openCatalogue(const QString &folder)
-{
-    return catalogue::Database::OpenDatabase(folder + QStringLiteral("/brezomar.mdb"),
-                                             QStringLiteral(";PWD=") + QLatin1String(CataloguePassword));
-}
-
 } // namespace
 
 class TestDemoFolder : public QObject
@@ -89,7 +60,8 @@ private slots:
         m_first = m_dir.filePath(QStringLiteral("first"));
         makeDemoFolder(m_first, Options);
         m_plan = planCatalogue(Options);
-        m_catalogue = openCatalogue(m_first);
+        m_catalogue = catalogue::Database::OpenDatabase(m_first + QStringLiteral("/brezomar.mdb"),
+                                                        QStringLiteral(";PWD=") + QLatin1String(CataloguePassword));
     }
 
     // Each peculiarity that a part of the program is tested against, as a
@@ -218,20 +190,6 @@ private slots:
         QVERIFY(QFile::exists(m_first + QStringLiteral("/fotos/7CD.JPG")));
     }
 
-    void agencyFilesAsWrittenOnWindows()
-    {
-        QFile name(m_first + QStringLiteral("/nombreinmobiliaria.txt"));
-        QVERIFY(name.open(QIODevice::ReadOnly));
-        const QList<QByteArray> lines = name.readAll().split('\n');
-        QVERIFY(lines.size() >= 2 && lines[0].endsWith('\r') && lines[0].startsWith(' '));
-        QCOMPARE(QString::fromLatin1(lines[0]).trimmed(), QString::fromUtf8(AgencyName));
-        QCOMPARE(QImageReader(m_first + QStringLiteral("/logocolaborador.jpg")).format(), QByteArray("jpeg"));
-        QFile help(m_first + QStringLiteral("/funcionesbrezomar.pdf"));
-        QVERIFY(help.open(QIODevice::ReadOnly));
-        const QByteArray pdf = help.readAll();
-        QVERIFY(pdf.startsWith("%PDF-") && pdf.trimmed().endsWith("%%EOF"));
-    }
-
     // A second run makes the same bytes and replaces what the first made,
     // stale photos included, leaving the program and other files alone.
     void rerunReplacesOnlyWhatItMakes()
@@ -265,57 +223,6 @@ private slots:
                 linked = linked || std::filesystem::hard_link_count(localPath(folder, photo.ruta).toStdString()) > 1;
         }
         QVERIFY(linked);
-    }
-
-    void emptyCatalogueHasItsTables()
-    {
-        const QString folder = m_dir.filePath(QStringLiteral("empty"));
-        makeDemoFolder(folder, {0, 4, 1});
-        const auto empty = openCatalogue(folder);
-        QCOMPARE(empty->OpenRecordset(QStringLiteral("select * from ofertas"))->RecordCount(), 0);
-        QCOMPARE(empty->OpenRecordset(QStringLiteral("select * from fotos"))->RecordCount(), 0);
-        QVERIFY(empty->OpenRecordset(QStringLiteral("select * from ciudad"))->RecordCount() > 0);
-    }
-
-    // The orientation tag as Qt reads it; what cannot be tagged comes back unchanged.
-    void orientationTags_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("orientation");
-        QTest::addColumn<int>("transformation"); // as Qt reads it; -1: the bytes come back unchanged
-        const QByteArray jpeg = encoded("JPG");
-        QTest::newRow("1 upright") << jpeg << 1 << int(QImageIOHandler::TransformationNone);
-        QTest::newRow("3 upside down") << jpeg << 3 << int(QImageIOHandler::TransformationRotate180);
-        QTest::newRow("6 quarter clockwise") << jpeg << 6 << int(QImageIOHandler::TransformationRotate90);
-        QTest::newRow("8 quarter anticlockwise") << jpeg << 8 << int(QImageIOHandler::TransformationRotate270);
-        QTest::newRow("tagged twice: one tag, the last")
-            << withExifOrientation(jpeg, 6) << 3 << int(QImageIOHandler::TransformationRotate180);
-        QTest::newRow("no JFIF segment: the tag right after SOI")
-            << withoutJfif(jpeg) << 8 << int(QImageIOHandler::TransformationRotate270);
-        QTest::newRow("PNG") << encoded("PNG") << 6 << -1;
-        QTest::newRow("empty") << QByteArray() << 6 << -1;
-        QTest::newRow("bare SOI") << QByteArray("\xFF\xD8", 2) << 6 << -1;
-        QTest::newRow("orientation 0") << jpeg << 0 << -1;
-        QTest::newRow("orientation 9") << jpeg << 9 << -1;
-    }
-
-    void orientationTags()
-    {
-        QFETCH(QByteArray, bytes);
-        QFETCH(int, orientation);
-        QFETCH(int, transformation);
-        const QByteArray tagged = withExifOrientation(bytes, orientation);
-        if (transformation < 0) {
-            QCOMPARE(tagged, bytes);
-            return;
-        }
-        QBuffer buffer;
-        buffer.setData(tagged);
-        QCOMPARE(int(QImageReader(&buffer, "jpeg").transformation()), transformation);
-        QCOMPARE(tagged.count(QByteArray("Exif\0\0", 6)), 1);
-        // The pixels are untouched; JFIF readers expect APP0 first where there is one.
-        QCOMPARE(QImage::fromData(tagged, "JPG"), QImage::fromData(bytes, "JPG"));
-        QCOMPARE(tagged.mid(2, 2), QByteArray(bytes.mid(2, 2) == "\xFF\xE0" ? "\xFF\xE0" : "\xFF\xE1"));
     }
 
 private:
