@@ -1,3 +1,6 @@
+// Catalogue paths looked up as Windows finds them, in folders listed once,
+// in the background, and looked at again when they change.
+
 #include <filesystem>
 #include <memory>
 
@@ -17,7 +20,6 @@
 
 using namespace modcol;
 using testsupport::writeFile;
-
 
 class TestCataloguePaths : public QObject
 {

@@ -102,45 +102,40 @@ private slots:
         QVERIFY(QFile::remove(source() + "/funcionesbrezomar.pdf"));
     }
 
-    void refusals_data()
+    // Refused with its reason and a failing status, before anything is made;
+    // handed out, each kind of fault counted and its first cases named.
+    void checks_data()
     {
-        QTest::addColumn<QString>("catalogue"); // what brezomar.mdb becomes
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("none") << "" << "falta brezomar.mdb";
-        QTest::newRow("wrong password") << "password" << "La contraseña no es válida";
-        QTest::newRow("damaged") << "damaged" << "está dañada";
-        QTest::newRow("statement fails") << "offers only" << "Una consulta del programa falla";
+        QTest::addColumn<QString>("catalogue"); // what the folder holds: the demo, or a brezomar.mdb of its own
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QStringList>("report"); // patterns found in the report
+        QTest::newRow("no catalogue") << "" << 1 << QStringList{"RECHAZADA", "falta brezomar.mdb"};
+        QTest::newRow("wrong password") << "password" << 1 << QStringList{"RECHAZADA", "La contraseña no es válida"};
+        QTest::newRow("damaged") << "damaged" << 1 << QStringList{"RECHAZADA", "está dañada"};
+        QTest::newRow("a statement fails") << "offers only" << 1 << QStringList{"RECHAZADA", "Una consulta del programa falla"};
+        QTest::newRow("the demo, with faults") << "demo" << 0
+            << QStringList{"\\d+ de \\d+ fotos no están en la carpeta:\n\\s+oferta \\d+: fotos\\\\",
+                           "1 de \\d+ fotos no se pueden leer .*\n\\s+oferta 7: fotos/00007_01.jpg\n",
+                           "1 de \\d+ fotos son demasiado grandes.*\n\\s+oferta 7: fotos/00007_02.jpg\n",
+                           "\\d+ de 30 ofertas no tendrán imagen", "Falta el documento de ayuda"};
     }
 
-    // Refused with its reason and a failing status, before anything is made.
-    void refusals()
+    void checks()
     {
         QFETCH(QString, catalogue);
-        QFETCH(QString, reason);
+        QFETCH(int, status);
+        QFETCH(QStringList, report);
         QTemporaryDir folder;
         const QString file = QStringLiteral("brezomar.mdb");
         if (catalogue == "password")
             testsupport::writeCatalogue(folder, testsupport::catalogueSchemaSql(), "otra", file);
         else if (catalogue == "damaged")
-            QVERIFY(QFile::copy(DAMAGED_FOLDER "/page-map.mdb", folder.filePath(file)));
+            writeFile(folder.filePath(file), testsupport::readFile(DAMAGED_FOLDER "/page-map.mdb"));
         else if (catalogue == "offers only")
             testsupport::writeCatalogue(folder, "CREATE TABLE ofertas (Cod_Ofer INTEGER);", "pinoverdes_", file);
-        const QString report = check(folder.path(), 1);
-        QVERIFY2(report.contains("RECHAZADA") && report.contains(reason), qPrintable(report));
-    }
-
-    // Handed out, each kind of fault counted and its first cases named.
-    void warnings()
-    {
-        const QString report = check(source(), 0);
-        for (const char *expected :
-             {"\\d+ de \\d+ fotos no están en la carpeta:\n\\s+oferta \\d+: fotos\\\\",
-              "1 de \\d+ fotos no se pueden leer .*\n\\s+oferta 7: fotos/00007_01.jpg\n",
-              "1 de \\d+ fotos son demasiado grandes.*\n\\s+oferta 7: fotos/00007_02.jpg\n",
-              "\\d+ de 30 ofertas no tendrán imagen", "Falta el documento de ayuda"}) {
-            QVERIFY2(report.contains(QRegularExpression(QString::fromUtf8(expected))),
-                     qPrintable(expected + QStringLiteral(" in:\n") + report));
-        }
+        const QString text = check(catalogue == "demo" ? source() : folder.path(), status);
+        for (const QString &pattern : report)
+            QVERIFY2(text.contains(QRegularExpression(pattern)), qPrintable(pattern + " in:\n" + text));
     }
 
     // Laid out, a read-only copy starts headless with nothing of the build

@@ -43,31 +43,48 @@ private slots:
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.filePath("config")));
     }
 
-    // The settings file is written by hand: a path is taken as written.
-    void settingsFile_data()
+    // The files written by hand: the settings, whose path is taken as
+    // written, and the agency's name, from any Windows editor.
+    void handWrittenFiles_data()
     {
+        QTest::addColumn<QString>("file");
         QTest::addColumn<QByteArray>("contents"); // null: no file
-        QTest::addColumn<QString>("rutaBd");
-        QTest::newRow("comma") << QByteArray("Rutabd=/srv/Fotos, 2006/brezomar.mdb\n") << "/srv/Fotos, 2006/";
-        QTest::newRow("semicolon") << QByteArray("Rutabd=/srv/fotos;viejas/brezomar.mdb") << "/srv/fotos;viejas/";
-        QTest::newRow("backslashes, CR LF") << QByteArray("Rutabd=C:\\Datos\\brezomar.mdb\r\nOtro=1\r\n") << "C:/Datos/";
+        QTest::addColumn<QString>("read");        // the folder of Rutabd, or the agency's name
+        const QString settings = "Brezomar.conf";
+        const QString agency = "nombreinmobiliaria.txt";
+        QTest::newRow("comma") << settings << QByteArray("Rutabd=/srv/Fotos, 2006/brezomar.mdb\n") << "/srv/Fotos, 2006/";
+        QTest::newRow("semicolon") << settings << QByteArray("Rutabd=/srv/fotos;viejas/brezomar.mdb") << "/srv/fotos;viejas/";
+        QTest::newRow("backslashes, CR LF") << settings << QByteArray("Rutabd=C:\\Datos\\brezomar.mdb\r\nOtro=1\r\n")
+                                            << "C:/Datos/";
         QTest::newRow("quoted, other case, in a section")
-            << QByteArray("[General]\nRUTABD = \"/srv/con espacios/brezomar.mdb\"\n") << "/srv/con espacios/";
-        QTest::newRow("empty, lower case") << QByteArray("rutabd=\n") << "";
-        QTest::newRow("no separator") << QByteArray("Rutabd=brezomar.mdb") << "";
-        QTest::newRow("commented out") << QByteArray("#Rutabd=/srv/x/brezomar.mdb\n") << "";
-        QTest::newRow("no file") << QByteArray() << "";
+            << settings << QByteArray("[General]\nRUTABD = \"/srv/con espacios/brezomar.mdb\"\n") << "/srv/con espacios/";
+        QTest::newRow("empty, lower case") << settings << QByteArray("rutabd=\n") << "";
+        QTest::newRow("no separator") << settings << QByteArray("Rutabd=brezomar.mdb") << "";
+        QTest::newRow("commented out") << settings << QByteArray("#Rutabd=/srv/x/brezomar.mdb\n") << "";
+        QTest::newRow("no settings") << settings << QByteArray() << "";
+        QTest::newRow("Windows-1252, CR LF") << agency << QByteArray("  Inmobiliaria \xD1" "and\xFA  \r\nsegunda\r\n")
+                                             << "Inmobiliaria Ñandú";
+        QTest::newRow("CR only") << agency << QByteArray("Casas del Sur\rSegunda linea\r") << "Casas del Sur";
+        QTest::newRow("UTF-8") << agency << QByteArray("\tPeñíscola Costa \n") << "Peñíscola Costa";
+        QTest::newRow("UTF-8 with mark") << agency << QByteArray("\xEF\xBB\xBF" "Cádiz Casas\r\n") << "Cádiz Casas";
+        QTest::newRow("UTF-16 LE with mark") << agency << utf16(QStringConverter::Utf16LE, " Inmobiliaria Ñandú\r\nsegunda")
+                                             << "Inmobiliaria Ñandú";
+        QTest::newRow("UTF-16 BE with mark") << agency << utf16(QStringConverter::Utf16BE, "Casas € \rsegunda") << "Casas €";
+        QTest::newRow("empty") << agency << QByteArray("") << "";
+        QTest::newRow("blank first line") << agency << QByteArray("   \r\nNombre\r\n") << "";
+        QTest::newRow("no agency file") << agency << QByteArray() << "";
     }
 
-    void settingsFile()
+    void handWrittenFiles()
     {
+        QFETCH(QString, file);
         QFETCH(QByteArray, contents);
-        QFETCH(QString, rutaBd);
-        const QString file = m_dir.filePath("config/Brezomar.conf");
-        QFile::remove(file);
+        QFETCH(QString, read);
+        const QString path = m_dir.filePath("config/" + file);
+        QFile::remove(path);
         if (!contents.isNull())
-            writeFile(file, contents);
-        QCOMPARE(folderOf(LeeRegistro()), rutaBd);
+            writeFile(path, contents);
+        QCOMPARE(file.endsWith(".conf") ? folderOf(LeeRegistro()) : readAgencyName(path), read);
     }
 
     void workingCopyName()
@@ -166,35 +183,6 @@ private slots:
             QCOMPARE(QFile::permissions(other), before);
         }
         QCOMPARE(QDir(dir.filePath("tmp")).entryList(QDir::Files).size(), 1);
-    }
-
-    void agencyName_data()
-    {
-        QTest::addColumn<QByteArray>("bytes"); // null: no file
-        QTest::addColumn<QString>("name");
-        QTest::newRow("Windows-1252, CR LF") << QByteArray("  Inmobiliaria \xD1" "and\xFA  \r\nsegunda\r\n")
-                                             << QString("Inmobiliaria Ñandú");
-        QTest::newRow("CR only") << QByteArray("Casas del Sur\rSegunda linea\r") << QString("Casas del Sur");
-        QTest::newRow("UTF-8") << QByteArray("\tPeñíscola Costa \n") << QString("Peñíscola Costa");
-        QTest::newRow("UTF-8 with mark") << QByteArray("\xEF\xBB\xBF" "Cádiz Casas\r\n") << QString("Cádiz Casas");
-        QTest::newRow("UTF-16 LE with mark") << utf16(QStringConverter::Utf16LE, " Inmobiliaria Ñandú\r\nsegunda")
-                                             << QString("Inmobiliaria Ñandú");
-        QTest::newRow("UTF-16 BE with mark") << utf16(QStringConverter::Utf16BE, "Casas € \rsegunda")
-                                             << QString("Casas €");
-        QTest::newRow("empty") << QByteArray("") << QString();
-        QTest::newRow("blank first line") << QByteArray("   \r\nNombre\r\n") << QString();
-        QTest::newRow("no file") << QByteArray() << QString();
-    }
-
-    void agencyName()
-    {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, name);
-        const QString file = m_dir.filePath("nombreinmobiliaria.txt");
-        QFile::remove(file);
-        if (!bytes.isNull())
-            writeFile(file, bytes);
-        QCOMPARE(readAgencyName(file), name);
     }
 
 private:
