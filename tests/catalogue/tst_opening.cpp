@@ -239,6 +239,8 @@ private slots:
             << Patch([](QByteArray &f) { qToLittleEndian<quint16>(7, rowStart(f, dataPage(f), 1)); }) << "fotos";
         QTest::newRow("a row with no columns")
             << Patch([](QByteArray &f) { qToLittleEndian<quint16>(0, rowStart(f, dataPage(f), 1)); }) << "fotos";
+        QTest::newRow("the last row starting in the page's row count")
+            << Patch([](QByteArray &f) { qToLittleEndian<quint16>(12, rowSlot(f, dataPage(f), 2)); }) << "fotos";
         QTest::newRow("a row past the page's end")
             << Patch([](QByteArray &f) { qToLittleEndian<quint16>(0x1FFF, rowSlot(f, dataPage(f), 0)); }) << "fotos";
         QTest::newRow("a row deleted, the count kept") << Patch([](QByteArray &f) { setFlags(f, 1, 0xC000); })
