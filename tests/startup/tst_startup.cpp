@@ -174,10 +174,9 @@ private slots:
             QCOMPARE(readFile(target + "/dentro"), QByteArray(planted == "folder" ? "x" : ""));
             return;
         }
-        QVERIFY(!QFileInfo(target).isSymLink());
-        QFile copy(target);
-        QVERIFY(copy.open(QIODevice::ReadWrite));
-        QCOMPARE(copy.readAll(), QByteArray(100000, 'j'));
+        // The mode itself: opening it for writing would prove nothing to root.
+        QVERIFY(!QFileInfo(target).isSymLink() && QFile::permissions(target).testFlag(QFile::WriteOwner));
+        QCOMPARE(readFile(target), QByteArray(100000, 'j'));
         if (planted == "link") {
             QCOMPARE(readFile(other), QByteArray("ajeno"));
             QCOMPARE(QFile::permissions(other), before);
