@@ -1,7 +1,16 @@
-// Start-up: the settings, the working copy of the catalogue and the agency's name.
+// Start-up: the settings, the working copy of the catalogue, the agency's
+// name, and what the program sets on the whole application before its first
+// window.
 
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QStringEncoder>
 #include <QTemporaryDir>
@@ -15,8 +24,10 @@
 #include "testfiles.h"
 #include "startup/agencyname.h"
 #include "startup/modcol.h"
+#include "startup/qttranslation.h"
 #include "startup/registro.h"
 #include "startup/workingcopy.h"
+#include "widgets/escapekey.h"
 
 using namespace modcol;
 using testsupport::readFile;
@@ -41,6 +52,8 @@ private slots:
         QVERIFY(m_dir.isValid());
         // The settings of the test live in a folder of its own, never the user's.
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.filePath("config")));
+        modcol::ignoreEscapeRepeats(*qApp);
+        QVERIFY(modcol::installQtTranslation(*qApp));
     }
 
     // The files written by hand: the settings, whose path is taken as
@@ -184,9 +197,36 @@ private slots:
         QCOMPARE(QDir(dir.filePath("tmp")).entryList(QDir::Files).size(), 1);
     }
 
+    // A held Escape closes the window in front, not the ones behind it.
+    void repeatsOfAHeldEscapeAreDropped()
+    {
+        QDialog dialog;
+        auto *edit = new QLineEdit(&dialog);
+        dialog.show();
+        edit->setFocus();
+
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(edit, &repeat);
+        QVERIFY(dialog.isVisible());
+
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(edit, &press);
+        QVERIFY(!dialog.isVisible());
+    }
+
+    // Qt's own texts: message-box buttons and the price boxes' context menu.
+    void qtTextsAreSpanish()
+    {
+        QMessageBox box(QMessageBox::Information, "t", "x", QMessageBox::Ok);
+        QCOMPARE(box.button(QMessageBox::Ok)->text(), QString("Aceptar"));
+        QLineEdit edit;
+        const std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
+        const QString undo = menu->actions().constFirst()->text();
+        QVERIFY2(undo.startsWith("&Deshacer"), qPrintable(undo));
+    }
 private:
     QTemporaryDir m_dir;
 };
 
-QTEST_GUILESS_MAIN(TestStartup)
+QTEST_MAIN(TestStartup)
 #include "tst_startup.moc"
