@@ -1,3 +1,6 @@
+// Windows designed in twips for an 800 x 600 screen, scaled to the real one
+// once as they load, and the one fit of a picture into a box.
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -5,6 +8,7 @@
 #include <QTest>
 #include <QWidget>
 
+#include "widgets/boxfit.h"
 #include "widgets/formscaling.h"
 
 using namespace modcol;
@@ -176,6 +180,36 @@ private slots:
         const QRect before = w.fitted->geometry();
         AjustaFormu(&w.frame, 9000 - 1400 - 480 - 120, 12000 - 4, false, QSizeF(12000, 9000));
         QCOMPARE(w.fitted->geometry(), before);
+    }
+
+    // The one fit of a picture into a box, in the figures of the card's photo
+    // box (4695 x 3615 twips) and the viewer's photo area.
+    void fitInBox_data()
+    {
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<QSize>("box");
+        QTest::addColumn<FitTie>("tie");
+        QTest::addColumn<QSize>("fitted"); // empty: nothing to fit
+        const QSize card(4695, 3615);
+        const QSize screen(10000, 5000);
+        QTest::newRow("landscape: full width") << QSize(800, 600) << card << FitTie::KeepWidth << QSize(4695, 3521);
+        QTest::newRow("portrait: full height") << QSize(600, 800) << card << FitTie::KeepWidth << QSize(2711, 3615);
+        QTest::newRow("small: grown, half to even") << QSize(80, 40) << card << FitTie::KeepWidth << QSize(4695, 2348);
+        QTest::newRow("wide") << QSize(4000, 1000) << screen << FitTie::FitHeight << QSize(10000, 2500);
+        QTest::newRow("4:3 on a 2:1 screen") << QSize(4000, 3000) << screen << FitTie::FitHeight << QSize(6667, 5000);
+        // As tall as the box by width: the tie decides, and the sides differ.
+        QTest::newRow("tie kept by width") << QSize(3, 2) << QSize(3001, 2001) << FitTie::KeepWidth << QSize(3001, 2001);
+        QTest::newRow("tie fitted by height") << QSize(3, 2) << QSize(3001, 2001) << FitTie::FitHeight << QSize(3002, 2001);
+        QTest::newRow("no width") << QSize(0, 600) << card << FitTie::KeepWidth << QSize();
+        QTest::newRow("window below its margins") << QSize(4000, 3000) << QSize(-200, 5000) << FitTie::FitHeight << QSize();
+    }
+    void fitInBox()
+    {
+        QFETCH(QSize, picture);
+        QFETCH(QSize, box);
+        QFETCH(FitTie, tie);
+        QFETCH(QSize, fitted);
+        QCOMPARE(modcol::fitInBox(picture, box, tie), fitted);
     }
 };
 
