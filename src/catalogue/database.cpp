@@ -19,6 +19,9 @@
 
 namespace catalogue {
 
+namespace {
+
+// The password of a connect string such as ";PWD=secreto"; empty when it names none.
 QString connectPassword(const QString &connect)
 {
     const QStringList parts = connect.split(u';');
@@ -29,6 +32,8 @@ QString connectPassword(const QString &connect)
     }
     return QString();
 }
+
+} // namespace
 
 void prepareJetLibrary()
 {

@@ -77,9 +77,6 @@ private:
     int m_preloadsAdopted = 0;
 };
 
-// The password of a connect string such as ";PWD=secreto"; empty when it names none.
-QString connectPassword(const QString &connect);
-
 // libmdb gives names (and Jet 3 texts, from Windows-1252 unless
 // MDB_JET3_CHARSET says otherwise) in the encoding the MDBICONV variable
 // names; the engine reads them as UTF-8, libmdb's default. Call first in

@@ -56,29 +56,21 @@ Recordset::~Recordset() = default;
 
 std::unique_ptr<Recordset> Recordset::Clone() const
 {
-    requireOpen();
     return std::make_unique<Recordset>(m_names, m_rows);
 }
 
 bool Recordset::Eof() const
 {
-    return m_closed || rowsTo(0) == 0 || (m_position >= 0 && m_position >= rowsTo(m_position));
+    return rowsTo(0) == 0 || (m_position >= 0 && m_position >= rowsTo(m_position));
 }
 
 bool Recordset::Bof() const
 {
-    return m_closed || rowsTo(0) == 0 || m_position < 0;
-}
-
-void Recordset::requireOpen() const
-{
-    if (m_closed)
-        throw CatalogueError(QStringLiteral("El conjunto de registros está cerrado."));
+    return rowsTo(0) == 0 || m_position < 0;
 }
 
 void Recordset::requireCurrentRow() const
 {
-    requireOpen();
     if (!hasCurrentRow())
         throw noCurrentRow();
 }
@@ -91,7 +83,6 @@ void Recordset::moveTo(qsizetype position)
 
 void Recordset::MoveFirst()
 {
-    requireOpen();
     if (rowsTo(0) == 0)
         throw noCurrentRow();
     moveTo(0);
@@ -99,7 +90,6 @@ void Recordset::MoveFirst()
 
 void Recordset::MoveLast()
 {
-    requireOpen();
     const qsizetype rows = rowsTo(AllRows);
     if (rows == 0)
         throw noCurrentRow();
@@ -108,7 +98,6 @@ void Recordset::MoveLast()
 
 void Recordset::MoveNext()
 {
-    requireOpen();
     if (Eof())
         throw noCurrentRow();
     moveTo(m_position + 1);
@@ -116,7 +105,6 @@ void Recordset::MoveNext()
 
 void Recordset::MovePrevious()
 {
-    requireOpen();
     if (Bof())
         throw noCurrentRow();
     moveTo(m_position - 1);
@@ -130,7 +118,6 @@ void Recordset::Move(int rows)
 
 void Recordset::FindFirst(const QString &criterion)
 {
-    requireOpen();
     const FindCriterion find = FindCriterion::parse(criterion);
     const int column = fieldIndex(find.column());
     for (qsizetype row = 0; row < rowsTo(row); ++row) {
@@ -169,13 +156,6 @@ Field Recordset::Fields(int index) const
 Field Recordset::Fields(const QString &name) const
 {
     return Fields(fieldIndex(name));
-}
-
-void Recordset::Close()
-{
-    m_closed = true;
-    m_rows.reset();
-    m_position = -1;
 }
 
 } // namespace catalogue

@@ -37,9 +37,9 @@ public:
     // its own on the first row.
     std::unique_ptr<Recordset> Clone() const;
 
-    // Each throws CatalogueError when the set is closed or, for MoveFirst and
-    // MoveLast, empty; MoveNext at EOF, MovePrevious at BOF and Move without a
-    // current row throw too. Move past either end stops at EOF or BOF.
+    // MoveFirst and MoveLast throw CatalogueError on an empty set, MoveNext
+    // at EOF, MovePrevious at BOF and Move without a current row. Move past
+    // either end stops at EOF or BOF.
     void MoveFirst();
     void MoveNext();
     void MovePrevious();
@@ -53,7 +53,7 @@ public:
 
     bool Eof() const;
     bool Bof() const;
-    int RecordCount() const { return m_closed ? 0 : int(rowsTo(AllRows)); }
+    int RecordCount() const { return int(rowsTo(AllRows)); }
     // 0-based; -1 without a current row.
     int AbsolutePosition() const { return hasCurrentRow() ? int(m_position) : -1; }
 
@@ -65,8 +65,6 @@ public:
     Field Fields(int index) const;
     Field Fields(const QString &name) const;
 
-    void Close();
-
 signals:
     void Reposition();
 
@@ -76,8 +74,7 @@ private:
     // The rows there are once row `row` is read, or all of them if there
     // are not that many.
     qsizetype rowsTo(qsizetype row) const;
-    bool hasCurrentRow() const { return !m_closed && m_position >= 0 && m_position < rowsTo(m_position); }
-    void requireOpen() const;
+    bool hasCurrentRow() const { return m_position >= 0 && m_position < rowsTo(m_position); }
     void requireCurrentRow() const;
     int fieldIndex(const QString &name) const;
     void moveTo(qsizetype position);
@@ -86,7 +83,6 @@ private:
     std::shared_ptr<RecordRows> m_rows;
     qsizetype m_position = -1; // -1 is BOF (or no row at all), the row count is EOF
     bool m_noMatch = false;
-    bool m_closed = false;
 };
 
 } // namespace catalogue

@@ -5,7 +5,6 @@
 #include <functional>
 
 #include <QDir>
-#include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -14,39 +13,25 @@
 #include "catalogue/catalogueerror.h"
 #include "catalogue/database.h"
 #include "catalogue/recordset.h"
+#include "everystatement.h"
 #include "recordsetrows.h"
 #include "testcatalogue.h"
+#include "testfiles.h"
 
 using namespace catalogue;
+using testsupport::readFile;
+using testsupport::writeFile;
 
 namespace {
 
 constexpr int PageSize = 4096;
 using Patch = std::function<void(QByteArray &)>;
 
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void store(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
-
-unsigned char pageType(const QByteArray &file, int page)
-{
-    return static_cast<unsigned char>(file.at(page * PageSize));
-}
-
 // The first page after page 2 of the given type for which `also` holds.
 int findPage(const QByteArray &file, unsigned char type, const std::function<bool(const char *)> &also = {})
 {
     for (int page = 3; page < file.size() / PageSize; ++page) {
-        if (pageType(file, page) == type && (!also || also(file.constData() + page * PageSize)))
+        if (static_cast<unsigned char>(file.at(page * PageSize)) == type && (!also || also(file.constData() + page * PageSize)))
             return page;
     }
     return -1;
@@ -117,6 +102,30 @@ void addToRowCount(QByteArray &file, qint32 change)
 {
     char *count = file.data() + tableDefinition(file) * PageSize + 16;
     qToLittleEndian<qint32>(qFromLittleEndian<qint32>(count) + change, count);
+}
+
+// Opens `path` and sends it `statements` twice (a second try after a failed
+// load fails the same way): refused with the damaged-file message naming the
+// file, and `table` where one is given.
+void expectDamaged(const QString &path, const QString &table, const std::function<void(Database &)> &statements)
+{
+    try {
+        const auto db = Database::OpenDatabase(path, QStringLiteral(";PWD=pinoverdes_"));
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            try {
+                statements(*db);
+                QFAIL("read a damaged file");
+            } catch (const CatalogueError &) {
+                if (attempt == 1)
+                    throw;
+            }
+        }
+    } catch (const CatalogueError &error) {
+        const QString message = error.message();
+        QVERIFY2(message.startsWith(QStringLiteral("La base de datos «%1» está dañada (").arg(QDir::toNativeSeparators(path)))
+                     && (table.isEmpty() || message.contains(QStringLiteral("«%1»").arg(table))),
+                 qPrintable(message));
+    }
 }
 
 } // namespace
@@ -193,7 +202,7 @@ private slots:
         QFETCH(QString, reason);
         const QString path = m_dir.filePath(name);
         if (!bytes.isNull())
-            store(path, bytes);
+            writeFile(path, bytes);
         try {
             Database::OpenDatabase(path, QString());
             QFAIL("opened");
@@ -230,6 +239,8 @@ private slots:
             << Patch([](QByteArray &f) { qToLittleEndian<quint16>(7, rowStart(f, dataPage(f), 1)); }) << "fotos";
         QTest::newRow("a row with no columns")
             << Patch([](QByteArray &f) { qToLittleEndian<quint16>(0, rowStart(f, dataPage(f), 1)); }) << "fotos";
+        QTest::newRow("the last row starting in the page's row count")
+            << Patch([](QByteArray &f) { qToLittleEndian<quint16>(12, rowSlot(f, dataPage(f), 2)); }) << "fotos";
         QTest::newRow("a row past the page's end")
             << Patch([](QByteArray &f) { qToLittleEndian<quint16>(0x1FFF, rowSlot(f, dataPage(f), 0)); }) << "fotos";
         QTest::newRow("a row deleted, the count kept") << Patch([](QByteArray &f) { setFlags(f, 1, 0xC000); })
@@ -276,36 +287,35 @@ private slots:
     {
         QFETCH(Patch, patch);
         QFETCH(QString, table);
-        QByteArray bytes = contents(m_healthy);
+        QByteArray bytes = readFile(m_healthy);
         QVERIFY(tableDefinition(bytes) > 0 && dataPage(bytes) > 0);
         patch(bytes);
-        const QString path = m_dir.filePath(QStringLiteral("danada.mdb"));
-        store(path, bytes);
-        try {
-            const auto db = Database::OpenDatabase(path, QString());
-            // A second try after a failed load fails the same way.
-            for (int attempt = 0; attempt < 2; ++attempt) {
-                try {
-                    db->OpenRecordset(QStringLiteral("select * from fotos"));
-                    QFAIL("read a damaged file");
-                } catch (const CatalogueError &error) {
-                    if (attempt == 1)
-                        throw;
-                }
-            }
-        } catch (const CatalogueError &error) {
-            QVERIFY2(error.message().contains(QStringLiteral("dañada")), qPrintable(error.message()));
-            QVERIFY(error.message().contains(QStringLiteral("danada.mdb")));
-            QVERIFY2(error.message().contains(QStringLiteral("«%1»").arg(table)) || table.isEmpty(),
-                     qPrintable(error.message()));
-        }
+        expectDamaged(writeFile(m_dir.filePath(QStringLiteral("danada.mdb")), bytes), table,
+                      [](Database &db) { db.OpenRecordset(QStringLiteral("select * from fotos")); });
     }
 
-    // Rows Jet marks as deleted or as moved elsewhere are not damage.
+    // The catalogues of damaged/, one per class of damage that the fuzz
+    // target or a partner met, whatever statement of the program reaches it first.
+    void damagedFolder_data()
+    {
+        QTest::addColumn<QString>("path");
+        const QDir folder(QStringLiteral(DAMAGED_FOLDER));
+        for (const QString &file : folder.entryList({QStringLiteral("*.mdb")}, QDir::Files, QDir::Name))
+            QTest::newRow(qPrintable(file)) << folder.filePath(file);
+    }
+    void damagedFolder()
+    {
+        QFETCH(QString, path);
+        expectDamaged(path, QString(), testsupport::sendEveryStatement);
+    }
+
+    // Rows Jet marks as deleted or as moved elsewhere are not damage; a row
+    // written before a column was added (its column count lower than the
+    // table's) reads that column as Null.
     void rowsJetMarks_data()
     {
         QTest::addColumn<Patch>("patch");
-        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("keys"); // "-" after a key whose nota is Null
         QTest::newRow("none") << Patch([](QByteArray &) {}) << "1 2 3";
         QTest::newRow("deleted") << Patch([](QByteArray &f) {
             setFlags(f, 1, 0xC000);
@@ -313,17 +323,21 @@ private slots:
         }) << "1 3";
         QTest::newRow("moved here from another page") << Patch([](QByteArray &f) { setFlags(f, 1, 0x8000); })
                                                       << "1 2 3";
+        QTest::newRow("written before nota was added")
+            << Patch([](QByteArray &f) { qToLittleEndian<quint16>(5, rowStart(f, dataPage(f), 1)); }) << "1 2- 3";
     }
     void rowsJetMarks()
     {
         QFETCH(Patch, patch);
         QFETCH(QString, keys);
-        QByteArray bytes = contents(m_healthy);
+        QByteArray bytes = readFile(m_healthy);
         patch(bytes);
-        const QString path = m_dir.filePath(QStringLiteral("marcas.mdb"));
-        store(path, bytes);
-        const auto db = Database::OpenDatabase(path, QString());
-        QCOMPARE(testsupport::fieldTexts(*db->OpenRecordset(QStringLiteral("select CodFoto from fotos"))).join(u' '), keys);
+        const auto rs = Database::OpenDatabase(writeFile(m_dir.filePath(QStringLiteral("marcas.mdb")), bytes), QString())->OpenRecordset(QStringLiteral("select CodFoto, nota from fotos"));
+        QStringList read;
+        testsupport::forEachRow(*rs, [&] {
+            read << rs->Fields(0).Value.toString() + (rs->Fields(1).Value.isNull() ? QStringLiteral("-") : QString());
+        });
+        QCOMPARE(read.join(u' '), keys);
     }
 
 private:

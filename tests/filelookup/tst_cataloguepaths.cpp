@@ -1,3 +1,6 @@
+// Catalogue paths looked up as Windows finds them, in folders listed once,
+// in the background, and looked at again when they change.
+
 #include <filesystem>
 #include <memory>
 
@@ -13,19 +16,10 @@
 #include "filelookup/folderindex.h"
 #include "filelookup/foldernames.h"
 #include "startup/modcol.h"
+#include "testfiles.h"
 
 using namespace modcol;
-
-namespace {
-
-void touch(const QString &path)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-}
-
-} // namespace
+using testsupport::writeFile;
 
 class TestCataloguePaths : public QObject
 {
@@ -68,7 +62,7 @@ private slots:
         QFETCH(QString, onDisk);
         QFETCH(QString, ruta);
         QFETCH(bool, found);
-        touch(RutaApp + onDisk);
+        writeFile(RutaApp + onDisk);
         const QString file = existingFile(RutaApp, ruta);
         QCOMPARE(!file.isEmpty(), found);
         if (found)
@@ -80,7 +74,7 @@ private slots:
     void listingKeepsWhatTriesMiss()
     {
         for (const char *name : {"a.jpg", "B.jpg", "12cd.jpg", "12CD-2.JPG", "x12cd.jpg", "cd.jpg", "ñ.jpg", "Ñu.jpg"})
-            touch(RutaApp + "fotos/" + QString::fromUtf8(name));
+            writeFile(RutaApp + "fotos/" + QString::fromUtf8(name));
         QStringList kept;
         QVERIFY(forEachKeptName(RutaApp + "fotos", [&](const QString &name, FolderName) { kept << name; },
                                 [] { return false; }));
@@ -91,7 +85,7 @@ private slots:
     // An empty second base folder is no folder: never the current one.
     void emptyBaseIsNoFolder()
     {
-        touch(RutaApp + "fotos/a.jpg");
+        writeFile(RutaApp + "fotos/a.jpg");
         const QString previous = QDir::currentPath();
         QDir::setCurrent(RutaApp);
         QVERIFY(existingFile(QString(), "fotos\\a.jpg").isEmpty());
@@ -104,11 +98,11 @@ private slots:
     // must still be found.
     void filesAddedLaterAreFound()
     {
-        touch(RutaApp + "fotos/1cd.jpg");
+        writeFile(RutaApp + "fotos/1cd.jpg");
         QVERIFY(existingFile(RutaApp, "fotos\\NUEVA.jpg").isEmpty());
         QVERIFY(firstThumbnailFile(RutaApp, "fotos", 2).isEmpty());
-        touch(RutaApp + "fotos/nueva.jpg");
-        touch(RutaApp + "fotos/2cd.jpg");
+        writeFile(RutaApp + "fotos/nueva.jpg");
+        writeFile(RutaApp + "fotos/2cd.jpg");
         // However close in time, the folder's modification time changes.
         const std::filesystem::path photos = QFile::encodeName(RutaApp + "fotos").toStdString();
         std::filesystem::last_write_time(photos, std::filesystem::last_write_time(photos) + std::chrono::seconds(2));
@@ -120,9 +114,9 @@ private slots:
     // what a stopped listing found is never taken for the whole folder.
     void quittingStopsBackgroundListings()
     {
-        touch(RutaApp + "fotos/a.jpg");
+        writeFile(RutaApp + "fotos/a.jpg");
         for (int i = 0; i < 300; ++i)
-            touch(RutaBd + QString("colimg/%1CD.jpg").arg(i));
+            writeFile(RutaBd + QString("colimg/%1CD.jpg").arg(i));
         prepareFolderLookups({RutaApp, QString()}); // as the program does at start
         QTimer::singleShot(0, qApp, &QCoreApplication::quit);
         QCoreApplication::exec();

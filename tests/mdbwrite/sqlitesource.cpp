@@ -14,12 +14,32 @@ SqliteSource::~SqliteSource()
     sqlite3_close(m_db);
 }
 
+QStringList SqliteSource::tableNames() const
+{
+    QStringList names;
+    for (const QVariantList &row : query("SELECT name FROM sqlite_master WHERE type = 'table' ORDER BY rowid"))
+        names << row[0].toString();
+    return names;
+}
+
+QStringList SqliteSource::columnNames(const QString &table) const
+{
+    QStringList names;
+    for (const QVariantList &row : query("SELECT name FROM pragma_table_info('" + table + "') ORDER BY cid"))
+        names << row[0].toString();
+    return names;
+}
+
 QList<QVariantList> SqliteSource::rows(const QString &table) const
+{
+    return query("SELECT * FROM \"" + table + "\" ORDER BY rowid");
+}
+
+QList<QVariantList> SqliteSource::query(const QString &sql) const
 {
     QList<QVariantList> rows;
     sqlite3_stmt *statement = nullptr;
-    const QByteArray sql = "SELECT * FROM \"" + table.toUtf8() + "\" ORDER BY rowid";
-    sqlite3_prepare_v2(m_db, sql.constData(), -1, &statement, nullptr);
+    sqlite3_prepare_v2(m_db, sql.toUtf8().constData(), -1, &statement, nullptr);
     while (sqlite3_step(statement) == SQLITE_ROW) {
         QVariantList row;
         for (int c = 0; c < sqlite3_column_count(statement); ++c) {

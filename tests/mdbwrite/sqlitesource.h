@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 #include <string>
@@ -18,12 +19,16 @@ public:
     SqliteSource(const SqliteSource &) = delete;
     SqliteSource &operator=(const SqliteSource &) = delete;
 
-    sqlite3 *handle() const { return m_db; }
     QString error() const { return m_error; }
+    // In creation order, as the writer lays the tables out.
+    QStringList tableNames() const;
+    QStringList columnNames(const QString &table) const;
     // Rows in stored order; NULL is an invalid QVariant, integers qint64, reals double.
     QList<QVariantList> rows(const QString &table) const;
 
 private:
+    QList<QVariantList> query(const QString &sql) const;
+
     sqlite3 *m_db = nullptr;
     QString m_error;
 };

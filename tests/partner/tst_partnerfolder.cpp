@@ -13,35 +13,19 @@
 #include "demofolder/demofolder.h"
 #include "hostilepictures.h"
 #include "testcatalogue.h"
+#include "testfiles.h"
 
 namespace {
 
-struct Run
-{
-    int status = -1;
-    QString output;
-};
+using testsupport::runProgram;
+using testsupport::writeFile;
 
-Run run(const QString &program, const QStringList &arguments)
+// The check's report on `folder`; its status and errors instead when the
+// status is not `status`, so that what is looked for in it fails saying why.
+QString check(const QString &folder, int status)
 {
-    QProcess process;
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(program, arguments);
-    process.waitForFinished(60000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAll())};
-}
-
-Run check(const QString &folder)
-{
-    return run(QStringLiteral(CHECK_TOOL), {folder});
-}
-
-void overwrite(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    const testsupport::ProgramRun run = runProgram(QStringLiteral(CHECK_TOOL), {folder});
+    return run.status == status ? QString::fromUtf8(run.out) : QStringLiteral("status %1: %2").arg(run.status).arg(run.err);
 }
 
 QStringList treeOf(const QString &folder)
@@ -58,11 +42,8 @@ QStringList treeOf(const QString &folder)
 // The files a running process has mapped: its libraries, fonts, translations.
 QStringList mappedFiles(qint64 pid)
 {
-    QFile maps(QStringLiteral("/proc/%1/maps").arg(pid));
-    if (!maps.open(QIODevice::ReadOnly))
-        return {};
     QStringList files;
-    for (const QByteArray &line : maps.readAll().split('\n')) {
+    for (const QByteArray &line : testsupport::readFile(QStringLiteral("/proc/%1/maps").arg(pid)).split('\n')) {
         const qsizetype slash = line.indexOf(" /");
         if (slash >= 0)
             files << QString::fromUtf8(line.mid(slash + 1));
@@ -93,7 +74,7 @@ QStringList foreignFiles(const QStringList &files, const QString &folder)
 QProcessEnvironment bareDesktop(const QString &scratch)
 {
     const QString noFonts = scratch + "/fonts.conf";
-    overwrite(noFonts, "<fontconfig></fontconfig>\n");
+    writeFile(noFonts, "<fontconfig></fontconfig>\n");
     QProcessEnvironment environment;
     environment.insert("FONTCONFIG_FILE", noFonts);
     environment.insert("HOME", scratch);
@@ -116,52 +97,45 @@ private slots:
     {
         QVERIFY(m_scratch.isValid());
         demofolder::makeDemoFolder(source(), {30, 2, 1});
-        overwrite(source() + "/fotos/00007_01.jpg", "no es una foto");
-        overwrite(source() + "/fotos/00007_02.jpg", testsupport::pngDeclaring({20000, 20000}));
+        writeFile(source() + "/fotos/00007_01.jpg", "no es una foto");
+        writeFile(source() + "/fotos/00007_02.jpg", testsupport::pngDeclaring({20000, 20000}));
         QVERIFY(QFile::remove(source() + "/funcionesbrezomar.pdf"));
     }
 
-    void refusals_data()
+    // Refused with its reason and a failing status, before anything is made;
+    // handed out, each kind of fault counted and its first cases named.
+    void checks_data()
     {
-        QTest::addColumn<QString>("catalogue"); // what brezomar.mdb becomes
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("none") << "" << "falta brezomar.mdb";
-        QTest::newRow("wrong password") << "password" << "La contraseña no es válida";
-        QTest::newRow("damaged") << "damaged" << "está dañada";
-        QTest::newRow("statement fails") << "offers only" << "Una consulta del programa falla";
+        QTest::addColumn<QString>("catalogue"); // what the folder holds: the demo, or a brezomar.mdb of its own
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QStringList>("report"); // patterns found in the report
+        QTest::newRow("no catalogue") << "" << 1 << QStringList{"RECHAZADA", "falta brezomar.mdb"};
+        QTest::newRow("wrong password") << "password" << 1 << QStringList{"RECHAZADA", "La contraseña no es válida"};
+        QTest::newRow("damaged") << "damaged" << 1 << QStringList{"RECHAZADA", "está dañada"};
+        QTest::newRow("a statement fails") << "offers only" << 1 << QStringList{"RECHAZADA", "Una consulta del programa falla"};
+        QTest::newRow("the demo, with faults") << "demo" << 0
+            << QStringList{"\\d+ de \\d+ fotos no están en la carpeta:\n\\s+oferta \\d+: fotos\\\\",
+                           "1 de \\d+ fotos no se pueden leer .*\n\\s+oferta 7: fotos/00007_01.jpg\n",
+                           "1 de \\d+ fotos son demasiado grandes.*\n\\s+oferta 7: fotos/00007_02.jpg\n",
+                           "\\d+ de 30 ofertas no tendrán imagen", "Falta el documento de ayuda"};
     }
 
-    // Refused with its reason and a failing status, before anything is made.
-    void refusals()
+    void checks()
     {
         QFETCH(QString, catalogue);
-        QFETCH(QString, reason);
+        QFETCH(int, status);
+        QFETCH(QStringList, report);
         QTemporaryDir folder;
         const QString file = QStringLiteral("brezomar.mdb");
         if (catalogue == "password")
             testsupport::writeCatalogue(folder, testsupport::catalogueSchemaSql(), "otra", file);
         else if (catalogue == "damaged")
-            QVERIFY(QFile::copy(DAMAGED_FOLDER "/page-map.mdb", folder.filePath(file)));
+            writeFile(folder.filePath(file), testsupport::readFile(DAMAGED_FOLDER "/page-map.mdb"));
         else if (catalogue == "offers only")
             testsupport::writeCatalogue(folder, "CREATE TABLE ofertas (Cod_Ofer INTEGER);", "pinoverdes_", file);
-        const Run result = check(folder.path());
-        QCOMPARE(result.status, 1);
-        QVERIFY2(result.output.contains("RECHAZADA") && result.output.contains(reason), qPrintable(result.output));
-    }
-
-    // Handed out, each kind of fault counted and its first cases named.
-    void warnings()
-    {
-        const Run result = check(source());
-        QCOMPARE(result.status, 0);
-        for (const char *expected :
-             {"\\d+ de \\d+ fotos no están en la carpeta:\n\\s+oferta \\d+: fotos\\\\",
-              "1 de \\d+ fotos no se pueden leer .*\n\\s+oferta 7: fotos/00007_01.jpg\n",
-              "1 de \\d+ fotos son demasiado grandes.*\n\\s+oferta 7: fotos/00007_02.jpg\n",
-              "\\d+ de 30 ofertas no tendrán imagen", "Falta el documento de ayuda"}) {
-            QVERIFY2(result.output.contains(QRegularExpression(QString::fromUtf8(expected))),
-                     qPrintable(expected + QStringLiteral(" in:\n") + result.output));
-        }
+        const QString text = check(catalogue == "demo" ? source() : folder.path(), status);
+        for (const QString &pattern : report)
+            QVERIFY2(text.contains(QRegularExpression(pattern)), qPrintable(pattern + " in:\n" + text));
     }
 
     // Laid out, a read-only copy starts headless with nothing of the build
@@ -169,22 +143,19 @@ private slots:
     void partnerFolderRunsOnItsOwn()
     {
         const QString out = m_scratch.filePath("out");
-        const Run layout = run(QStringLiteral(CMAKE_COMMAND),
-                               {"-DSOURCE=" + source(), "-DOUT=" + out, "-P", QStringLiteral(PARTNER_SCRIPT)});
-        QVERIFY2(layout.status == 0, qPrintable(layout.output));
+        const auto layout = runProgram(QStringLiteral(CMAKE_COMMAND),
+                                       {"-DSOURCE=" + source(), "-DOUT=" + out, "-P", QStringLiteral(PARTNER_SCRIPT)});
+        QVERIFY2(layout.status == 0, layout.out + layout.err);
         for (const QString &entry : treeOf(out))
             QVERIFY2(!QFileInfo(entry).isSymLink(), qPrintable(entry));
-        QFile original(source() + "/brezomar.mdb");
-        QFile copied(out + "/brezomar.mdb");
-        QVERIFY(original.open(QIODevice::ReadOnly) && copied.open(QIODevice::ReadOnly));
-        QVERIFY(original.readAll() == copied.readAll());
+        QVERIFY(testsupport::readFile(source() + "/brezomar.mdb") == testsupport::readFile(out + "/brezomar.mdb"));
         // An empty entry would search the current folder.
         const QRegularExpression rpath("RPATH +\\$ORIGIN/lib\n");
-        QVERIFY(run("objdump", {"-p", out + "/colaborador"}).output.contains(rpath));
+        QVERIFY(QString::fromUtf8(runProgram("objdump", {"-p", out + "/colaborador"}).out).contains(rpath));
 
         const QString folder = m_scratch.filePath("readonly");
-        QCOMPARE(run("cp", {"-R", out, folder}).status, 0);
-        QCOMPARE(run("chmod", {"-R", "a-w", folder}).status, 0);
+        QCOMPARE(runProgram("cp", {"-R", out, folder}).status, 0);
+        QCOMPARE(runProgram("chmod", {"-R", "a-w", folder}).status, 0);
         const QStringList before = treeOf(folder);
 
         QProcess program;
@@ -212,7 +183,7 @@ private slots:
     void cleanupTestCase()
     {
         // The read-only copy, so that the scratch folder can go.
-        run("chmod", {"-R", "u+w", m_scratch.path()});
+        runProgram("chmod", {"-R", "u+w", m_scratch.path()});
     }
 
 private:

@@ -1,23 +1,30 @@
 // Decoding a picture for its box: upright, at the box's size, and no
 // picture at all from a file that is damaged or would take too much memory
-// or time to decode, judged from its header alone.
+// or time to decode, judged from its header alone. The picture loader: what
+// it reports, when, and what it never reports; the run's cache of decoded
+// pictures behind it.
 #include <QBuffer>
-#include <QFile>
+#include <QFileInfo>
 #include <QImageWriter>
 #include <QPainter>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "demofolder/exiforientation.h"
 #include "hostilepictures.h"
-#include "pictures/picture.h"
+#include "testfiles.h"
+#include "pictures/pictureloader.h"
 
 using modcol::Picture;
 using modcol::PictureFit;
+using modcol::PictureLoader;
 using modcol::PictureVerdict;
 
 namespace {
+
+const QSize Box(165, 134);
 
 QByteArray encoded(const QImage &image, const char *format)
 {
@@ -64,6 +71,7 @@ class TestPicture : public QObject
 
 private slots:
     void initTestCase() { modcol::limitPictureAllocations(); }
+    void init() { m_dir = std::make_unique<QTemporaryDir>(); }
 
     // Every picture shows red above blue, the right way up, in its own
     // upright size.
@@ -80,6 +88,8 @@ private slots:
             << turned << QSize(60, 100) << PictureFit::Stretch << standing << QSize(60, 100);
         QTest::newRow("turned, its proportions within the box") << turned << QSize(100, 100) << PictureFit::KeepAspect << standing << QSize(50, 100);
         QTest::newRow("turned, never above its own size") << turned << QSize(1000, 1000) << PictureFit::KeepAspect << standing << standing;
+        QTest::newRow("turned, narrower than the box but taller")
+            << turned << QSize(1000, 100) << PictureFit::KeepAspect << standing << QSize(50, 100);
         QTest::newRow("JPEG without its end marker (issue 20)")
             << encoded(standingPhoto(), "JPG").chopped(2) << QSize(100, 100) << PictureFit::KeepAspect << standing << QSize(50, 100);
         QTest::newRow("top-down BMP (issue 17)")
@@ -126,7 +136,7 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, warning);
-        const QString path = bytes.isNull() ? m_dir.filePath("falta.jpg") : write("foto.jpg", bytes);
+        const QString path = bytes.isNull() ? m_dir->filePath("falta.jpg") : write("foto.jpg", bytes);
         if (!warning.isEmpty())
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(warning));
         const Picture picture = modcol::decodePicture(path, QSize(165, 134), PictureFit::Stretch);
@@ -140,12 +150,17 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<PictureVerdict>("verdict");
-        const QSize huge(20000, 20000);
         const QSize large(7000, 7000);
-        QTest::newRow("baseline JPEG declaring 20000 x 20000: decoded at an eighth")
-            << testsupport::jpegDeclaring(huge, false) << PictureVerdict::Decodable;
-        QTest::newRow("progressive JPEG declaring 20000 x 20000: every coefficient kept (issue 17)")
-            << testsupport::jpegDeclaring(huge, true) << PictureVerdict::OverBudget;
+        // A baseline JPEG is decoded at an eighth, its time the limit; a
+        // progressive one keeps every coefficient (issue 17), its memory the limit.
+        QTest::newRow("baseline JPEG of 45000 x 45000, just under the time budget")
+            << testsupport::jpegDeclaring(QSize(45000, 45000), false) << PictureVerdict::Decodable;
+        QTest::newRow("baseline JPEG of 46500 x 46500, just over it")
+            << testsupport::jpegDeclaring(QSize(46500, 46500), false) << PictureVerdict::OverBudget;
+        QTest::newRow("progressive JPEG of 8000 x 8000, just under the memory budget")
+            << testsupport::jpegDeclaring(QSize(8000, 8000), true) << PictureVerdict::Decodable;
+        QTest::newRow("progressive JPEG of 8200 x 8200, just over it")
+            << testsupport::jpegDeclaring(QSize(8200, 8200), true) << PictureVerdict::OverBudget;
         QTest::newRow("PNG declaring 6000 x 6000: scaled as it is read")
             << testsupport::pngDeclaring(QSize(6000, 6000)) << PictureVerdict::Decodable;
         QTest::newRow("RGBA PNG of 16 bits declaring 7000 x 7000 (issue 17)")
@@ -163,16 +178,165 @@ private slots:
         QCOMPARE(modcol::inspectPicture(write("foto.jpg", bytes)), verdict);
     }
 
-private:
-    QString write(const QString &name, const QByteArray &bytes)
+    // After cancelAll nothing asked before is reported: neither decodes
+    // under way, nor those still waiting (never started), nor a picture
+    // the cache answered.
+    void cancelledRequestsNeverReport()
     {
-        QFile file(m_dir.filePath(name));
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            qFatal("cannot write %s", qPrintable(file.fileName()));
-        return file.fileName();
+        const QString cached = picture("guardada.jpg", QSize(400, 300));
+        // Large enough that none is done before the cancel: tens of milliseconds each.
+        QStringList slow;
+        for (int i = 0; i < 4; ++i)
+            slow << picture(QString("lenta%1.png").arg(i), QSize(3000, 2250));
+        const QString fresh = picture("nueva.jpg", QSize(400, 300));
+        PictureLoader loader;
+        QSignalSpy loaded(&loader, &PictureLoader::loaded);
+        loader.request(0, cached, Box, PictureFit::Stretch);
+        QVERIFY(loaded.wait());
+
+        loader.request(1, cached, Box, PictureFit::Stretch);
+        for (int i = 0; i < slow.size(); ++i)
+            loader.request(2 + i, slow[i], Box, PictureFit::Stretch);
+        loader.cancelAll();
+        loader.request(9, fresh, Box, PictureFit::Stretch);
+        QTRY_COMPARE(loader.outstanding(), 0);
+        QCOMPARE(loaded.size(), 2);
+        QCOMPARE(loaded.last().at(0).toInt(), 9);
+        QVERIFY(!loaded.last().at(1).value<Picture>().image.isNull());
+        // The first, at most the two the threads had taken, and the last.
+        QVERIFY(loader.decodesStarted() <= 1 + 2 + 1);
     }
 
-    QTemporaryDir m_dir;
+    // A target hears of its latest request only, and once: a cell the user
+    // left for another offer never shows the first offer's picture.
+    void targetHearsOfItsLatestRequest()
+    {
+        PictureLoader loader;
+        QSignalSpy loaded(&loader, &PictureLoader::loaded);
+        loader.request(3, picture("primera.png", QSize(2000, 1500)), Box, PictureFit::Stretch);
+        loader.request(3, picture("segunda.jpg", QSize(400, 300)), Box, PictureFit::Stretch);
+        QTRY_COMPARE(loader.outstanding(), 0);
+        QCOMPARE(loaded.size(), 1);
+        QCOMPARE(loaded.first().at(0).toInt(), 3);
+        QCOMPARE(loaded.first().at(1).value<Picture>().size, QSize(400, 300));
+    }
+
+    // A picture decoded lately, or being decoded, for the same file, box and
+    // fit is answered from the cache, for any loader, without a decode, and
+    // never from within request(): a caller sees one order whatever the
+    // answer.
+    void cacheAnswersWithoutDecoding_data()
+    {
+        QTest::addColumn<QString>("asked"); // the file asked for the second time
+        QTest::addColumn<QSize>("box");
+        QTest::addColumn<PictureFit>("fit");
+        QTest::addColumn<bool>("replaced"); // the file rewritten in between
+        QTest::addColumn<bool>("decoding"); // asked again while the first decode runs
+        QTest::addColumn<int>("decodes"); // by both loaders
+        QTest::newRow("same file, box and fit") << "foto.png" << Box << PictureFit::Stretch << false << false << 1;
+        QTest::newRow("same file, box and fit, while decoding (issue 17)")
+            << "foto.png" << Box << PictureFit::Stretch << false << true << 1;
+        QTest::newRow("another box") << "foto.png" << QSize(100, 80) << PictureFit::Stretch << false << false << 2;
+        QTest::newRow("another fit") << "foto.png" << Box << PictureFit::KeepAspect << false << false << 2;
+        QTest::newRow("the file replaced") << "foto.png" << Box << PictureFit::Stretch << true << false << 2;
+        QTest::newRow("a missing file") << "falta.png" << Box << PictureFit::Stretch << false << false << 1;
+    }
+
+    void cacheAnswersWithoutDecoding()
+    {
+        QFETCH(QString, asked);
+        QFETCH(QSize, box);
+        QFETCH(PictureFit, fit);
+        QFETCH(bool, replaced);
+        QFETCH(bool, decoding);
+        QFETCH(int, decodes);
+        // Tens of milliseconds to decode.
+        const QString path = picture("foto.png", QSize(2000, 1500));
+        PictureLoader first;
+        QSignalSpy firstLoaded(&first, &PictureLoader::loaded);
+        first.request(0, path, Box, PictureFit::Stretch);
+        if (!decoding)
+            QVERIFY(firstLoaded.wait());
+        if (replaced)
+            picture("foto.png", QSize(640, 480));
+
+        PictureLoader second;
+        QSignalSpy loaded(&second, &PictureLoader::loaded);
+        second.request(0, m_dir->filePath(asked), box, fit);
+        QCOMPARE(loaded.size(), 0);
+        QVERIFY(loaded.wait());
+        const Picture answer = loaded.first().at(1).value<Picture>();
+        QCOMPARE(answer.image.isNull(), asked == "falta.png");
+        if (!answer.image.isNull())
+            QCOMPARE(answer.size, replaced ? QSize(640, 480) : QSize(2000, 1500));
+        QTRY_COMPARE(first.outstanding(), 0);
+        QCOMPARE(first.decodesStarted() + second.decodesStarted(), decodes);
+    }
+
+    // A picture that will take long goes behind those asked after it: the
+    // two threads decode two of them before it. (Declaring 5000 x 5000
+    // pixels, it would take half a second; with one row of data it fails at
+    // once.)
+    void slowPictureGivesWay()
+    {
+        const QString slow = testsupport::writeFile(m_dir->filePath("lenta.png"), testsupport::pngDeclaring(QSize(5000, 5000)));
+        QStringList ordinary;
+        for (int i = 0; i < 3; ++i)
+            ordinary << picture(QString("%1.jpg").arg(i), QSize(400, 300));
+        // Both threads busy for tens of milliseconds: all four are asked
+        // for before either thread takes one.
+        PictureLoader other;
+        other.request(0, picture("a.png", QSize(3000, 2250)), Box, PictureFit::Stretch);
+        other.request(1, picture("b.png", QSize(3000, 2250)), Box, PictureFit::Stretch);
+        PictureLoader loader;
+        QSignalSpy loaded(&loader, &PictureLoader::loaded);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("cannot decode"));
+        loader.request(0, slow, Box, PictureFit::Stretch);
+        for (int i = 0; i < ordinary.size(); ++i)
+            loader.request(1 + i, ordinary[i], Box, PictureFit::Stretch);
+        QTRY_COMPARE(loaded.size(), 4);
+        QStringList order;
+        for (const QList<QVariant> &arguments : std::as_const(loaded))
+            order << arguments.at(0).toString();
+        QVERIFY2(order.indexOf("0") >= 2, qPrintable(order.join(' ')));
+        QTRY_COMPARE(other.outstanding(), 0);
+    }
+
+    // A window closed while its pictures decode takes nothing down, and the
+    // next loader is served.
+    void destroyedWhileDecoding()
+    {
+        auto *loader = new PictureLoader;
+        for (int i = 0; i < 4; ++i)
+            loader->request(i, picture(QString("%1.png").arg(i), QSize(2000, 1500)), Box, PictureFit::Stretch);
+        delete loader;
+
+        PictureLoader next;
+        QSignalSpy loaded(&next, &PictureLoader::loaded);
+        next.request(0, picture("otra.jpg", QSize(400, 300)), Box, PictureFit::Stretch);
+        QVERIFY(loaded.wait());
+        QVERIFY(!loaded.first().at(1).value<Picture>().image.isNull());
+    }
+
+private:
+    QString write(const QString &name, const QByteArray &bytes) { return testsupport::writeFile(m_dir->filePath(name), bytes); }
+
+    // A picture of `size` at `name` in the test's folder, in the format its
+    // suffix names; each kind encoded once for the run.
+    QString picture(const QString &name, QSize size)
+    {
+        const QString suffix = QFileInfo(name).suffix();
+        QByteArray &bytes = m_encoded[QString("%1 %2x%3").arg(suffix).arg(size.width()).arg(size.height())];
+        if (bytes.isEmpty()) {
+            QImage image(size, QImage::Format_RGB32);
+            image.fill(Qt::darkCyan);
+            bytes = encoded(image, qPrintable(suffix));
+        }
+        return testsupport::writeFile(m_dir->filePath(name), bytes);
+    }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QHash<QString, QByteArray> m_encoded;
 };
 
 QTEST_MAIN(TestPicture)

@@ -1,5 +1,6 @@
-#include <QProcess>
 #include <QTest>
+
+#include "testfiles.h"
 
 class TestFailure : public QObject
 {
@@ -22,12 +23,9 @@ private slots:
     {
         QFETCH(QString, mode);
         QFETCH(QString, box);
-        QProcess probe;
-        probe.start(QCoreApplication::applicationDirPath() + "/fatalprobe", {mode});
-        QVERIFY(probe.waitForFinished(30000));
-        const QStringList lines = QString::fromUtf8(probe.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-        QCOMPARE(probe.exitStatus(), QProcess::NormalExit);
-        QVERIFY(probe.exitCode() != 0);
+        const testsupport::ProgramRun probe = testsupport::runProgram(QCoreApplication::applicationDirPath() + "/fatalprobe", {mode});
+        const QStringList lines = QString::fromUtf8(probe.out).split('\n', Qt::SkipEmptyParts);
+        QVERIFY(probe.status > 0);
         QCOMPARE(lines.filter("box|").size(), 1);
         QCOMPARE(lines.last(), box);
         QVERIFY(lines.first() == "handler returned");

@@ -1,4 +1,16 @@
+// Start-up: the settings, the working copy of the catalogue, the agency's
+// name, and what the program sets on the whole application before its first
+// window.
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
 #include <QFile>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QStringEncoder>
 #include <QTemporaryDir>
@@ -9,28 +21,19 @@
 #endif
 
 #include "catalogue/catalogueerror.h"
+#include "testfiles.h"
 #include "startup/agencyname.h"
 #include "startup/modcol.h"
+#include "startup/qttranslation.h"
 #include "startup/registro.h"
 #include "startup/workingcopy.h"
+#include "widgets/escapekey.h"
 
 using namespace modcol;
+using testsupport::readFile;
+using testsupport::writeFile;
 
 namespace {
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QByteArray utf16(QStringConverter::Encoding encoding, const QString &text)
 {
@@ -49,33 +52,52 @@ private slots:
         QVERIFY(m_dir.isValid());
         // The settings of the test live in a folder of its own, never the user's.
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.filePath("config")));
+        modcol::ignoreEscapeRepeats(*qApp);
+        QVERIFY(modcol::installQtTranslation(*qApp));
     }
 
-    // The settings file is written by hand: a path is taken as written.
-    void settingsFile_data()
+    // The files written by hand: the settings, whose path is taken as
+    // written, and the agency's name, from any Windows editor.
+    void handWrittenFiles_data()
     {
+        QTest::addColumn<QString>("file");
         QTest::addColumn<QByteArray>("contents"); // null: no file
-        QTest::addColumn<QString>("rutaBd");
-        QTest::newRow("comma") << QByteArray("Rutabd=/srv/Fotos, 2006/brezomar.mdb\n") << "/srv/Fotos, 2006/";
-        QTest::newRow("semicolon") << QByteArray("Rutabd=/srv/fotos;viejas/brezomar.mdb") << "/srv/fotos;viejas/";
-        QTest::newRow("backslashes, CR LF") << QByteArray("Rutabd=C:\\Datos\\brezomar.mdb\r\nOtro=1\r\n") << "C:/Datos/";
+        QTest::addColumn<QString>("read");        // the folder of Rutabd, or the agency's name
+        const QString settings = "Brezomar.conf";
+        const QString agency = "nombreinmobiliaria.txt";
+        QTest::newRow("comma") << settings << QByteArray("Rutabd=/srv/Fotos, 2006/brezomar.mdb\n") << "/srv/Fotos, 2006/";
+        QTest::newRow("semicolon") << settings << QByteArray("Rutabd=/srv/fotos;viejas/brezomar.mdb") << "/srv/fotos;viejas/";
+        QTest::newRow("backslashes, CR LF") << settings << QByteArray("Rutabd=C:\\Datos\\brezomar.mdb\r\nOtro=1\r\n")
+                                            << "C:/Datos/";
         QTest::newRow("quoted, other case, in a section")
-            << QByteArray("[General]\nRUTABD = \"/srv/con espacios/brezomar.mdb\"\n") << "/srv/con espacios/";
-        QTest::newRow("empty, lower case") << QByteArray("rutabd=\n") << "";
-        QTest::newRow("no separator") << QByteArray("Rutabd=brezomar.mdb") << "";
-        QTest::newRow("commented out") << QByteArray("#Rutabd=/srv/x/brezomar.mdb\n") << "";
-        QTest::newRow("no file") << QByteArray() << "";
+            << settings << QByteArray("[General]\nRUTABD = \"/srv/con espacios/brezomar.mdb\"\n") << "/srv/con espacios/";
+        QTest::newRow("empty, lower case") << settings << QByteArray("rutabd=\n") << "";
+        QTest::newRow("no separator") << settings << QByteArray("Rutabd=brezomar.mdb") << "";
+        QTest::newRow("commented out") << settings << QByteArray("#Rutabd=/srv/x/brezomar.mdb\n") << "";
+        QTest::newRow("no settings") << settings << QByteArray() << "";
+        QTest::newRow("Windows-1252, CR LF") << agency << QByteArray("  Inmobiliaria \xD1" "and\xFA  \r\nsegunda\r\n")
+                                             << "Inmobiliaria Ñandú";
+        QTest::newRow("CR only") << agency << QByteArray("Casas del Sur\rSegunda linea\r") << "Casas del Sur";
+        QTest::newRow("UTF-8") << agency << QByteArray("\tPeñíscola Costa \n") << "Peñíscola Costa";
+        QTest::newRow("UTF-8 with mark") << agency << QByteArray("\xEF\xBB\xBF" "Cádiz Casas\r\n") << "Cádiz Casas";
+        QTest::newRow("UTF-16 LE with mark") << agency << utf16(QStringConverter::Utf16LE, " Inmobiliaria Ñandú\r\nsegunda")
+                                             << "Inmobiliaria Ñandú";
+        QTest::newRow("UTF-16 BE with mark") << agency << utf16(QStringConverter::Utf16BE, "Casas € \rsegunda") << "Casas €";
+        QTest::newRow("empty") << agency << QByteArray("") << "";
+        QTest::newRow("blank first line") << agency << QByteArray("   \r\nNombre\r\n") << "";
+        QTest::newRow("no agency file") << agency << QByteArray() << "";
     }
 
-    void settingsFile()
+    void handWrittenFiles()
     {
+        QFETCH(QString, file);
         QFETCH(QByteArray, contents);
-        QFETCH(QString, rutaBd);
-        const QString file = m_dir.filePath("config/Brezomar.conf");
-        QFile::remove(file);
+        QFETCH(QString, read);
+        const QString path = m_dir.filePath("config/" + file);
+        QFile::remove(path);
         if (!contents.isNull())
-            writeFile(file, contents);
-        QCOMPARE(folderOf(LeeRegistro()), rutaBd);
+            writeFile(path, contents);
+        QCOMPARE(file.endsWith(".conf") ? folderOf(LeeRegistro()) : readAgencyName(path), read);
     }
 
     void workingCopyName()
@@ -105,122 +127,106 @@ private slots:
         }
     }
 
-    // The working copy's name is predictable in a shared folder. What lies
-    // under it is replaced, never written through; a read-only catalogue on
-    // a CD still gives a writable copy.
-    void workingCopyNeverWritesThroughALink_data()
+    // The working copy's name is predictable in a shared folder: what lies
+    // under it is replaced, never written through, but for a folder, which
+    // stays; a read-only catalogue on a CD still gives a writable copy. Only
+    // an ordinary catalogue is read, never waited on. A refusal says what it
+    // met, and no copy is made.
+    void workingCopy_data()
     {
-        QTest::addColumn<bool>("link");  // else a leftover file under the name
-        QTest::addColumn<QFile::Permissions>("planted"); // of the linked or leftover file; none: no file
+        QTest::addColumn<QString>("source");   // what the catalogue is: "file", "folder" or "fifo"
+        QTest::addColumn<QString>("planted");  // under the copy's name: "", "file", "link", "dangling link", "folder"
+        QTest::addColumn<QFile::Permissions>("mode"); // of the planted file, or the one a link points at
+        QTest::addColumn<QString>("refusal");  // empty: copied
         const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
-        QTest::newRow("read-only leftover") << false << readOnly;
-        QTest::newRow("link to a read-only file") << true << readOnly;
-        QTest::newRow("link to another's file") << true << (QFile::ReadOwner | QFile::WriteOwner);
-        QTest::newRow("dangling link") << true << QFile::Permissions();
+        QTest::newRow("read-only leftover") << "file" << "file" << readOnly << "";
+        QTest::newRow("link to a read-only file") << "file" << "link" << readOnly << "";
+        QTest::newRow("link to another's file") << "file" << "link" << (QFile::ReadOwner | QFile::WriteOwner) << "";
+        QTest::newRow("dangling link") << "file" << "dangling link" << QFile::Permissions() << "";
+        QTest::newRow("a folder in the copy's place") << "file" << "folder" << QFile::Permissions() << "ya hay una carpeta";
+        QTest::newRow("a folder as the catalogue") << "folder" << "" << QFile::Permissions() << "es una carpeta";
+#ifdef Q_OS_UNIX
+        QTest::newRow("a FIFO as the catalogue") << "fifo" << "" << QFile::Permissions() << "no es un archivo normal";
+#endif
     }
 
-    void workingCopyNeverWritesThroughALink()
+    void workingCopy()
     {
-        QFETCH(bool, link);
-        QFETCH(QFile::Permissions, planted);
+        QFETCH(QString, source);
+        QFETCH(QString, planted);
+        QFETCH(QFile::Permissions, mode);
+        QFETCH(QString, refusal);
         QTemporaryDir dir;
-        const QString source = dir.filePath("cd/brezomar.mdb");
+        const QString catalogue = dir.filePath("cd/brezomar.mdb");
         const QString target = dir.filePath("tmp/20061023174502.mdb");
         const QString other = dir.filePath("ajena/clave");
-        writeFile(source, QByteArray(100000, 'j'));
-        QFile::setPermissions(source, QFile::ReadOwner);
-        const QString plantedFile = link ? other : target;
-        if (planted) {
-            writeFile(plantedFile, "ajeno");
-            QFile::setPermissions(plantedFile, planted);
-        }
-        const QFile::Permissions plantedMode = QFile::permissions(plantedFile);
         QDir().mkpath(dir.filePath("tmp"));
-        if (link)
+        if (source == "file") {
+            QFile::setPermissions(writeFile(catalogue, QByteArray(100000, 'j')), QFile::ReadOwner);
+        } else if (source == "folder") {
+            writeFile(catalogue + "/dentro", "x");
+#ifdef Q_OS_UNIX
+        } else {
+            QDir().mkpath(dir.filePath("cd"));
+            QCOMPARE(::mkfifo(QFile::encodeName(catalogue).constData(), 0600), 0);
+#endif
+        }
+        if (planted == "file" || planted == "link")
+            QFile::setPermissions(writeFile(planted == "link" ? other : target, "ajeno"), mode);
+        const QFile::Permissions before = QFile::permissions(other);
+        if (planted.endsWith("link"))
             QVERIFY(QFile::link(other, target));
-
-        copyCatalogue(source, target);
-        QVERIFY(!QFileInfo(target).isSymLink());
-        QFile copy(target);
-        QVERIFY(copy.open(QIODevice::ReadWrite));
-        QCOMPARE(copy.readAll(), QByteArray(100000, 'j'));
-        if (link && planted) {
+        if (planted == "folder")
+            writeFile(target + "/dentro", "x");
+        try {
+            copyCatalogue(catalogue, target);
+            QVERIFY2(refusal.isEmpty(), "copied");
+        } catch (const catalogue::CatalogueError &e) {
+            QVERIFY2(!refusal.isEmpty() && e.message().contains(refusal), qPrintable(e.message()));
+            QCOMPARE(QFileInfo(target).isDir(), planted == "folder");
+            QCOMPARE(readFile(target + "/dentro"), QByteArray(planted == "folder" ? "x" : ""));
+            return;
+        }
+        // The mode itself: opening it for writing would prove nothing to root.
+        QVERIFY(!QFileInfo(target).isSymLink() && QFile::permissions(target).testFlag(QFile::WriteOwner));
+        QCOMPARE(readFile(target), QByteArray(100000, 'j'));
+        if (planted == "link") {
             QCOMPARE(readFile(other), QByteArray("ajeno"));
-            QCOMPARE(QFile::permissions(other), plantedMode);
+            QCOMPARE(QFile::permissions(other), before);
         }
         QCOMPARE(QDir(dir.filePath("tmp")).entryList(QDir::Files).size(), 1);
     }
 
-    // Only an ordinary catalogue is read, never waited on; a folder in the
-    // copy's place stays. Each is refused saying what it is, and no copy is made.
-    void fifoOrFolderRefused_data()
+    // A held Escape closes the window in front, not the ones behind it.
+    void repeatsOfAHeldEscapeAreDropped()
     {
-        QTest::addColumn<QString>("source");
-        QTest::addColumn<bool>("folderAsCopy");
-        QTest::addColumn<QString>("says");
-        QTest::newRow("a folder in the copy's place") << "brezomar.mdb" << true << "ya hay una carpeta";
-        QTest::newRow("a folder as the catalogue") << "carpeta" << false << "es una carpeta";
-#ifdef Q_OS_UNIX
-        QTest::newRow("a FIFO as the catalogue") << "fifo" << false << "no es un archivo normal";
-#endif
+        QDialog dialog;
+        auto *edit = new QLineEdit(&dialog);
+        dialog.show();
+        edit->setFocus();
+
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(edit, &repeat);
+        QVERIFY(dialog.isVisible());
+
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(edit, &press);
+        QVERIFY(!dialog.isVisible());
     }
 
-    void fifoOrFolderRefused()
+    // Qt's own texts: message-box buttons and the price boxes' context menu.
+    void qtTextsAreSpanish()
     {
-        QFETCH(QString, source);
-        QFETCH(bool, folderAsCopy);
-        QFETCH(QString, says);
-        QTemporaryDir dir;
-        const QString target = dir.filePath("20061023174502.mdb");
-        writeFile(dir.filePath("brezomar.mdb"), "catalogue");
-        writeFile(dir.filePath("carpeta/dentro"), "x");
-        if (folderAsCopy)
-            writeFile(target + "/dentro", "x");
-#ifdef Q_OS_UNIX
-        QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("fifo")).constData(), 0600), 0);
-#endif
-        try {
-            copyCatalogue(dir.filePath(source), target);
-            QFAIL("copied");
-        } catch (const catalogue::CatalogueError &e) {
-            QVERIFY2(e.message().contains(says), qPrintable(e.message()));
-        }
-        QCOMPARE(QFileInfo(target).isDir(), folderAsCopy);
-        QCOMPARE(readFile(target + "/dentro"), folderAsCopy ? QByteArray("x") : QByteArray());
+        QMessageBox box(QMessageBox::Information, "t", "x", QMessageBox::Ok);
+        QCOMPARE(box.button(QMessageBox::Ok)->text(), QString("Aceptar"));
+        QLineEdit edit;
+        const std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
+        const QString undo = menu->actions().constFirst()->text();
+        QVERIFY2(undo.startsWith("&Deshacer"), qPrintable(undo));
     }
-
-    void agencyName_data()
-    {
-        QTest::addColumn<QByteArray>("bytes"); // null: no file
-        QTest::addColumn<QString>("name");
-        QTest::newRow("Windows-1252, CR LF") << QByteArray("  Inmobiliaria \xD1" "and\xFA  \r\nsegunda\r\n")
-                                             << QString("Inmobiliaria Ñandú");
-        QTest::newRow("CR only") << QByteArray("Casas del Sur\rSegunda linea\r") << QString("Casas del Sur");
-        QTest::newRow("UTF-8") << QByteArray("\tPeñíscola Costa \n") << QString("Peñíscola Costa");
-        QTest::newRow("UTF-8 with mark") << QByteArray("\xEF\xBB\xBF" "Cádiz Casas\r\n") << QString("Cádiz Casas");
-        QTest::newRow("UTF-16 LE with mark") << utf16(QStringConverter::Utf16LE, " Inmobiliaria Ñandú\r\nsegunda")
-                                             << QString("Inmobiliaria Ñandú");
-        QTest::newRow("UTF-16 BE with mark") << utf16(QStringConverter::Utf16BE, "Casas € \rsegunda")
-                                             << QString("Casas €");
-        QTest::newRow("empty") << QByteArray("") << QString();
-        QTest::newRow("blank first line") << QByteArray("   \r\nNombre\r\n") << QString();
-        QTest::newRow("no file") << QByteArray() << QString();
-    }
-
-    void agencyName()
-    {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, name);
-        const QString file = m_dir.filePath("nombreinmobiliaria.txt");
-        QFile::remove(file);
-        if (!bytes.isNull())
-            writeFile(file, bytes);
-        QCOMPARE(readAgencyName(file), name);
-    }
-
 private:
     QTemporaryDir m_dir;
 };
 
-QTEST_GUILESS_MAIN(TestStartup)
+QTEST_MAIN(TestStartup)
 #include "tst_startup.moc"
