@@ -123,12 +123,6 @@ bool ViewerModel::turnPage(int rows)
     catalogue::Recordset &rs = *m_photos;
     skip([&] { findPhoto(m_page.front().key); });
     skip([&] { rs.Move(rows); });
-    if (rows < 0) {
-        skip([&] {
-            if (rs.Bof())
-                rs.MoveFirst();
-        });
-    }
     return true;
 }
 

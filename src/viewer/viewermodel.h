@@ -52,8 +52,9 @@ public:
     // marked.
     void readPage(int cellCount);
     // Moves the list `rows` rows on (back, when negative) from the page's
-    // first photo, never before the first photo, for the next readPage;
-    // false, without a move, for an empty page.
+    // first photo, for the next readPage (which starts again from the first
+    // photo where this ran before it); false, without a move, for an empty
+    // page.
     bool turnPage(int rows);
     const std::vector<PagePhoto> &page() const { return m_page; }
 

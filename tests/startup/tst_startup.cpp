@@ -12,12 +12,13 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
 #ifdef Q_OS_UNIX
-#include <sys/stat.h> // mkfifo
+#include <sys/stat.h> // mkfifo, umask
 #endif
 
 #include "catalogue/catalogueerror.h"
@@ -178,6 +179,11 @@ private slots:
             QVERIFY(QFile::link(other, target));
         if (planted == "folder")
             writeFile(target + "/dentro", "x");
+#ifdef Q_OS_UNIX
+        // A user mask that takes the owner's write away must not make the copy read-only.
+        const mode_t userMask = ::umask(0222);
+        const auto restoreMask = qScopeGuard([userMask] { ::umask(userMask); });
+#endif
         try {
             copyCatalogue(catalogue, target);
             QVERIFY2(refusal.isEmpty(), "copied");

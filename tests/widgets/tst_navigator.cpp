@@ -1,5 +1,6 @@
 // The record navigator: binding, its buttons stopping at the ends, and
 // Reposition relayed for moves made by code.
+#include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
@@ -42,13 +43,14 @@ private slots:
         QTest::addColumn<QStringList>("clicks");
         QTest::addColumn<int>("position");
         QTest::addColumn<int>("repositions"); // binding included
-        QTest::newRow("bound") << 3 << QStringList() << 0 << 1;
-        QTest::newRow("bound empty") << 0 << QStringList() << -1 << 1;
-        QTest::newRow("next twice") << 3 << QStringList{"next", "next"} << 2 << 3;
-        QTest::newRow("next stops at the last") << 3 << QStringList{"last", "next"} << 2 << 2;
-        QTest::newRow("previous stops at the first") << 3 << QStringList{"previous"} << 0 << 1;
-        QTest::newRow("last then first") << 3 << QStringList{"last", "first"} << 0 << 3;
-        QTest::newRow("nothing to move") << 0 << QStringList{"first", "next", "previous", "last"} << -1 << 1;
+        QTest::addColumn<QString>("shown");   // the caption, lines joined
+        QTest::newRow("bound") << 3 << QStringList() << 0 << 1 << "Fotos 1 de 3";
+        QTest::newRow("bound empty") << 0 << QStringList() << -1 << 1 << "Fotos";
+        QTest::newRow("next twice") << 3 << QStringList{"next", "next"} << 2 << 3 << "Fotos 3 de 3";
+        QTest::newRow("next stops at the last") << 3 << QStringList{"last", "next"} << 2 << 2 << "Fotos 3 de 3";
+        QTest::newRow("previous stops at the first") << 3 << QStringList{"previous"} << 0 << 1 << "Fotos 1 de 3";
+        QTest::newRow("last then first") << 3 << QStringList{"last", "first"} << 0 << 3 << "Fotos 1 de 3";
+        QTest::newRow("nothing to move") << 0 << QStringList{"first", "next", "previous", "last"} << -1 << 1 << "Fotos";
     }
     void buttons()
     {
@@ -56,7 +58,9 @@ private slots:
         QFETCH(QStringList, clicks);
         QFETCH(int, position);
         QFETCH(int, repositions);
+        QFETCH(QString, shown);
         RecordNavigator navigator;
+        navigator.setCaption("Fotos");
         QSignalSpy spy(&navigator, &RecordNavigator::Reposition);
         auto set = rows(count);
         if (count > 0)
@@ -67,6 +71,7 @@ private slots:
             click(navigator, qPrintable(button));
         QCOMPARE(navigator.recordset()->AbsolutePosition(), position);
         QCOMPARE(spy.count(), repositions);
+        QCOMPARE(navigator.findChild<QLabel *>()->text().simplified(), shown);
     }
 
     void movesByCodeAreRelayed()
