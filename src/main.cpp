@@ -2,14 +2,14 @@
 
 #include "catalogue/database.h"
 #include "catalogue/regional.h"
+#include "pictures/picture.h"
 #include "results/frmresul.h"
 #include "results/pictures.h"
 #include "startup/bundledfonts.h"
-#include "widgets/escapekey.h"
 #include "startup/modcol.h"
-#include "pictures/picture.h"
 #include "startup/offthread.h"
 #include "startup/qttranslation.h"
+#include "widgets/escapekey.h"
 
 int main(int argc, char *argv[])
 {

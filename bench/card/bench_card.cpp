@@ -32,8 +32,8 @@
 #include "card/frmficha.h"
 #include "catalogue/database.h"
 #include "catalogue/recordset.h"
-#include "startup/modcol.h"
 #include "pictures/pictureloader.h"
+#include "startup/modcol.h"
 #include "statements/statements.h"
 
 using benchsupport::medianMs;

@@ -25,9 +25,9 @@
 #include <functional>
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>

@@ -8,12 +8,12 @@
 #include "catalogue/private/jetfile.h"
 #include "catalogue/private/jettable.h"
 #include "catalogue/private/logging.h"
+#include "catalogue/private/preloadplan.h"
 #include "catalogue/private/resultreader.h"
 #include "catalogue/private/sqliteconnection.h"
 #include "catalogue/private/sqlnames.h"
 #include "catalogue/private/statementtranslator.h"
 #include "catalogue/private/storednames.h"
-#include "catalogue/private/preloadplan.h"
 #include "catalogue/private/tableloader.h"
 #include "catalogue/recordset.h"
 

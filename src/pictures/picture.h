@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QImage>
-#include <QPixmap>
 #include <QMetaType>
+#include <QPixmap>
 #include <QSize>
 #include <QString>
 

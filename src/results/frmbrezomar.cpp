@@ -4,12 +4,12 @@
 #include <QScreen>
 #include <QUrl>
 
-#include "results/pictures.h"
 #include "filelookup/cataloguepaths.h"
+#include "results/pictures.h"
+#include "startup/modcol.h"
 #include "widgets/clicklabel.h"
 #include "widgets/colours.h"
 #include "widgets/formscaling.h"
-#include "startup/modcol.h"
 
 using namespace modcol;
 

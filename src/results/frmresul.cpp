@@ -7,17 +7,17 @@
 #include "card/frmficha.h"
 #include "catalogue/database.h"
 #include "catalogue/tablepreload.h"
+#include "filelookup/cataloguepaths.h"
 #include "results/frmbrezomar.h"
 #include "results/resultpages.h"
 #include "results/searchfilters.h"
 #include "results/startpanel.h"
-#include "filelookup/cataloguepaths.h"
-#include "widgets/colours.h"
-#include "widgets/commandbutton.h"
 #include "startup/failure.h"
-#include "widgets/formscaling.h"
 #include "startup/modcol.h"
 #include "startup/offthread.h"
+#include "widgets/colours.h"
+#include "widgets/commandbutton.h"
+#include "widgets/formscaling.h"
 
 using namespace modcol;
 

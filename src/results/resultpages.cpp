@@ -10,18 +10,18 @@
 #include "catalogue/recordset.h"
 #include "catalogue/regional.h"
 #include "catalogue/rounding.h"
+#include "pictures/pictureloader.h"
 #include "results/logging.h"
 #include "results/pictures.h"
 #include "results/thumbnail.h"
+#include "startup/failure.h"
+#include "startup/modcol.h"
+#include "statements/statements.h"
 #include "widgets/afterpainting.h"
 #include "widgets/clicklabel.h"
 #include "widgets/colours.h"
-#include "startup/failure.h"
 #include "widgets/formscaling.h"
-#include "startup/modcol.h"
-#include "pictures/pictureloader.h"
 #include "widgets/priceformat.h"
-#include "statements/statements.h"
 
 using namespace modcol;
 

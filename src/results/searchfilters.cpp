@@ -12,14 +12,14 @@
 #include "catalogue/recordset.h"
 #include "catalogue/regional.h"
 #include "results/filterclauses.h"
+#include "startup/failure.h"
+#include "startup/modcol.h"
+#include "statements/statements.h"
 #include "widgets/colours.h"
 #include "widgets/commandbutton.h"
 #include "widgets/digitsvalidator.h"
-#include "startup/failure.h"
 #include "widgets/formscaling.h"
 #include "widgets/keys.h"
-#include "startup/modcol.h"
-#include "statements/statements.h"
 
 using namespace modcol;
 

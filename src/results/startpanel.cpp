@@ -1,13 +1,13 @@
 #include "results/startpanel.h"
 
 #include "catalogue/rounding.h"
+#include "pictures/picture.h"
+#include "pictures/pictureloader.h"
 #include "results/pictures.h"
 #include "widgets/boxfit.h"
 #include "widgets/clicklabel.h"
 #include "widgets/colours.h"
 #include "widgets/formscaling.h"
-#include "pictures/picture.h"
-#include "pictures/pictureloader.h"
 
 using namespace modcol;
 

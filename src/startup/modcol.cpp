@@ -8,12 +8,12 @@
 
 #include "catalogue/catalogueerror.h"
 #include "catalogue/database.h"
-#include "startup/agencyname.h"
 #include "filelookup/cataloguepaths.h"
+#include "startup/agencyname.h"
 #include "startup/logging.h"
 #include "startup/registro.h"
-#include "statements/statements.h"
 #include "startup/workingcopy.h"
+#include "statements/statements.h"
 
 namespace modcol {
 

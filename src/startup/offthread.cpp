@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "startup/logging.h"
 #include "pictures/pictureloader.h"
+#include "startup/logging.h"
 
 namespace modcol {
 

@@ -6,8 +6,8 @@
 #include "catalogue/database.h"
 #include "catalogue/recordset.h"
 #include "recordsetrows.h"
-#include "testcatalogue.h"
 #include "sqlitesource.h"
+#include "testcatalogue.h"
 
 #include <QTemporaryDir>
 #include <QTest>

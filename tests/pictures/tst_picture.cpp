@@ -14,8 +14,8 @@
 
 #include "demofolder/exiforientation.h"
 #include "hostilepictures.h"
-#include "testfiles.h"
 #include "pictures/pictureloader.h"
+#include "testfiles.h"
 
 using modcol::Picture;
 using modcol::PictureFit;

@@ -10,10 +10,10 @@
 #include <QComboBox>
 #include <QFile>
 #include <QKeyEvent>
-#include <QThread>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
 
 #include "results/frmresul.h"

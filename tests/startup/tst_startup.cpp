@@ -22,12 +22,12 @@
 #endif
 
 #include "catalogue/catalogueerror.h"
-#include "testfiles.h"
 #include "startup/agencyname.h"
 #include "startup/modcol.h"
 #include "startup/qttranslation.h"
 #include "startup/registro.h"
 #include "startup/workingcopy.h"
+#include "testfiles.h"
 #include "widgets/escapekey.h"
 
 using namespace modcol;

@@ -7,9 +7,9 @@
 #include <QEvent>
 #include <QList>
 #include <QPointer>
+#include <QSignalSpy>
 #include <QSize>
 #include <QString>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 

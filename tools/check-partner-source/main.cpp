@@ -14,10 +14,10 @@
 #include <QLoggingCategory>
 
 #include "catalogue/database.h"
+#include "pictures/picture.h"
 #include "progress.h"
 #include "sourcecheck.h"
 #include "sourcereport.h"
-#include "pictures/picture.h"
 
 int main(int argc, char *argv[])
 {

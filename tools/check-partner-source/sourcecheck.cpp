@@ -7,11 +7,11 @@
 #include <QFileInfo>
 
 #include "cataloguewalk.h"
+#include "filelookup/cataloguepaths.h"
 #include "photolookup.h"
 #include "picturefiles.h"
 #include "progress.h"
 #include "startup/agencyname.h"
-#include "filelookup/cataloguepaths.h"
 
 namespace partnercheck {
 namespace {
