@@ -6,7 +6,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -21,6 +20,7 @@
 #include "partnerfolder.h"
 #include "pictures/pictureloader.h"
 #include "startup/modcol.h"
+#include "testfiles.h"
 #include "viewer/frmfoto.h"
 #include "viewer/viewermodel.h"
 #include "widgets/recordnavigator.h"
@@ -72,8 +72,7 @@ QStringList listing(const QString &folder)
     QStringList files;
     const QDir dir(folder);
     for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden, QDir::Name)) {
-        QFile file(dir.filePath(name));
-        const QByteArray contents = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        const QByteArray contents = readFile(dir.filePath(name));
         files << name + '=' + (contents.startsWith("\xFF\xD8") ? "JPEG" : QString::fromUtf8(contents));
     }
     return files;

@@ -21,6 +21,7 @@
 #include "partnerfolder.h"
 #include "pictures/pictureloader.h"
 #include "startup/modcol.h"
+#include "testfiles.h"
 #include "viewer/cellcaption.h"
 #include "viewer/frmfoto.h"
 #include "viewer/pointerhider.h"
@@ -229,9 +230,7 @@ private slots:
     void pictures()
     {
         makeFolder(3);
-        QFile damaged(photoPath(2));
-        QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("\xFF\xD8\xFF\xE0 cut short"));
-        damaged.close();
+        writeFile(photoPath(2), "\xFF\xD8\xFF\xE0 cut short");
         writePicture(photoPath(3), QSize(1600, 1200), Qt::gray, 6);
         FrmFoto &viewer = show(1);
         QLabel *photo = img(viewer, 0);
