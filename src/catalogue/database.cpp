@@ -74,10 +74,15 @@ Database::Database(std::unique_ptr<JetFile> file)
 
 Database::~Database()
 {
-    try {
-        m_pendingReads->readAll();
-    } catch (const CatalogueError &error) {
-        qCWarning(lcCatalogue) << "a record set ends early -" << error.message();
+    // Every set is read out, also after one fails: a set left on the list
+    // would later take itself off a list that is gone.
+    for (;;) {
+        try {
+            m_pendingReads->readAll();
+            return;
+        } catch (const CatalogueError &error) {
+            qCWarning(lcCatalogue) << "a record set ends early -" << error.message();
+        }
     }
 }
 

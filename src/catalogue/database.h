@@ -67,8 +67,8 @@ private:
 
     std::unique_ptr<JetFile> m_file;
     std::unique_ptr<SqliteConnection> m_connection;
-    // Before the record sets, whose statements it reads out before the
-    // connection closes.
+    // The record sets whose statements are still being read; the destructor
+    // reads them out before the connection closes.
     std::unique_ptr<PendingReads> m_pendingReads;
     std::vector<std::unique_ptr<JetTable>> m_tables;
     std::unique_ptr<StoredNames> m_names;

@@ -15,11 +15,6 @@ TablePreload::TablePreload(std::unique_ptr<Plan> plan)
 
 TablePreload::~TablePreload() = default;
 
-const QString &TablePreload::table() const
-{
-    return m_plan->entry.name;
-}
-
 void TablePreload::run()
 {
     if (m_plan->connection)

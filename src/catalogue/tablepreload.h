@@ -18,8 +18,6 @@ public:
     TablePreload(const TablePreload &) = delete;
     TablePreload &operator=(const TablePreload &) = delete;
 
-    const QString &table() const;
-
     // Reads the table from the file, once. Throws CatalogueError for a
     // damaged table, as a statement naming it would.
     void run();

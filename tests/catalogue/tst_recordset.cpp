@@ -165,11 +165,15 @@ private slots:
         QCOMPARE(rs->AbsolutePosition(), position < 0 ? 2 : position);
     }
 
-    // A set whose rows are still being read outlives its database whole.
+    // A set whose rows are still being read outlives its database whole,
+    // also when another set's statement fails as the database closes
+    // (abs overflows at the last row).
     void setOutlivesItsDatabase()
     {
         auto database = Database::OpenDatabase(scratch.filePath(QStringLiteral("catalogo.mdb")), QString());
         const auto rs = database->OpenRecordset(QStringLiteral("select * from numeros"));
+        const auto failing =
+            database->OpenRecordset(QStringLiteral("select abs(-9223372036854775807 - (valor > 30)) from numeros"));
         database.reset();
         rs->MoveLast();
         QCOMPARE(rs->AbsolutePosition(), 3);
