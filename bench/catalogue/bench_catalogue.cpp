@@ -63,7 +63,7 @@ public:
     void run()
     {
         const QStringList tables = userTables(m_big);
-        const double export_ = medianMs(3, [&] { exportTables(tables); });
+        const double export_ = medianMs(3, [&] { benchsupport::exportTables(m_big, tables); });
         const double open = medianMs(3, [&] {
             const auto db = openCopy(m_big);
             for (const QString &table : tables)
@@ -192,16 +192,6 @@ private:
         process.start(QStringLiteral("mdb-tables"), {QStringLiteral("-1"), path});
         process.waitForFinished(-1);
         return QString::fromUtf8(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
-    }
-
-    void exportTables(const QStringList &tables) const
-    {
-        for (const QString &table : tables) {
-            QProcess process;
-            process.setStandardOutputFile(QProcess::nullDevice());
-            process.start(QStringLiteral("mdb-export"), {m_big, table});
-            process.waitForFinished(-1);
-        }
     }
 
     QString m_big;

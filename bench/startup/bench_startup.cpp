@@ -46,6 +46,7 @@ namespace {
 
 constexpr int Runs = 3;
 
+// One run prints its figures a line each: "name value".
 void print(const char *name, double value)
 {
     std::printf("%s %.3f\n", name, value);
@@ -81,7 +82,6 @@ void onNextPaint(QWidget *widget, std::function<void()> then)
     widget->installEventFilter(watcher);
 }
 
-// One run prints its figures a line each: "name value".
 // One run of the program's start on `folder`. Mode "quit-early" presses
 // Escape as soon as the window is on screen; "search" searches once the
 // catalogue is there, then presses Escape.
@@ -167,12 +167,9 @@ std::map<QString, double> medians(const QString &folder, const char *mode)
 double exportLists(const QString &folder)
 {
     return benchsupport::medianMs(Runs, [&] {
-        for (const char *table : {"ofertas", "ciudad", "tipo", "zonas"}) {
-            QProcess exporter;
-            exporter.setStandardOutputFile(QProcess::nullDevice());
-            exporter.start(QStringLiteral("mdb-export"), {folder + QStringLiteral("/brezomar.mdb"), QLatin1String(table)});
-            exporter.waitForFinished(-1);
-        }
+        benchsupport::exportTables(folder + QStringLiteral("/brezomar.mdb"),
+                                   {QStringLiteral("ofertas"), QStringLiteral("ciudad"), QStringLiteral("tipo"),
+                                    QStringLiteral("zonas")});
     });
 }
 

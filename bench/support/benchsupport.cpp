@@ -5,6 +5,7 @@
 #include <vector>
 
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include "demofolder/demofolder.h"
@@ -20,6 +21,16 @@ double median(std::vector<double> times)
 {
     std::sort(times.begin(), times.end());
     return times[times.size() / 2];
+}
+
+void exportTables(const QString &mdbFile, const QStringList &tables)
+{
+    for (const QString &table : tables) {
+        QProcess exporter;
+        exporter.setStandardOutputFile(QProcess::nullDevice());
+        exporter.start(QStringLiteral("mdb-export"), {mdbFile, table});
+        exporter.waitForFinished(-1);
+    }
 }
 
 double medianMs(int runs, const std::function<void()> &work)

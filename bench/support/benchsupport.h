@@ -4,6 +4,7 @@
 #include <vector>
 
 #include <QString>
+#include <QStringList>
 
 class QElapsedTimer;
 class QTemporaryDir;
@@ -30,6 +31,10 @@ struct DemoFolders
     QString small;
 };
 DemoFolders demoFolders(int argc, char *argv[], const QTemporaryDir &scratch, int bigOffers = 20000);
+
+// Runs mdb-export over each of `tables` of the catalogue `mdbFile`, its
+// output thrown away: the baseline of reading those tables.
+void exportTables(const QString &mdbFile, const QStringList &tables);
 
 // A table of figures against their baselines: the header, then a line each.
 void printRatioHeader();

@@ -43,6 +43,13 @@ QString ruta(const catalogue::Recordset &rows)
     return rows.Fields(QStringLiteral("ruta")).Value.toString();
 }
 
+// Every field of the current row, as the windows may read them.
+void readEveryField(const catalogue::Recordset &rows)
+{
+    for (int i = 0; i < rows.FieldCount(); ++i)
+        rows.Fields(i);
+}
+
 } // namespace
 
 CatalogueWalk::CatalogueWalk(const QString &path)
@@ -53,7 +60,10 @@ CatalogueWalk::CatalogueWalk(const QString &path)
         throw Refusal{QStringLiteral("El programa no puede abrir el catálogo. ") + error.message()};
     }
     visitRows(*m_database, modcol::searchStatement(NoFilter),
-              [&](const catalogue::Recordset &rows) { m_keys.push_back(rows.Fields(0).Value.toInt()); });
+              [&](const catalogue::Recordset &rows) {
+                  readEveryField(rows);
+                  m_keys.push_back(rows.Fields(0).Value.toInt());
+              });
 }
 
 CatalogueWalk::~CatalogueWalk() = default;
@@ -76,14 +86,9 @@ void CatalogueWalk::sendOtherStatements()
     const int key = m_keys.empty() ? 1 : m_keys.front();
     for (const QString &statement :
          {modcol::typeListStatement(), modcol::cityListStatement(NoFilter), modcol::zoneListStatement(NoFilter),
-          modcol::qualitiesStatement(), modcol::searchStatement(NoFilter), modcol::cardOffersStatement(NoFilter),
-          modcol::cardStatement(key), modcol::viewerPhotosStatement(key), modcol::extractionPhotosStatement(key)}) {
-        // Every field of every row, as the windows may read them.
-        visitRows(*m_database, statement, [](const catalogue::Recordset &rows) {
-            for (int i = 0; i < rows.FieldCount(); ++i)
-                rows.Fields(i);
-        });
-    }
+          modcol::qualitiesStatement(), modcol::cardOffersStatement(NoFilter), modcol::cardStatement(key),
+          modcol::viewerPhotosStatement(key), modcol::extractionPhotosStatement(key)})
+        visitRows(*m_database, statement, readEveryField);
 }
 
 } // namespace partnercheck
