@@ -86,15 +86,10 @@ QString damageOf(PictureFormat format, const WatchedFile &file, const DecoderWar
     return {};
 }
 
-struct Inspection
-{
-    PictureVerdict verdict;
-    PictureCost cost;
-};
+} // namespace
 
-// The header of `path` read (buffered: a JPEG's markers may lie far apart),
-// costed and judged.
-Inspection inspect(const QString &path)
+// The header is read buffered: a JPEG's markers may lie far apart.
+PictureInspection inspectPictureCost(const QString &path)
 {
     QFile file(path);
     if (!openPictureFile(file, QIODevice::ReadOnly))
@@ -103,11 +98,9 @@ Inspection inspect(const QString &path)
     return {verdictOf(cost, path), cost};
 }
 
-} // namespace
-
 PictureVerdict inspectPicture(const QString &path)
 {
-    return inspect(path).verdict;
+    return inspectPictureCost(path).verdict;
 }
 
 void limitPictureAllocations()
@@ -119,7 +112,14 @@ Picture decodePicture(const QString &path, const QSize &box, PictureFit fit)
 {
     if (box.isEmpty())
         return {};
-    const auto [verdict, cost] = inspect(path);
+    return decodePicture(path, box, fit, inspectPictureCost(path));
+}
+
+Picture decodePicture(const QString &path, const QSize &box, PictureFit fit, const PictureInspection &inspection)
+{
+    if (box.isEmpty())
+        return {};
+    const auto &[verdict, cost] = inspection;
     WatchedFile file(path);
     if (verdict != PictureVerdict::Decodable || !openPictureFile(file, QIODevice::ReadOnly | QIODevice::Unbuffered))
         return {};

@@ -6,6 +6,8 @@
 #include <QSize>
 #include <QString>
 
+#include "pictures/picturecost.h"
+
 // Pictures as the windows show them: photos, thumbnails and logos decoded
 // straight to the size of the box that shows them, upright as their Exif
 // orientation says, and never at a size that could hold the window up.
@@ -37,6 +39,15 @@ enum class PictureVerdict {
 };
 PictureVerdict inspectPicture(const QString &path);
 
+// The verdict on `path` and the cost it was judged by, for a caller that
+// needs the cost too and then decodes the file.
+struct PictureInspection
+{
+    PictureVerdict verdict = PictureVerdict::Unreadable;
+    PictureCost cost;
+};
+PictureInspection inspectPictureCost(const QString &path);
+
 // `image`, decoded at device pixels, as a pixmap that a widget of
 // `devicePixelRatio` shows at its own size.
 QPixmap devicePixmap(const QImage &image, qreal devicePixelRatio);
@@ -47,6 +58,8 @@ QPixmap devicePixmap(const QImage &image, qreal devicePixelRatio);
 // ends before its pixels do) gives no picture (both members empty) and a log
 // line. Pixels an RLE BMP skips are its colour 0.
 Picture decodePicture(const QString &path, const QSize &box, PictureFit fit);
+// The same for a file inspected already, whose header is not read again.
+Picture decodePicture(const QString &path, const QSize &box, PictureFit fit, const PictureInspection &inspection);
 
 } // namespace modcol
 

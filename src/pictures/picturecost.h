@@ -42,8 +42,8 @@ struct PictureCost
 bool openPictureFile(QFile &file, QIODevice::OpenMode mode);
 
 // The cost of decoding the open `file` for a box much smaller than the
-// picture (the program never decodes one at its full size), from its first
-// bytes; a header that is damaged or of no picture the program reads gives
+// picture (a picture that fits its box decodes whole, but is then too small
+// to come near the budget), from its first bytes; a header that is damaged or of no picture the program reads gives
 // PictureFormat::None.
 PictureCost pictureCost(QFile &file);
 

@@ -15,7 +15,6 @@
 
 #include "pictures/logging.h"
 #include "pictures/picturecache.h"
-#include "pictures/picturecost.h"
 
 namespace modcol {
 namespace {
@@ -47,14 +46,10 @@ QThreadPool *pool()
     return decoderPool();
 }
 
-// Whether decoding `path` will take long; refusing it will not.
-bool takesLong(const QString &path)
+// Whether decoding a picture so judged will take long; refusing it will not.
+bool takesLong(const PictureInspection &inspection)
 {
-    QFile file(path);
-    if (!openPictureFile(file, QIODevice::ReadOnly))
-        return false;
-    const PictureCost cost = pictureCost(file);
-    return cost.seconds > SlowDecode && !cost.overBudget();
+    return inspection.verdict == PictureVerdict::Decodable && inspection.cost.seconds > SlowDecode;
 }
 
 // The files being decoded now, for any loader. A request for one of them
@@ -103,6 +98,7 @@ struct Request
     int ticket;
     PictureKey key;
     bool gaveWay = false; // put back once behind the others, for being slow
+    std::optional<PictureInspection> inspection; // its header, when read to judge that
 };
 
 struct Decoded
@@ -138,7 +134,8 @@ struct PictureLoader::Queue
         }
         // Those waiting for the file are let go however the decode ends.
         const auto release = qScopeGuard([&key] { FilesUnderWay::shared().done(key.path); });
-        const Picture picture = decodePicture(key.path, key.box, key.fit);
+        const Picture picture = next->inspection ? decodePicture(key.path, key.box, key.fit, *next->inspection)
+                                                 : decodePicture(key.path, key.box, key.fit);
         // Kept even when cancelled: the page left may well come back.
         PictureCache::shared().insert(key, picture);
         return Decoded{*next, picture};
@@ -157,11 +154,11 @@ struct PictureLoader::Queue
                 return request;
             const int cancelsBefore = cancels;
             locker.unlock();
-            const bool slow = takesLong(request.key.path);
+            request.inspection = inspectPictureCost(request.key.path);
             locker.relock();
             if (cancels != cancelsBefore)
                 return std::nullopt;
-            if (!slow)
+            if (!takesLong(*request.inspection))
                 return request;
             request.gaveWay = true;
             waiting.push_back(request);
@@ -206,7 +203,7 @@ void PictureLoader::request(int target, const QString &path, const QSize &box, P
     }
     {
         const QMutexLocker locker(&m_queue->mutex);
-        m_queue->waiting.push_back({ticket, *key});
+        m_queue->waiting.push_back({ticket, *key, false, std::nullopt});
     }
     ++m_running;
     auto *watcher = new QFutureWatcher<std::optional<Decoded>>(this);
@@ -217,11 +214,6 @@ void PictureLoader::request(int target, const QString &path, const QSize &box, P
             report(decoded->request.ticket, decoded->picture);
     });
     watcher->setFuture(QtConcurrent::run(pool(), [queue = m_queue] { return queue->decodeNext(); }));
-}
-
-void PictureLoader::cancel(int target)
-{
-    m_awaited.erase(target);
 }
 
 void PictureLoader::cancelAll()

@@ -36,8 +36,7 @@ public:
     // Asks for `path` decoded for `box`, for `target`.
     void request(int target, const QString &path, const QSize &box, PictureFit fit);
 
-    // Forgets the request for `target`, or every request made so far.
-    void cancel(int target);
+    // Forgets every request made so far.
     void cancelAll();
 
     // Work not seen through yet: decodes handed to the threads (cancelled

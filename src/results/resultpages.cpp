@@ -215,7 +215,6 @@ void ResultPages::CargaCelda(catalogue::Recordset &rs, int i)
 void ResultPages::loadThumbnail(int i, int codOfer)
 {
     imagen[i]->clear();
-    m_thumbnails->cancel(i);
     const auto photos = baseDatos().OpenRecordset(firstPhotoStatement(codOfer));
     if (photos->RecordCount() == 0)
         return;
