@@ -16,8 +16,8 @@ struct FolderName
 // Calls `keep` with each name of `folder` worth keeping and what it is kept
 // for, reading the folder as fast as the system allows: a photo folder can
 // hold a million names, nearly all of which are dropped unread. Returns
-// false when `stopped` said so before the end (or the folder cannot be read
-// and there is nothing to keep).
+// false only when `stopped` said so before the end; a folder that cannot be
+// read keeps nothing and returns true.
 bool forEachKeptName(const QString &folder, const std::function<void(const QString &, FolderName)> &keep,
                      const std::function<bool()> &stopped);
 

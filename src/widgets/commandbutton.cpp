@@ -1,6 +1,6 @@
 #include "widgets/commandbutton.h"
 
-#include <QKeyEvent>
+#include "widgets/keys.h"
 
 namespace modcol {
 
@@ -12,13 +12,8 @@ CommandButton::CommandButton(const QString &caption, QWidget *parent)
 
 void CommandButton::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+    if (!pressOnEnter(this, event))
         QPushButton::keyPressEvent(event);
-        return;
-    }
-    // A held Enter presses once.
-    if (!event->isAutoRepeat())
-        click();
 }
 
 } // namespace modcol

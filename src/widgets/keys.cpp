@@ -49,6 +49,15 @@ bool isEnter(const QKeyEvent *key)
     return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
 }
 
+bool pressOnEnter(QAbstractButton *button, const QKeyEvent *key)
+{
+    if (!isEnter(key))
+        return false;
+    if (!key->isAutoRepeat())
+        button->click();
+    return true;
+}
+
 bool reachesChoiceList(const QKeyEvent *key)
 {
     switch (key->key()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+class QAbstractButton;
 class QKeyEvent;
 class QWidget;
 
@@ -8,6 +9,10 @@ namespace modcol {
 
 // Enter, from the main keyboard or the keypad.
 bool isEnter(const QKeyEvent *key);
+
+// Enter on `button` presses it, as Space does, once however long it is
+// held; whether `key` was Enter.
+bool pressOnEnter(QAbstractButton *button, const QKeyEvent *key);
 
 // The keys a list that takes no typing still lets through to its own
 // handling: the focus moves, Escape (which the window's cancel takes), and

@@ -70,7 +70,7 @@ RecordNavigator::RecordNavigator(QWidget *parent)
 
 RecordNavigator::~RecordNavigator() = default;
 
-QToolButton *RecordNavigator::addButton(Step step, const QString &name, const QString &toolTip)
+void RecordNavigator::addButton(Step step, const QString &name, const QString &toolTip)
 {
     auto *button = new QToolButton(this);
     button->setObjectName(name);
@@ -80,20 +80,13 @@ QToolButton *RecordNavigator::addButton(Step step, const QString &name, const QS
     button->installEventFilter(this);
     connect(button, &QToolButton::clicked, this, [this, step] { this->step(step); });
     m_buttons[step] = button;
-    return button;
 }
 
 bool RecordNavigator::eventFilter(QObject *watched, QEvent *event)
 {
-    // Enter presses the button with the focus, as Space does.
-    if (event->type() == QEvent::KeyPress) {
-        const auto *key = static_cast<const QKeyEvent *>(event);
-        if (isEnter(key)) {
-            if (!key->isAutoRepeat())
-                static_cast<QToolButton *>(watched)->click();
-            return true;
-        }
-    }
+    if (event->type() == QEvent::KeyPress
+        && pressOnEnter(static_cast<QToolButton *>(watched), static_cast<const QKeyEvent *>(event)))
+        return true;
     return QWidget::eventFilter(watched, event);
 }
 

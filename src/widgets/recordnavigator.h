@@ -15,9 +15,10 @@ class Recordset;
 
 namespace modcol {
 
-// The data control's bar: first, previous, caption, next, last. It owns the
-// record set bound to it and relays the set's Reposition, whether the move
-// came from its buttons or from code. The buttons stop at the first and the
+// The data control's bar: first, previous, caption, next, last. It owns a
+// record set handed to it, or follows one that another object owns, and
+// relays the set's Reposition, whether the move came from its buttons or
+// from code. The buttons stop at the first and the
 // last row; Tab reaches them, and Space or Enter presses the one with the
 // focus. Beside its caption it shows where the set stands ("Fotos 2 de 9"),
 // on a second line where one is too narrow. Its arrow buttons are narrow,
@@ -43,7 +44,6 @@ public:
     catalogue::Recordset *recordset() const;
 
     void setCaption(const QString &caption);
-    QString caption() const { return m_captionText; }
 
     // What the button of `step` does, for a window's keys; nothing while the
     // bar is disabled.
@@ -59,7 +59,7 @@ protected:
 
 private:
     void bind(catalogue::Recordset *recordset);
-    QToolButton *addButton(Step step, const QString &name, const QString &toolTip);
+    void addButton(Step step, const QString &name, const QString &toolTip);
     void placeControls();
     void relayReposition();
     void showPosition();
