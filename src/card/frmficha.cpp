@@ -15,7 +15,6 @@
 #include "card/clsdialog.h"
 #include "card/logging.h"
 #include "card/photoextraction.h"
-#include "catalogue/catalogueerror.h"
 #include "catalogue/database.h"
 #include "catalogue/recordset.h"
 #include "catalogue/regional.h"
@@ -123,9 +122,7 @@ frmficha::frmficha(QWidget *parent)
 
     // The keys go to the navigators: the card itself has the first focus and
     // takes it back when its photo or its ground is clicked.
-    setFocusPolicy(Qt::ClickFocus);
-    setFocus();
-    sendArrowsToWindow(this);
+    keepKeysInWindow(this);
 }
 
 frmficha::~frmficha() = default;

@@ -45,15 +45,13 @@ constexpr int BarTop = 8040;
 constexpr int BarWidth = 11415;
 constexpr int BarHeight = 375;
 
-// The pages that `n` offers fill, the smallest whole number not below
-// n / CellsPerPage; also the 1-based page that holds the offer at 1-based
-// position `n`. Division truncates towards zero, which is the ceiling below
-// zero; 64 bits keep the largest count from overflowing.
+// The pages that `n` offers fill (n above 0), the smallest whole number not
+// below n / CellsPerPage; also the 1-based page that holds the offer at
+// 1-based position `n`. 64 bits keep the largest count from overflowing.
 int pageCount(int n)
 {
-    const qint64 offers = n;
     constexpr int Cells = ResultPages::CellsPerPage;
-    return int(offers > 0 ? (offers + Cells - 1) / Cells : offers / Cells);
+    return int((qint64(n) + Cells - 1) / Cells);
 }
 
 QString priceText(const QVariant &price)
@@ -194,8 +192,10 @@ std::unique_ptr<catalogue::Recordset> ResultPages::offersOnScreen() const
 
 void ResultPages::showPageHolding(int position)
 {
+    if (position <= 0)
+        return;
     const int page = pageCount(position) - 1;
-    if (position <= 0 || page == Pagina)
+    if (page == Pagina)
         return;
     Pagina = page;
     MuestraPagina();

@@ -43,8 +43,8 @@ public:
     // Throws catalogue::CatalogueError when the search statement fails.
     void newSearch();
 
-    // The offers of the page on screen, in the search's order, with a
-    // cursor of their own; none before a search.
+    // Every offer of the search on screen (all its pages), in the search's
+    // order, with a cursor of their own; none before a search.
     std::unique_ptr<catalogue::Recordset> offersOnScreen() const;
 
     // Shows the page that holds the offer at the 1-based position

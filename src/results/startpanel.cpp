@@ -75,7 +75,7 @@ void StartPanel::showAgency(const QString &name, const QString &logoFile)
     if (logoFile.isEmpty())
         return;
     // The logo never needs more pixels than the panel has.
-    m_logoLoader->request(0, logoFile, size(), modcol::PictureFit::KeepAspect);
+    m_logoLoader->request(0, logoFile, size() * devicePixelRatioF(), modcol::PictureFit::KeepAspect);
 }
 
 void StartPanel::showLogo(const modcol::Picture &logo)

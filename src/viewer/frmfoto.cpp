@@ -66,9 +66,7 @@ FrmFoto::FrmFoto(int codOfer, QWidget *parent)
 
     // The keys go to the photos: the window itself, the photo area, has the
     // first focus and takes it back when a photo or the ground is clicked.
-    setFocusPolicy(Qt::ClickFocus);
-    setFocus();
-    modcol::sendArrowsToWindow(this);
+    modcol::keepKeysInWindow(this);
 }
 
 FrmFoto::~FrmFoto() = default;

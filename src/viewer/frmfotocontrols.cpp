@@ -49,8 +49,8 @@ QComboBox *addList(QWidget *container, const char *name, const QStringList &entr
 
 QPushButton *addButton(QWidget *container, const char *name, const QString &caption)
 {
-    // Enter presses a focused button; elsewhere it belongs to the zoom and
-    // seconds boxes, never to a default button.
+    // Enter presses a focused button; elsewhere it belongs to the zoom box
+    // and the seconds list, never to a default button.
     auto *button = new modcol::CommandButton(caption, container);
     button->setObjectName(QLatin1String(name));
     return button;

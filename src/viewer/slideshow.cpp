@@ -14,9 +14,7 @@ Slideshow::Slideshow(ViewerModel &model, QObject *parent)
 
 void Slideshow::start(int seconds)
 {
-    Timer1.stop();
-    Timer1.setInterval(seconds * 1000);
-    Timer1.start();
+    Timer1.start(seconds * 1000);
 }
 
 void Slideshow::stop()

@@ -152,6 +152,8 @@ void ViewerModel::moveMark(int cells)
 
 void ViewerModel::unmarkCells()
 {
+    if (m_markedCell == -1)
+        return;
     m_markedCell = -1;
     emit marksChanged();
 }

@@ -74,8 +74,10 @@ bool reachesChoiceList(const QKeyEvent *key)
     }
 }
 
-void sendArrowsToWindow(QWidget *window)
+void keepKeysInWindow(QWidget *window)
 {
+    window->setFocusPolicy(Qt::ClickFocus);
+    window->setFocus();
     auto *filter = new ArrowsToWindow(window);
     for (QAbstractButton *button : window->findChildren<QAbstractButton *>())
         button->installEventFilter(filter);

@@ -20,10 +20,11 @@ bool pressOnEnter(QAbstractButton *button, const QKeyEvent *key);
 // decides what every other key does to such a list.
 bool reachesChoiceList(const QKeyEvent *key);
 
-// Hands the arrow keys pressed on any button, option button or check box of
-// `window` (as it is now) to the window itself, which steps through its
-// photos with them: such a control would move the focus with them, and an
-// option button would change with it.
-void sendArrowsToWindow(QWidget *window);
+// Keeps the keys of a window that steps through photos with them in the
+// window itself: it takes the first focus, takes it back when its ground is
+// clicked, and hears the arrow keys pressed on any button, option button or
+// check box it has now (such a control would move the focus with them, and
+// an option button would change with it).
+void keepKeysInWindow(QWidget *window);
 
 } // namespace modcol
