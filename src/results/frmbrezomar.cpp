@@ -6,6 +6,7 @@
 
 #include "filelookup/cataloguepaths.h"
 #include "results/pictures.h"
+#include "startup/agencyfiles.h"
 #include "startup/modcol.h"
 #include "widgets/clicklabel.h"
 #include "widgets/colours.h"
@@ -18,7 +19,6 @@ namespace results {
 namespace {
 
 const QString WebAddress = QStringLiteral("www.brezomar.es");
-const QString HelpDocument = QStringLiteral("funcionesbrezomar.pdf");
 
 const QString Advertising = QStringLiteral(
     "Actualización automática de la página web de la inmobiliaria desde el programa.\n"
@@ -30,7 +30,7 @@ const QString Advertising = QStringLiteral(
 
 QString helpDocumentPath()
 {
-    return existingFile(RutaApp, HelpDocument);
+    return existingFile(RutaApp, HelpDocumentFile);
 }
 
 } // namespace

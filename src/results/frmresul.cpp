@@ -12,6 +12,7 @@
 #include "results/resultpages.h"
 #include "results/searchfilters.h"
 #include "results/startpanel.h"
+#include "startup/agencyfiles.h"
 #include "startup/failure.h"
 #include "startup/modcol.h"
 #include "startup/offthread.h"
@@ -59,7 +60,7 @@ frmresul::frmresul(QWidget *parent)
     if (const QScreen *screen = this->screen())
         setGeometry(screen->availableGeometry());
     setWindowState(Qt::WindowMaximized);
-    frmimagen->showAgency(NombreInmo, existingFile(RutaApp, QStringLiteral("logocolaborador.jpg")));
+    frmimagen->showAgency(NombreInmo, existingFile(RutaApp, AgencyLogoFile));
 }
 
 frmresul::TestAccess frmresul::testAccess() const

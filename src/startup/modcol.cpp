@@ -9,6 +9,7 @@
 #include "catalogue/catalogueerror.h"
 #include "catalogue/database.h"
 #include "filelookup/cataloguepaths.h"
+#include "startup/agencyfiles.h"
 #include "startup/agencyname.h"
 #include "startup/logging.h"
 #include "startup/registro.h"
@@ -85,13 +86,13 @@ void startRun(const QString &programFolder)
     RutaApp = programFolder + QLatin1Char('/');
     RutaTemp = workingCopyPath(QDir::tempPath(), QDateTime::currentDateTime());
     prepareFolderLookups(baseFolders());
-    const QString catalogue = existingFile(RutaApp, QStringLiteral("brezomar.mdb"));
+    const QString catalogue = existingFile(RutaApp, CatalogueFile);
     {
         const std::lock_guard lock(workingCopy().mutex);
-        workingCopy().source = catalogue.isEmpty() ? RutaApp + QStringLiteral("brezomar.mdb") : catalogue;
+        workingCopy().source = catalogue.isEmpty() ? RutaApp + CatalogueFile : catalogue;
         workingCopy().made.clear();
     }
-    NombreInmo = readAgencyName(existingFile(RutaApp, QStringLiteral("nombreinmobiliaria.txt")));
+    NombreInmo = readAgencyName(existingFile(RutaApp, AgencyNameFile));
     qCDebug(lcStartup) << "RutaApp" << RutaApp << "RutaBd" << RutaBd << "RutaTemp" << RutaTemp << "NombreInmo"
                        << NombreInmo;
 }

@@ -11,6 +11,7 @@
 #include "photolookup.h"
 #include "picturefiles.h"
 #include "progress.h"
+#include "startup/agencyfiles.h"
 #include "startup/agencyname.h"
 
 namespace partnercheck {
@@ -40,7 +41,7 @@ public:
 
     SourceReport run()
     {
-        const QString catalogue = modcol::existingFile(m_base.path(), QStringLiteral("brezomar.mdb"));
+        const QString catalogue = modcol::existingFile(m_base.path(), modcol::CatalogueFile);
         if (catalogue.isEmpty()) {
             m_report.refusal = QStringLiteral("No hay catálogo: falta brezomar.mdb en la carpeta.");
             return m_report;
@@ -141,19 +142,19 @@ private:
     void checkAgencyFiles()
     {
         QStringList &warnings = m_report.otherWarnings;
-        const QString logo = modcol::existingFile(m_base.path(), QStringLiteral("logocolaborador.jpg"));
+        const QString logo = modcol::existingFile(m_base.path(), modcol::AgencyLogoFile);
         if (logo.isEmpty())
             warnings << QStringLiteral("Falta el logotipo de la inmobiliaria (logocolaborador.jpg).");
         else if (modcol::inspectPicture(logo) != PictureVerdict::Decodable)
             warnings << QStringLiteral("El logotipo (logocolaborador.jpg) no se puede mostrar.");
-        const QString name = modcol::existingFile(m_base.path(), QStringLiteral("nombreinmobiliaria.txt"));
+        const QString name = modcol::existingFile(m_base.path(), modcol::AgencyNameFile);
         if (name.isEmpty())
             warnings << QStringLiteral(
                 "Falta el nombre de la inmobiliaria (nombreinmobiliaria.txt): el panel de inicio no lo mostrará.");
         else if (modcol::readAgencyName(name).isEmpty())
             warnings << QStringLiteral("La primera línea de nombreinmobiliaria.txt está vacía: "
                                        "el panel de inicio no mostrará ningún nombre.");
-        if (modcol::existingFile(m_base.path(), QStringLiteral("funcionesbrezomar.pdf")).isEmpty())
+        if (modcol::existingFile(m_base.path(), modcol::HelpDocumentFile).isEmpty())
             warnings << QStringLiteral("Falta el documento de ayuda (funcionesbrezomar.pdf).");
     }
 
